@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "logic/SequenceForm.h"
+#include "logic/SequenceView.h"
+
+namespace trivelan::testing {
+
+// One call the logic made on its view.
+struct ViewCall {
+    enum class Kind { GetCaption, SetCaption, SetUnderline, GetReport, SetReport };
+    Kind kind;
+    std::int16_t cell = -1;
+    std::u16string text;
+    bool flag = false;
+
+    bool operator==(const ViewCall&) const = default;
+    [[nodiscard]] bool IsWrite() const {
+        return kind == Kind::SetCaption || kind == Kind::SetUnderline || kind == Kind::SetReport;
+    }
+};
+
+// A view that holds the state the window would hold and records every call.
+class FakeView : public logic::SequenceView {
+public:
+    FakeView() { captions.fill(u"0"); }
+
+    [[nodiscard]] std::u16string Caption(std::int16_t cell) const override {
+        calls.push_back({ViewCall::Kind::GetCaption, cell, {}, false});
+        return captions.at(static_cast<std::size_t>(cell));
+    }
+    void SetCaption(std::int16_t cell, const std::u16string& caption) override {
+        calls.push_back({ViewCall::Kind::SetCaption, cell, caption, false});
+        captions.at(static_cast<std::size_t>(cell)) = caption;
+    }
+    void SetUnderline(std::int16_t cell, bool underline) override {
+        calls.push_back({ViewCall::Kind::SetUnderline, cell, {}, underline});
+        underlined.at(static_cast<std::size_t>(cell)) = underline;
+    }
+    [[nodiscard]] std::u16string ReportText() const override {
+        calls.push_back({ViewCall::Kind::GetReport, -1, {}, false});
+        return report;
+    }
+    void SetReportText(const std::u16string& text) override {
+        calls.push_back({ViewCall::Kind::SetReport, -1, text, false});
+        report = text;
+    }
+
+    // Sets the row from a string of digits, one per cell, without recording.
+    void SetRow(const std::u16string& digits) {
+        for (std::size_t k = 0; k < captions.size(); ++k) captions[k] = std::u16string(1, digits[k]);
+    }
+    [[nodiscard]] std::u16string Row() const {
+        std::u16string row;
+        for (const auto& c : captions) row += c;
+        return row;
+    }
+    [[nodiscard]] int UnderlinedCount() const {
+        int count = 0;
+        for (bool u : underlined) count += u ? 1 : 0;
+        return count;
+    }
+
+    std::array<std::u16string, logic::kCellCount> captions;
+    std::array<bool, logic::kCellCount> underlined{};
+    std::u16string report;
+    mutable std::vector<ViewCall> calls;
+};
+
+}  // namespace trivelan::testing

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "FakeView.h"
+#include "logic/SequenceForm.h"
+#include "runtime/RuntimeError.h"
+
+namespace {
+
+using trivelan::logic::SequenceForm;
+using trivelan::testing::FakeView;
+using trivelan::testing::ViewCall;
+using Kind = ViewCall::Kind;
+
+const std::u16string kStatement = u"Ще наричаме една редица балансирана\r\n";
+const std::u16string kCrLf = u"\r\n";
+
+struct Fixture {
+    FakeView view;
+    SequenceForm form{view};
+};
+
+TEST(OnLoad, ResetsEveryCellInOrderAndKeepsTheStatement) {
+    Fixture f;
+    f.view.SetRow(u"123456789012345");
+    f.view.underlined[4] = true;
+    f.view.report = kStatement;
+    f.form.OnLoad();
+
+    std::vector<ViewCall> expected;
+    for (std::int16_t k = 0; k < 15; ++k) {
+        expected.push_back({Kind::SetCaption, k, u"0", false});
+        expected.push_back({Kind::SetUnderline, k, {}, false});
+    }
+    EXPECT_EQ(f.view.calls, expected);
+    EXPECT_EQ(f.view.report, kStatement);
+}
+
+TEST(OnDigitClick, RaisesTheDigitAndWrapsNineToZero) {
+    const struct {
+        std::u16string before;
+        std::u16string after;
+    } cases[] = {{u"0", u"1"}, {u"1", u"2"}, {u"5", u"6"}, {u"8", u"9"}, {u"9", u"0"}};
+    for (std::int16_t cell : {0, 7, 14}) {
+        for (const auto& c : cases) {
+            Fixture f;
+            f.view.captions[static_cast<std::size_t>(cell)] = c.before;
+            f.form.OnDigitClick(cell);
+            EXPECT_EQ(f.view.captions[static_cast<std::size_t>(cell)], c.after) << "cell " << cell;
+            EXPECT_EQ(f.view.Row().size(), 15U);  // no other cell changed length or content
+        }
+    }
+}
+
+TEST(OnDigitClick, TenClicksBringTheDigitBack) {
+    Fixture f;
+    f.view.SetRow(u"000000300000000");
+    for (int i = 0; i < 10; ++i) f.form.OnDigitClick(6);
+    EXPECT_EQ(f.view.Row(), u"000000300000000");
+}
+
+TEST(OnDigitClick, ReadsWritesThenClearsEveryUnderlineAndLeavesTheReport) {
+    Fixture f;
+    f.view.underlined[3] = true;
+    f.view.report = u"report\r\n";
+    f.form.OnDigitClick(9);
+
+    std::vector<ViewCall> expected{{Kind::GetCaption, 9, {}, false}, {Kind::SetCaption, 9, u"1", false}};
+    for (std::int16_t k = 0; k < 15; ++k) expected.push_back({Kind::SetUnderline, k, {}, false});
+    EXPECT_EQ(f.view.calls, expected);
+    EXPECT_EQ(f.view.report, u"report\r\n");
+}
+
+TEST(OnDigitClick, ACaptionTheProgramNeverWritesFailsBeforeAnyWrite) {
+    const struct {
+        std::u16string caption;
+        int error;
+    } cases[] = {{u"32767", 6}, {u"32767.4", 6}, {u"40000", 6}, {u"-99999", 6}, {u"1e400", 6}};
+    for (const auto& c : cases) {
+        Fixture f;
+        f.view.captions[2] = c.caption;
+        int raised = 0;
+        try {
+            f.form.OnDigitClick(2);
+        } catch (const trivelan::runtime::RuntimeError& error) {
+            raised = error.Number();
+        }
+        EXPECT_EQ(raised, c.error);
+        EXPECT_TRUE(std::none_of(f.view.calls.begin(), f.view.calls.end(),
+                                 [](const ViewCall& call) { return call.IsWrite(); }));
+    }
+}
+
+TEST(OnDigitClick, WellDefinedForOddCaptions) {
+    // Not reachable through the window; the rules still give one answer.
+    const struct {
+        std::u16string caption;
+        std::u16string after;
+    } cases[] = {{u"", u"1"}, {u"x", u"1"}, {u"2.5", u"3"}, {u"3.5", u"5"}, {u"-5", u"-4"}, {u"32766", u"7"}};
+    for (const auto& c : cases) {
+        Fixture f;
+        f.view.captions[0] = c.caption;
+        f.form.OnDigitClick(0);
+        EXPECT_EQ(f.view.captions[0], c.after);
+    }
+}
+
+TEST(OnButtonClick, ClearResetsFirstThenEmptiesTheReport) {
+    Fixture f;
+    f.view.SetRow(u"001100000001100");
+    f.form.OnButtonClick(0);
+    ASSERT_EQ(f.view.UnderlinedCount(), 1);
+    f.view.calls.clear();
+    f.form.OnButtonClick(1);
+
+    ASSERT_EQ(f.view.calls.size(), 31U);
+    EXPECT_EQ(f.view.calls.back(), (ViewCall{Kind::SetReport, -1, u"", false}));
+    EXPECT_EQ(f.view.Row(), u"000000000000000");
+    EXPECT_EQ(f.view.UnderlinedCount(), 0);
+    EXPECT_EQ(f.view.report, u"");
+}
+
+TEST(OnButtonClick, OtherIndexesDoNothing) {
+    for (std::int16_t b : {2, 3, -1, 32767}) {
+        Fixture f;
+        f.form.OnButtonClick(b);
+        EXPECT_TRUE(f.view.calls.empty()) << b;
+    }
+}
+
+// Row, palindrome line and balance line (both without CR LF), underlined cell or -1.
+struct CheckCase {
+    std::u16string row;
+    std::u16string palindromeLine;
+    std::u16string balanceLine;
+    int underlined;
+};
+
+const CheckCase kCheckCases[] = {
+    {u"001100000001100", u"Поредният номер: 001100000001100 е палиндром.",
+     u"Балансирана редица в позиция: 4", 3},
+    {u"001120000001111", u"Номерата: 001120000001111 и 111100000021100 са различни.",
+     u"Балансирана редица в позиция: 5", 4},
+    {u"100000000000001", u"Поредният номер: 100000000000001 е палиндром.",
+     u"Балансирана редица в позиция: 1", 0},
+    {u"100000000000000", u"Номерата: 100000000000000 и 000000000000001 са различни.",
+     u"Редицата не е балансирана! ", -1},
+    {u"000000000000000", u"Поредният номер: 000000000000000 е палиндром.",
+     u"Балансирана редица в позиция: 1", 0},
+    {u"900000000000009", u"Поредният номер: 900000000000009 е палиндром.",
+     u"Балансирана редица в позиция: 1", 0},
+    {u"000000000000011", u"Номерата: 000000000000011 и 110000000000000 са различни.",
+     u"Балансирана редица в позиция: 14", 13},
+    {u"777777777777777", u"Поредният номер: 777777777777777 е палиндром.",
+     u"Редицата не е балансирана! ", -1},
+    {u"000000050000000", u"Поредният номер: 000000050000000 е палиндром.",
+     u"Редицата не е балансирана! ", -1},
+    {u"999999999999999", u"Поредният номер: 999999999999999 е палиндром.",
+     u"Редицата не е балансирана! ", -1},
+    {u"123400000000019", u"Номерата: 123400000000019 и 910000000004321 са различни.",
+     u"Балансирана редица в позиция: 4", 3},
+    {u"000000000000000", u"Поредният номер: 000000000000000 е палиндром.",
+     u"Балансирана редица в позиция: 1", 0},
+};
+
+TEST(Check, WritesBothVerdictLinesAndUnderlinesTheSplit) {
+    for (const auto& c : kCheckCases) {
+        Fixture f;
+        f.view.SetRow(c.row);
+        f.view.report = kStatement;
+        f.form.OnButtonClick(0);
+        EXPECT_EQ(f.view.report, c.palindromeLine + kCrLf + c.balanceLine + kCrLf);
+        for (int k = 0; k < 15; ++k) {
+            EXPECT_EQ(f.view.underlined[static_cast<std::size_t>(k)], k == c.underlined) << k;
+        }
+        EXPECT_EQ(f.view.Row(), c.row);  // a check never changes a digit
+    }
+}
+
+TEST(Check, ReplacesThenAppendsInThatOrder) {
+    Fixture f;
+    f.view.SetRow(u"001100000001100");
+    f.view.report = kStatement;
+    f.form.OnButtonClick(0);
+
+    std::vector<ViewCall> writes;
+    for (const auto& call : f.view.calls) {
+        if (call.IsWrite() || call.kind == Kind::GetReport) writes.push_back(call);
+    }
+    const std::u16string first = u"Поредният номер: 001100000001100 е палиндром.\r\n";
+    const std::vector<ViewCall> expected{
+        {Kind::SetReport, -1, first, false},
+        {Kind::GetReport, -1, {}, false},
+        {Kind::SetReport, -1, first + u"Балансирана редица в позиция: 4\r\n", false},
+        {Kind::SetUnderline, 3, {}, true},
+    };
+    EXPECT_EQ(writes, expected);
+}
+
+TEST(Check, TwoChecksInARowLeaveTwoFreshLines) {
+    Fixture f;
+    f.view.SetRow(u"001120000001111");
+    f.form.OnButtonClick(0);
+    const std::u16string once = f.view.report;
+    f.form.OnButtonClick(0);
+    EXPECT_EQ(f.view.report, once);
+    EXPECT_EQ(f.view.UnderlinedCount(), 1);
+    EXPECT_TRUE(f.view.underlined[4]);
+}
+
+TEST(Check, ADigitClickRemovesAnUnderlineOnAnotherCell) {
+    Fixture f;
+    f.form.OnButtonClick(0);
+    ASSERT_TRUE(f.view.underlined[0]);
+    f.form.OnDigitClick(12);
+    EXPECT_EQ(f.view.UnderlinedCount(), 0);
+    EXPECT_NE(f.view.report.find(u"позиция: 1"), std::u16string::npos);  // report stays
+}
+
+TEST(Check, DirectlyAfterLoadReportsPositionOne) {
+    Fixture f;
+    f.view.report = kStatement;
+    f.form.OnLoad();
+    f.form.OnButtonClick(0);
+    EXPECT_EQ(f.view.report,
+              u"Поредният номер: 000000000000000 е палиндром.\r\nБалансирана редица в позиция: 1\r\n");
+    EXPECT_TRUE(f.view.underlined[0]);
+}
+
+TEST(Check, AnOverflowingTotalRaisesAfterThePalindromeLine) {
+    Fixture f;
+    f.view.captions.fill(u"9000");
+    int raised = 0;
+    try {
+        f.form.OnButtonClick(0);
+    } catch (const trivelan::runtime::RuntimeError& error) {
+        raised = error.Number();
+    }
+    EXPECT_EQ(raised, 6);
+    EXPECT_EQ(f.view.UnderlinedCount(), 0);
+}
+
+}  // namespace
