@@ -1,0 +1,21 @@
+#include "FatalError.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+#include <iostream>
+
+#include "FormDesign.h"
+
+namespace trivelan::ui {
+
+void ReportFatalAndQuit(const runtime::RuntimeError& error) {
+    const std::string message = error.StandardMessage();
+    std::cerr << message << '\n';
+    const QString title = QString::fromUtf16(design::kTitle.data(),
+                                             static_cast<qsizetype>(design::kTitle.size()));
+    QMessageBox::critical(nullptr, title, QString::fromStdString(message));
+    QCoreApplication::exit(kRuntimeErrorExitCode);
+}
+
+}  // namespace trivelan::ui

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// The window's design-time values, as the form designer set them: positions in
+// twips relative to the container, RGB colours, fonts in points, texts, tab indexes.
+namespace trivelan::ui::design {
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+enum class Kind { Label, Frame, PushButton, TextBox };
+enum class Container { Window, Frame1 };
+
+struct ControlDesign {
+    std::string_view name;  // control array name
+    int index;              // element index; -1 for a single control
+    Kind kind;
+    Container container;
+    int left;
+    int top;
+    int width;
+    int height;
+    std::optional<Rgb> background;  // nullopt: the toolkit's default
+    int fontPoints;
+    std::u16string_view text;
+    int tabIndex;
+    bool visible;
+    bool centred;
+};
+
+inline constexpr std::u16string_view kFontFamily = u"Times New Roman";
+inline constexpr int kWindowFontPoints = 12;
+inline constexpr int kCellFontPoints = 36;
+
+inline constexpr int kClientWidth = 7215;
+inline constexpr int kClientHeight = 5445;
+inline constexpr Rgb kWindowBackground{128, 128, 255};
+inline constexpr std::u16string_view kCaption = u"www.example.com  Тривелан";
+inline constexpr std::u16string_view kTitle = u"Тривелан";
+
+inline constexpr std::u16string_view kStatement =
+    u"Ще наричаме една редица балансирана, ако в нея съществува елемент такъв, че сумата на "
+    u"всички елементи от началото до него включително е равна на сумата на останалите елементи "
+    u"до края на редицата.\r\n"
+    u"Да се реализира проект, представящ междупредметни връзки между Математика и Информатика.\r\n"
+    u"Тема на проекта: Тривелан.\r\n"
+    u"Проектът да съдържа 15 обекта, представящи елементи в редицата. Всеки обект съдържа едно "
+    u"цифрено естествено число, като началната стойност от тях е 0.\r\n"
+    u"Да се въвеждат цифри, чрез събитие On-Click върху един от 15-те възможни обекта. При всяко "
+    u"събитие, стойността се увеличава с 1, но не нахвърля 9.\r\n"
+    u"Проектът да осъществява проверка дали въведените цифри образуват: \r\n"
+    u"палиндром - 001100000001100\r\n"
+    u"балансирана редица - 001120000001111\r\n";
+
+inline constexpr std::u16string_view kMotto =
+    u"Неприятното в това да си първият, направил нещо по \r\n"
+    u"правилния начин, е, че никой не оценява колко трудно е \r\n"
+    u"било. \r\n";
+
+inline constexpr int kDigitCellCount = 15;
+inline constexpr int kDigitCellStep = 360;
+
+// clang-format off
+//                                    name        index kind              container          left  top   width height background             font                 text                              tab visible centred
+inline constexpr ControlDesign kLabel1  {"Label1",   0, Kind::Label,      Container::Window,  960,    0, 4575,  375, Rgb{255, 192, 128},   kWindowFontPoints, kTitle,                               2, true,  true};
+inline constexpr ControlDesign kFrame1  {"Frame1",  -1, Kind::Frame,      Container::Window,  600,  600, 5895, 1335, kWindowBackground,    kWindowFontPoints, u"Промяна цифрите чрез On-Click",    5, true,  false};
+inline constexpr ControlDesign kCheck   {"Command1", 0, Kind::PushButton, Container::Window,  600, 2160, 1815,  375, Rgb{0, 255, 0},       kWindowFontPoints, u"Провери",                          3, true,  true};
+inline constexpr ControlDesign kClear   {"Command1", 1, Kind::PushButton, Container::Window, 4680, 2160, 1815,  375, Rgb{255, 0, 0},       kWindowFontPoints, u"Чисти",                            4, true,  true};
+inline constexpr ControlDesign kReport  {"Text1",    0, Kind::TextBox,    Container::Window,  240, 2640, 6735, 2655, std::nullopt,         kWindowFontPoints, kStatement,                           0, true,  false};
+inline constexpr ControlDesign kMottoBox{"Text1",    1, Kind::TextBox,    Container::Window,  600, 3960, 6735, 1815, std::nullopt,         kWindowFontPoints, kMotto,                               1, false, false};
+
+[[nodiscard]] constexpr ControlDesign DigitCell(int k) {
+    return {"Label2", k, Kind::Label, Container::Frame1, 240 + kDigitCellStep * k, 360, 375, 855, Rgb{255, 255, 255}, kCellFontPoints, u"0", 6 + k, true, true};
+}
+// clang-format on
+
+// Every control, containers before what they contain.
+[[nodiscard]] constexpr std::array<ControlDesign, 6 + kDigitCellCount> AllControls() {
+    std::array<ControlDesign, 6 + kDigitCellCount> all{kLabel1, kFrame1, kCheck, kClear,
+                                                       kReport, kMottoBox};
+    for (int k = 0; k < kDigitCellCount; ++k) all[static_cast<std::size_t>(6 + k)] = DigitCell(k);
+    return all;
+}
+
+}  // namespace trivelan::ui::design

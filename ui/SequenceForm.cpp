@@ -1,0 +1,181 @@
+#include "SequenceForm.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <vector>
+
+#include "DigitCell.h"
+#include "Twips.h"
+#include "runtime/RuntimeError.h"
+
+namespace trivelan::ui {
+namespace {
+
+using design::ControlDesign;
+using design::Kind;
+
+QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
+
+QColor ToQColor(design::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+QFont DesignFont(int points) {
+    QFont font(ToQString(design::kFontFamily));
+    font.setPointSize(points);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+QString ObjectName(const ControlDesign& control) {
+    QString name = QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
+    if (control.index >= 0) name += QStringLiteral("(%1)").arg(control.index);
+    return name;
+}
+
+void SetBackground(QWidget* widget, design::Rgb rgb) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(rgb));
+    palette.setColor(QPalette::Button, ToQColor(rgb));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QPlainTextEdit* CreateTextBox(const ControlDesign& control, QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WordWrap);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+    QString text = ToQString(control.text);
+    box->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return box;
+}
+
+}  // namespace
+
+SequenceForm::SequenceForm(ErrorReporter reporter, QWidget* parent)
+    : QWidget(parent), reporter_(std::move(reporter)) {
+    setObjectName(QStringLiteral("SequenceForm"));
+    setWindowTitle(ToQString(design::kCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icons/trivelan.xpm")));
+    setFont(DesignFont(design::kWindowFontPoints));
+    SetBackground(this, design::kWindowBackground);
+    setFixedSize(TwipsToPixels(design::kClientWidth), TwipsToPixels(design::kClientHeight));
+
+    QWidget* frame = nullptr;
+    for (const ControlDesign& control : design::AllControls()) {
+        QWidget* widget = createControl(control, control.container == design::Container::Frame1 ? frame : this);
+        if (control.kind == Kind::Frame) frame = widget;
+    }
+    setTabOrderFromDesign();
+    bindEvents();
+    report_->setFocus();
+
+    dispatch([this] { logic_.OnLoad(); });
+}
+
+QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* container) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+        case Kind::Label: {
+            auto* label = control.container == design::Container::Frame1 ? new DigitCell(container)
+                                                                          : new QLabel(container);
+            label->setText(ToQString(control.text));
+            label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                                : Qt::AlignLeft | Qt::AlignTop);
+            if (auto* cell = qobject_cast<DigitCell*>(label)) cells_.at(static_cast<std::size_t>(control.index)) = cell;
+            widget = label;
+            break;
+        }
+        case Kind::Frame:
+            widget = new QGroupBox(ToQString(control.text), container);
+            break;
+        case Kind::PushButton: {
+            auto* button = new QPushButton(ToQString(control.text), container);
+            button->setAutoDefault(true);  // Enter and Return press the focused button
+            buttons_.at(static_cast<std::size_t>(control.index)) = button;
+            widget = button;
+            break;
+        }
+        case Kind::TextBox: {
+            auto* box = CreateTextBox(control, container);
+            if (control.index == 0) report_ = box;
+            widget = box;
+            break;
+        }
+    }
+    widget->setObjectName(ObjectName(control));
+    widget->setGeometry(TwipsToPixels(control.left, control.top, control.width, control.height));
+    if (control.fontPoints != design::kWindowFontPoints) widget->setFont(DesignFont(control.fontPoints));
+    if (control.background) SetBackground(widget, *control.background);
+    widget->setVisible(control.visible);
+    return widget;
+}
+
+void SequenceForm::setTabOrderFromDesign() {
+    std::vector<design::ControlDesign> focusable;
+    for (const auto& control : design::AllControls()) {
+        if (control.kind == Kind::PushButton || control.kind == Kind::TextBox) focusable.push_back(control);
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto& a, const auto& b) { return a.tabIndex < b.tabIndex; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        setTabOrder(findChild<QWidget*>(ObjectName(focusable[i - 1])),
+                    findChild<QWidget*>(ObjectName(focusable[i])));
+    }
+}
+
+void SequenceForm::bindEvents() {
+    for (std::size_t k = 0; k < cells_.size(); ++k) {
+        connect(cells_[k], &DigitCell::clicked, this, [this, k] {
+            dispatch([this, k] { logic_.OnDigitClick(static_cast<std::int16_t>(k)); });
+        });
+    }
+    for (std::size_t b = 0; b < buttons_.size(); ++b) {
+        connect(buttons_[b], &QPushButton::clicked, this, [this, b] {
+            dispatch([this, b] { logic_.OnButtonClick(static_cast<std::int16_t>(b)); });
+        });
+    }
+}
+
+DigitCell* SequenceForm::cellAt(std::int16_t cell) const {
+    if (cell < 0 || cell >= design::kDigitCellCount) {
+        throw runtime::RuntimeError(runtime::ErrorNumber::NoSuchControlArrayElement);
+    }
+    return cells_[static_cast<std::size_t>(cell)];
+}
+
+std::u16string SequenceForm::Caption(std::int16_t cell) const { return ToU16(cellAt(cell)->text()); }
+
+void SequenceForm::SetCaption(std::int16_t cell, const std::u16string& caption) {
+    cellAt(cell)->setText(ToQString(caption));
+}
+
+void SequenceForm::SetUnderline(std::int16_t cell, bool underline) {
+    DigitCell* label = cellAt(cell);
+    QFont font = label->font();
+    if (font.underline() == underline) return;  // skips a relayout on every digit click
+    font.setUnderline(underline);
+    label->setFont(font);
+}
+
+// The text widget keeps one '\n' per line; the contract speaks CR LF.
+std::u16string SequenceForm::ReportText() const {
+    return ToU16(report_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+
+void SequenceForm::SetReportText(const std::u16string& text) {
+    report_->setPlainText(ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+}  // namespace trivelan::ui
