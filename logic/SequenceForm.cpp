@@ -78,7 +78,8 @@ void SequenceForm::CheckBalance() {
     bool found = false;
     double running = 0.0;
     while (i < kCellCount && !found) {
-        running = rt::AddDouble(running, rt::TextToNumber(view_.Caption(static_cast<std::int16_t>(i - 1))));
+        running = rt::AddDouble(running,
+                                rt::TextToNumber(view_.Caption(static_cast<std::int16_t>(i - 1))));
         i = rt::AddInt16(i, 1);
         found = half == running;
     }

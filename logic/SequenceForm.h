@@ -24,14 +24,14 @@ inline constexpr std::u16string_view kNotBalanced = u"Редицата не е �
 // The form's procedures and event handlers. All state lives in the view: every
 // handler reads the captions again, so nothing is kept between events.
 class SequenceForm {
-public:
+  public:
     explicit SequenceForm(SequenceView& view) : view_(view) {}
 
     void OnLoad();
     void OnDigitClick(std::int16_t cell);
     void OnButtonClick(std::int16_t button);
 
-private:
+  private:
     void ResetDigits();
     void CheckPalindrome();
     void CheckBalance();

@@ -9,7 +9,7 @@ namespace trivelan::logic {
 // digit cells (Label2) and the report box (Text1(0)). Anything else of the
 // window is out of the logic's reach, so the logic runs against a fake in tests.
 class SequenceView {
-public:
+  public:
     virtual ~SequenceView() = default;
 
     [[nodiscard]] virtual std::u16string Caption(std::int16_t cell) const = 0;
@@ -19,7 +19,7 @@ public:
     [[nodiscard]] virtual std::u16string ReportText() const = 0;
     virtual void SetReportText(const std::u16string& text) = 0;
 
-protected:
+  protected:
     SequenceView() = default;
     SequenceView(const SequenceView&) = default;
     SequenceView& operator=(const SequenceView&) = default;

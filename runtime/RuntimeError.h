@@ -16,7 +16,7 @@ enum class ErrorNumber : int {
 
 // A run-time error: unhandled, it ends the program with its standard message.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(ErrorNumber number);
 
     [[nodiscard]] int Number() const noexcept { return static_cast<int>(number_); }
@@ -25,7 +25,7 @@ public:
     // "Run-time error '6':" + blank line + description, as the fatal report shows it.
     [[nodiscard]] std::string StandardMessage() const;
 
-private:
+  private:
     ErrorNumber number_;
 };
 

@@ -33,7 +33,7 @@ double TextToNumber(std::u16string_view text) {
     }
     bool anyDigit = false;
     bool seenPoint = false;
-    long integerDigits = 0;        // significant digits before the point
+    long integerDigits = 0;         // significant digits before the point
     long leadingFractionZeros = 0;  // zeros after the point before the first significant digit
     bool seenSignificant = false;
     for (; pos < text.size(); ++pos) {

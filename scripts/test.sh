@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev
+install_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev \
+    xvfb xdotool xclip x11-apps imagemagick
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON
 cmake --build build-test

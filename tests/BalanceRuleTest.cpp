@@ -32,7 +32,8 @@ std::u16string OracleReport(const std::u16string& row) {
     const int m = OracleSplit(row);
     if (m > 0) {
         const std::string digits = std::to_string(m);
-        report += u"Балансирана редица в позиция: " + std::u16string(digits.begin(), digits.end()) + u"\r\n";
+        report += u"Балансирана редица в позиция: " + std::u16string(digits.begin(), digits.end()) +
+                  u"\r\n";
     } else {
         report += u"Редицата не е балансирана! \r\n";
     }
@@ -53,7 +54,8 @@ std::u16string RandomRow(std::mt19937& rng) {
             for (auto& c : row) c = static_cast<char16_t>(u'0' + (digit(rng) < 7 ? 0 : digit(rng)));
             break;
         case 2:  // palindrome
-            for (std::size_t k = 0; k < 8; ++k) row[k] = row[14 - k] = static_cast<char16_t>(u'0' + digit(rng));
+            for (std::size_t k = 0; k < 8; ++k)
+                row[k] = row[14 - k] = static_cast<char16_t>(u'0' + digit(rng));
             break;
         default: {  // mirror the left part's sum into the right part at a random split
             const int m = std::uniform_int_distribution<int>(1, 14)(rng);

@@ -26,7 +26,7 @@ struct ViewCall {
 
 // A view that holds the state the window would hold and records every call.
 class FakeView : public logic::SequenceView {
-public:
+  public:
     FakeView() { captions.fill(u"0"); }
 
     [[nodiscard]] std::u16string Caption(std::int16_t cell) const override {
@@ -52,7 +52,8 @@ public:
 
     // Sets the row from a string of digits, one per cell, without recording.
     void SetRow(const std::u16string& digits) {
-        for (std::size_t k = 0; k < captions.size(); ++k) captions[k] = std::u16string(1, digits[k]);
+        for (std::size_t k = 0; k < captions.size(); ++k)
+            captions[k] = std::u16string(1, digits[k]);
     }
     [[nodiscard]] std::u16string Row() const {
         std::u16string row;

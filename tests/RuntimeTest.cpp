@@ -26,17 +26,24 @@ TEST(TextToNumber, ReadsTheLeadingDecimalNumber) {
         double expected;
     };
     const Case cases[] = {
-        {u"0", 0},        {u"1", 1},         {u"5", 5},        {u"9", 9},
-        {u"", 0},         {u"abc", 0},       {u"-", 0},        {u".", 0},
-        {u"я", 0},        {u" 12abc", 12},   {u"\t\r\n7", 7},  {u"-3.5", -3.5},
-        {u"+7", 7},       {u"1.2.3", 1.2},   {u"1e3", 1000},   {u"2D2", 200},
-        {u"1e", 1},       {u"1e+", 1},       {u"5e-1", 0.5},   {u"32767", 32767},
-        {u"007", 7},      {u"0.25", 0.25},   {u"1e-400", 0},   {u"12 3", 12},
-        {u"0e99999", 0},  {u"1e-99999999999", 0},
+        {u"0", 0},       {u"1", 1},
+        {u"5", 5},       {u"9", 9},
+        {u"", 0},        {u"abc", 0},
+        {u"-", 0},       {u".", 0},
+        {u"я", 0},       {u" 12abc", 12},
+        {u"\t\r\n7", 7}, {u"-3.5", -3.5},
+        {u"+7", 7},      {u"1.2.3", 1.2},
+        {u"1e3", 1000},  {u"2D2", 200},
+        {u"1e", 1},      {u"1e+", 1},
+        {u"5e-1", 0.5},  {u"32767", 32767},
+        {u"007", 7},     {u"0.25", 0.25},
+        {u"1e-400", 0},  {u"12 3", 12},
+        {u"0e99999", 0}, {u"1e-99999999999", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(rt::TextToNumber(c.text), c.expected)
-            << "text of " << c.text.size() << " units, first " << (c.text.empty() ? 0 : int(c.text[0]));
+            << "text of " << c.text.size() << " units, first "
+            << (c.text.empty() ? 0 : int(c.text[0]));
     }
 }
 
@@ -52,18 +59,23 @@ TEST(ToInt16, RoundsToNearestWithTiesToEven) {
         int expected;
     };
     const Case cases[] = {
-        {0.5, 0},    {1.5, 2},      {2.5, 2},          {3.5, 4},        {-0.5, 0},
-        {-1.5, -2},  {-2.5, -2},    {0.49, 0},         {0.51, 1},       {-0.51, -1},
-        {7, 7},      {32767, 32767}, {32767.4, 32767}, {-32768, -32768}, {-32768.5, -32768},
+        {0.5, 0},         {1.5, 2},       {2.5, 2},         {3.5, 4},         {-0.5, 0},
+        {-1.5, -2},       {-2.5, -2},     {0.49, 0},        {0.51, 1},        {-0.51, -1},
+        {7, 7},           {32767, 32767}, {32767.4, 32767}, {-32768, -32768}, {-32768.5, -32768},
         {32766.5, 32766},
     };
     for (const auto& c : cases) EXPECT_EQ(rt::ToInt16(c.value), c.expected) << c.value;
 }
 
 TEST(ToInt16, OutsideTheSixteenBitRangeRaisesOverflow) {
-    const double values[] = {32767.5,  32768, -32768.51, -32769, 1e9,
+    const double values[] = {32767.5,
+                             32768,
+                             -32768.51,
+                             -32769,
+                             1e9,
                              std::numeric_limits<double>::infinity(),
-                             -std::numeric_limits<double>::infinity(), std::nan("")};
+                             -std::numeric_limits<double>::infinity(),
+                             std::nan("")};
     for (double v : values) EXPECT_EQ(ErrorNumberOf([&] { (void)rt::ToInt16(v); }), 6) << v;
 }
 

@@ -67,7 +67,8 @@ TEST(OnDigitClick, ReadsWritesThenClearsEveryUnderlineAndLeavesTheReport) {
     f.view.report = u"report\r\n";
     f.form.OnDigitClick(9);
 
-    std::vector<ViewCall> expected{{Kind::GetCaption, 9, {}, false}, {Kind::SetCaption, 9, u"1", false}};
+    std::vector<ViewCall> expected{{Kind::GetCaption, 9, {}, false},
+                                   {Kind::SetCaption, 9, u"1", false}};
     for (std::int16_t k = 0; k < 15; ++k) expected.push_back({Kind::SetUnderline, k, {}, false});
     EXPECT_EQ(f.view.calls, expected);
     EXPECT_EQ(f.view.report, u"report\r\n");
@@ -98,7 +99,8 @@ TEST(OnDigitClick, WellDefinedForOddCaptions) {
     const struct {
         std::u16string caption;
         std::u16string after;
-    } cases[] = {{u"", u"1"}, {u"x", u"1"}, {u"2.5", u"3"}, {u"3.5", u"5"}, {u"-5", u"-4"}, {u"32766", u"7"}};
+    } cases[] = {{u"", u"1"},    {u"x", u"1"},   {u"2.5", u"3"},
+                 {u"3.5", u"5"}, {u"-5", u"-4"}, {u"32766", u"7"}};
     for (const auto& c : cases) {
         Fixture f;
         f.view.captions[0] = c.caption;
@@ -224,8 +226,9 @@ TEST(Check, DirectlyAfterLoadReportsPositionOne) {
     f.view.report = kStatement;
     f.form.OnLoad();
     f.form.OnButtonClick(0);
-    EXPECT_EQ(f.view.report,
-              u"Поредният номер: 000000000000000 е палиндром.\r\nБалансирана редица в позиция: 1\r\n");
+    EXPECT_EQ(
+        f.view.report,
+        u"Поредният номер: 000000000000000 е палиндром.\r\nБалансирана редица в позиция: 1\r\n");
     EXPECT_TRUE(f.view.underlined[0]);
 }
 

@@ -12,8 +12,8 @@ namespace trivelan::ui {
 void ReportFatalAndQuit(const runtime::RuntimeError& error) {
     const std::string message = error.StandardMessage();
     std::cerr << message << '\n';
-    const QString title = QString::fromUtf16(design::kTitle.data(),
-                                             static_cast<qsizetype>(design::kTitle.size()));
+    const QString title =
+        QString::fromUtf16(design::kTitle.data(), static_cast<qsizetype>(design::kTitle.size()));
     QMessageBox::critical(nullptr, title, QString::fromStdString(message));
     QCoreApplication::exit(kRuntimeErrorExitCode);
 }

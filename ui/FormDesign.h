@@ -83,8 +83,8 @@ inline constexpr ControlDesign kMottoBox{"Text1",    1, Kind::TextBox,    Contai
 
 // Every control, containers before what they contain.
 [[nodiscard]] constexpr std::array<ControlDesign, 6 + kDigitCellCount> AllControls() {
-    std::array<ControlDesign, 6 + kDigitCellCount> all{kLabel1, kFrame1, kCheck, kClear,
-                                                       kReport, kMottoBox};
+    std::array<ControlDesign, 6 + kDigitCellCount> all{kLabel1, kFrame1, kCheck,
+                                                       kClear,  kReport, kMottoBox};
     for (int k = 0; k < kDigitCellCount; ++k) all[static_cast<std::size_t>(6 + k)] = DigitCell(k);
     return all;
 }

@@ -36,7 +36,8 @@ QFont DesignFont(int points) {
 }
 
 QString ObjectName(const ControlDesign& control) {
-    QString name = QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
+    QString name =
+        QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
     if (control.index >= 0) name += QStringLiteral("(%1)").arg(control.index);
     return name;
 }
@@ -74,7 +75,8 @@ SequenceForm::SequenceForm(ErrorReporter reporter, QWidget* parent)
 
     QWidget* frame = nullptr;
     for (const ControlDesign& control : design::AllControls()) {
-        QWidget* widget = createControl(control, control.container == design::Container::Frame1 ? frame : this);
+        QWidget* widget =
+            createControl(control, control.container == design::Container::Frame1 ? frame : this);
         if (control.kind == Kind::Frame) frame = widget;
     }
     setTabOrderFromDesign();
@@ -89,11 +91,12 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
     switch (control.kind) {
         case Kind::Label: {
             auto* label = control.container == design::Container::Frame1 ? new DigitCell(container)
-                                                                          : new QLabel(container);
+                                                                         : new QLabel(container);
             label->setText(ToQString(control.text));
             label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop
                                                 : Qt::AlignLeft | Qt::AlignTop);
-            if (auto* cell = qobject_cast<DigitCell*>(label)) cells_.at(static_cast<std::size_t>(control.index)) = cell;
+            if (auto* cell = qobject_cast<DigitCell*>(label))
+                cells_.at(static_cast<std::size_t>(control.index)) = cell;
             widget = label;
             break;
         }
@@ -116,7 +119,8 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
     }
     widget->setObjectName(ObjectName(control));
     widget->setGeometry(TwipsToPixels(control.left, control.top, control.width, control.height));
-    if (control.fontPoints != design::kWindowFontPoints) widget->setFont(DesignFont(control.fontPoints));
+    if (control.fontPoints != design::kWindowFontPoints)
+        widget->setFont(DesignFont(control.fontPoints));
     if (control.background) SetBackground(widget, *control.background);
     widget->setVisible(control.visible);
     return widget;
@@ -125,7 +129,8 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
 void SequenceForm::setTabOrderFromDesign() {
     std::vector<design::ControlDesign> focusable;
     for (const auto& control : design::AllControls()) {
-        if (control.kind == Kind::PushButton || control.kind == Kind::TextBox) focusable.push_back(control);
+        if (control.kind == Kind::PushButton || control.kind == Kind::TextBox)
+            focusable.push_back(control);
     }
     std::sort(focusable.begin(), focusable.end(),
               [](const auto& a, const auto& b) { return a.tabIndex < b.tabIndex; });
@@ -155,7 +160,9 @@ DigitCell* SequenceForm::cellAt(std::int16_t cell) const {
     return cells_[static_cast<std::size_t>(cell)];
 }
 
-std::u16string SequenceForm::Caption(std::int16_t cell) const { return ToU16(cellAt(cell)->text()); }
+std::u16string SequenceForm::Caption(std::int16_t cell) const {
+    return ToU16(cellAt(cell)->text());
+}
 
 void SequenceForm::SetCaption(std::int16_t cell, const std::u16string& caption) {
     cellAt(cell)->setText(ToQString(caption));

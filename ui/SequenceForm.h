@@ -20,7 +20,7 @@ class DigitCell;
 // out the view contract and forwards clicks to the form's logic; it decides nothing.
 class SequenceForm final : public QWidget, public logic::SequenceView {
     Q_OBJECT
-public:
+  public:
     explicit SequenceForm(ErrorReporter reporter, QWidget* parent = nullptr);
 
     [[nodiscard]] std::u16string Caption(std::int16_t cell) const override;
@@ -29,7 +29,7 @@ public:
     [[nodiscard]] std::u16string ReportText() const override;
     void SetReportText(const std::u16string& text) override;
 
-private:
+  private:
     QWidget* createControl(const design::ControlDesign& control, QWidget* container);
     void bindEvents();
     void setTabOrderFromDesign();

@@ -1,0 +1,174 @@
+#include <QApplication>
+
+#include "WindowFixture.h"
+
+namespace {
+
+using trivelan::testing::WindowTest;
+
+TEST_F(WindowTest, EachCellClickRaisesOnlyThatDigit) {
+    for (int k = 0; k < 15; ++k) {
+        ClickCell(k);
+        QString expected(15, QLatin1Char('0'));
+        for (int j = 0; j <= k; ++j) expected[j] = QLatin1Char('1');
+        EXPECT_EQ(Row(), expected) << k;
+    }
+}
+
+TEST_F(WindowTest, TenClicksWrapBackThroughNineToZero) {
+    QStringList seen;
+    for (int n = 0; n < 10; ++n) {
+        ClickCell(7);
+        seen << Cell(7)->text();
+    }
+    EXPECT_EQ(seen.join(QString()), QStringLiteral("1234567890"));
+}
+
+TEST_F(WindowTest, ADoubleClickRaisesTheDigitByOne) {
+    // As a real mouse delivers it: press, release, double-click press, release.
+    auto* cell = Cell(3);
+    QTest::mouseClick(cell, Qt::LeftButton);
+    QTest::mouseDClick(cell, Qt::LeftButton);
+    QTest::mouseRelease(cell, Qt::LeftButton);
+    EXPECT_EQ(cell->text(), QStringLiteral("1"));
+}
+
+TEST_F(WindowTest, OnlyALeftPressAndReleaseOnTheCellIsAClick) {
+    auto* cell = Cell(5);
+    QTest::mouseClick(cell, Qt::RightButton);
+    QTest::mouseClick(cell, Qt::MiddleButton);
+    QTest::mousePress(cell, Qt::LeftButton);
+    QTest::mouseRelease(cell, Qt::LeftButton, {}, QPoint(-5, -5));  // released off the cell
+    EXPECT_EQ(cell->text(), QStringLiteral("0"));
+    EXPECT_EQ(Row(), QStringLiteral("000000000000000"));
+}
+
+TEST_F(WindowTest, CheckReportsAndUnderlinesTheSplitDigit) {
+    const struct {
+        QString row;
+        QString report;
+        std::vector<int> underlined;
+    } cases[] = {
+        {QStringLiteral("001100000001100"),
+         QStringLiteral(
+             "Поредният номер: 001100000001100 е палиндром.\nБалансирана редица в позиция: 4"),
+         {3}},
+        {QStringLiteral("001120000001111"),
+         QStringLiteral("Номерата: 001120000001111 и 111100000021100 са различни.\n"
+                        "Балансирана редица в позиция: 5"),
+         {4}},
+        {QStringLiteral("100000000000000"),
+         QStringLiteral("Номерата: 100000000000000 и 000000000000001 са различни.\n"
+                        "Редицата не е балансирана! "),
+         {}},
+    };
+    for (const auto& c : cases) {
+        ClickButton(1);
+        EnterRow(c.row);
+        ClickButton(0);
+        EXPECT_EQ(Report()->toPlainText(), c.report + QLatin1Char('\n'));
+        EXPECT_EQ(UnderlinedCells(), c.underlined);
+    }
+}
+
+TEST_F(WindowTest, AnyDigitClickRemovesTheUnderline) {
+    ClickButton(0);
+    ASSERT_EQ(UnderlinedCells(), std::vector<int>{0});
+    const QString report = Report()->toPlainText();
+    ClickCell(9);
+    EXPECT_TRUE(UnderlinedCells().empty());
+    EXPECT_EQ(Report()->toPlainText(), report);
+}
+
+TEST_F(WindowTest, ClearResetsTheRowAndEmptiesTheReport) {
+    EnterRow(QStringLiteral("900000000000009"));
+    ClickButton(0);
+    ASSERT_EQ(UnderlinedCells(), std::vector<int>{0});
+    ClickButton(1);
+    EXPECT_EQ(Row(), QStringLiteral("000000000000000"));
+    EXPECT_TRUE(UnderlinedCells().empty());
+    EXPECT_EQ(form->ReportText(), u"");
+}
+
+TEST_F(WindowTest, KeyboardPressesTheFocusedButton) {
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        form->SetReportText(u"");
+        Button(0)->setFocus();
+        QTest::keyClick(Button(0), key);
+        EXPECT_TRUE(Report()->toPlainText().startsWith(QStringLiteral("Поредният номер: "))) << key;
+
+        ClickCell(2);
+        Button(1)->setFocus();
+        QTest::keyClick(Button(1), key);
+        EXPECT_EQ(Row(), QStringLiteral("000000000000000")) << key;
+        EXPECT_TRUE(Report()->toPlainText().isEmpty()) << key;
+    }
+}
+
+TEST_F(WindowTest, TabOrderFollowsTheTabIndexes) {
+    EXPECT_EQ(QApplication::focusWidget(), Report());
+    const QString before = Report()->toPlainText();
+    const QWidget* expected[] = {Button(0), Button(1), Report(), Button(0)};
+    for (const QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+    EXPECT_EQ(Report()->toPlainText(), before);  // Tab typed nothing into the report
+    for (int k = 0; k < 15; ++k) EXPECT_EQ(Cell(k)->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(WindowTest, CheckReplacesWhatTheUserTyped) {
+    Report()->setFocus();
+    QTest::keyClicks(Report(), QStringLiteral("note"));
+    QTest::keyClick(Report(), Qt::Key_Return);
+    QTest::keyClicks(Report(), QStringLiteral("more"));
+    ClickButton(0);
+    EXPECT_EQ(
+        form->ReportText(),
+        u"Поредният номер: 000000000000000 е палиндром.\r\nБалансирана редица в позиция: 1\r\n");
+}
+
+TEST_F(WindowTest, ReportKeepsCrLfAtTheContract) {
+    const std::u16string texts[] = {u"", u"a\r\n", u"ред 1\r\nред 2\r\n\r\n", u"без край"};
+    for (const auto& text : texts) {
+        form->SetReportText(text);
+        EXPECT_EQ(form->ReportText(), text);
+    }
+    Report()->setPlainText(QStringLiteral("typed\nby hand"));
+    EXPECT_EQ(form->ReportText(), u"typed\r\nby hand");
+}
+
+TEST_F(WindowTest, TheMottoIsNeverShown) {
+    const QWidget* motto = Control(QStringLiteral("Text1(1)"));
+    EnterRow(QStringLiteral("123400000000019"));
+    ClickButton(0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ClickButton(1);
+    EXPECT_FALSE(motto->isVisible());
+    EXPECT_NE(QApplication::focusWidget(), motto);
+}
+
+TEST_F(WindowTest, ARuntimeErrorInAHandlerIsReportedOnceAndEndsEventHandling) {
+    form->SetCaption(4, u"32767");  // a caption the program itself never writes
+    ClickCell(4);
+    EXPECT_EQ(errors, std::vector<int>{6});
+    EXPECT_EQ(Cell(4)->text(), QStringLiteral("32767"));  // nothing written before the error
+    ClickCell(0);
+    ClickButton(0);
+    EXPECT_EQ(errors, std::vector<int>{6});
+    EXPECT_EQ(Cell(0)->text(), QStringLiteral("0"));
+}
+
+TEST_F(WindowTest, AnIndexOutsideTheRowIsARuntimeError) {
+    for (std::int16_t k : {-1, 15, 32767}) {
+        try {
+            (void)form->Caption(k);
+            ADD_FAILURE() << k;
+        } catch (const trivelan::runtime::RuntimeError& error) {
+            EXPECT_EQ(error.Number(), 340);
+        }
+    }
+}
+
+}  // namespace

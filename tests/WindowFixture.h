@@ -1,0 +1,68 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "ui/DigitCell.h"
+#include "ui/SequenceForm.h"
+
+namespace trivelan::testing {
+
+// A shown, active window with a reporter that records instead of quitting.
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = std::make_unique<ui::SequenceForm>(
+            [this](const runtime::RuntimeError& error) { errors.push_back(error.Number()); });
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    template <typename T = QWidget>
+    T* Control(const QString& name) const {
+        auto* widget = form->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    ui::DigitCell* Cell(int k) const {
+        return Control<ui::DigitCell>(QStringLiteral("Label2(%1)").arg(k));
+    }
+    QPushButton* Button(int b) const {
+        return Control<QPushButton>(QStringLiteral("Command1(%1)").arg(b));
+    }
+    QPlainTextEdit* Report() const { return Control<QPlainTextEdit>(QStringLiteral("Text1(0)")); }
+
+    void ClickCell(int k) const { QTest::mouseClick(Cell(k), Qt::LeftButton); }
+    void ClickButton(int b) const { QTest::mouseClick(Button(b), Qt::LeftButton); }
+
+    QString Row() const {
+        QString row;
+        for (int k = 0; k < 15; ++k) row += Cell(k)->text();
+        return row;
+    }
+    std::vector<int> UnderlinedCells() const {
+        std::vector<int> cells;
+        for (int k = 0; k < 15; ++k) {
+            if (Cell(k)->font().underline()) cells.push_back(k);
+        }
+        return cells;
+    }
+    // Clicks each cell as often as its digit in the row string says.
+    void EnterRow(const QString& row) const {
+        for (int k = 0; k < 15; ++k) {
+            for (int n = 0; n < row[k].digitValue(); ++n) ClickCell(k);
+        }
+    }
+
+    std::unique_ptr<ui::SequenceForm> form;
+    std::vector<int> errors;
+};
+
+}  // namespace trivelan::testing

@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X11 window under Xvfb as a person would:
+# mouse clicks and keys through xdotool, the report read back through the
+# clipboard, and what the screen shows checked on a screenshot.
+# Usage: real_window_test.sh PATH/TO/trivelan SCREENSHOT_DIR
+set -euo pipefail
+exe=$1
+shots=$2
+mkdir -p "$shots"
+for tool in Xvfb xdotool xclip xwd convert; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/test.sh installs it)"; exit 1; }
+done
+
+work=$(mktemp -d)
+cleanup() {
+    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM
+
+failures=0
+check() {  # check DESCRIPTION EXPECTED ACTUAL
+    if [ "$2" == "$3" ]; then
+        echo "ok: $1"
+    else
+        echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"
+        failures=$((failures + 1))
+    fi
+}
+
+"$exe" 2>"$work/app.log" &
+app_pid=$!
+win=$(timeout 15 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1)
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$win")"
+check "window client size" "481x363" "${WIDTH}x${HEIGHT}"
+
+click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.6; }  # past the double-click interval
+double_click() { xdotool mousemove --window "$win" "$1" "$2" click --repeat 2 --delay 80 1; sleep 0.6; }
+cell_x() { echo $((40 + 16 + 24 * $1 + 12)); }
+readonly cell_y=92 check_x=100 clear_x=372 button_y=156 report_x=240 report_y=260
+report_text() {
+    # Copying an empty selection leaves the clipboard alone, so empty it first.
+    xclip -selection clipboard -i /dev/null >/dev/null 2>&1
+    click "$report_x" "$report_y"
+    xdotool key ctrl+a ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard 2>/dev/null || true
+}
+
+statement=$(report_text)
+check "statement at start" "Ще наричаме една редица балансирана" "${statement:0:35}"
+
+double_click "$(cell_x 0)" "$cell_y"     # a double click raises the digit once
+double_click "$(cell_x 14)" "$cell_y"
+click "$check_x" "$button_y"
+check "report after a check on 100000000000001" \
+    "$(printf 'Поредният номер: 100000000000001 е палиндром.\nБалансирана редица в позиция: 1')" \
+    "$(report_text)"
+
+# The report box has the focus now; Tab moves to the check button, Space presses it.
+click "$(cell_x 5)" "$cell_y"
+click "$report_x" "$report_y"
+xdotool key Tab space
+sleep 0.3
+check "check pressed by keyboard" \
+    "$(printf 'Номерата: 100001000000001 и 100000000100001 са различни.\nРедицата не е балансирана! ')" \
+    "$(report_text)"
+
+click "$(cell_x 5)" "$cell_y"; for _ in 1 2 3 4 5 6 7 8; do click "$(cell_x 5)" "$cell_y"; done
+click "$check_x" "$button_y"   # 100000000000001 again: cell 0 underlined
+xdotool mousemove --window "$win" 470 350
+sleep 0.3
+xwd -root -silent >"$work/screen.xwd"
+convert "$work/screen.xwd" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/trivelan.png"
+echo "screenshot: $shots/trivelan.png"
+
+pixel() { convert "$shots/trivelan.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$1+$2" info:; }
+check "window background" "128,128,255" "$(pixel 5 100)"
+check "title label background" "255,192,128" "$(pixel 70 5)"
+check "digit cell background" "255,255,255" "$(pixel 58 66)"
+IFS=, read -r r g b <<<"$(pixel 45 150)"
+check "check button drawn green" "green" "$([ "$g" -gt 200 ] && [ "$r" -lt 150 ] && [ "$b" -lt 150 ] && echo green || echo "$r,$g,$b")"
+IFS=, read -r r g b <<<"$(pixel 320 150)"
+check "clear button drawn red" "red" "$([ "$r" -gt 200 ] && [ "$g" -lt 150 ] && [ "$b" -lt 150 ] && echo red || echo "$r,$g,$b")"
+
+# Cells 0 and 14 both show "1"; only cell 0 carries the underline, so it has more ink.
+ink() { convert "$shots/trivelan.png" -crop "23x56+$1+65" +repage -colorspace Gray -threshold 50% -negate \
+            -format "%[fx:int(mean*w*h+0.5)]" info:; }
+ink0=$(ink 57); ink14=$(ink $((57 + 24 * 14)))
+check "only the split digit is underlined (ink $ink0 vs $ink14)" "yes" "$([ "$ink0" -gt $((ink14 + 15)) ] && echo yes || echo no)"
+
+click "$clear_x" "$button_y"
+check "report after clear" "" "$(report_text)"
+check "program still running" "yes" "$(kill -0 "$app_pid" 2>/dev/null && echo yes || echo no)"
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
