@@ -1,10 +1,17 @@
 #include <QApplication>
+#include <iostream>
+#include <span>
 
+#include "CommandLine.h"
 #include "ui/Application.h"
 #include "ui/FatalError.h"
 #include "ui/SequenceForm.h"
 
 int main(int argc, char* argv[]) {
+    const std::span<char* const> args(argv, static_cast<std::size_t>(argc));
+    if (const auto status = trivelan::app::HandleCommandLine(args, std::cout, std::cerr)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     trivelan::ui::ConfigureApplication(app);
     trivelan::ui::SequenceForm form(trivelan::ui::ReportFatalAndQuit);

@@ -8,6 +8,9 @@
 // unless the caller chose a platform.
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef TRIVELAN_TEST_SCALE_FACTOR
+    qputenv("QT_SCALE_FACTOR", TRIVELAN_TEST_SCALE_FACTOR);
+#endif
     QApplication app(argc, argv);
     trivelan::ui::ConfigureApplication(app);
     ::testing::InitGoogleTest(&argc, argv);

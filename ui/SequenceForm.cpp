@@ -1,5 +1,6 @@
 #include "SequenceForm.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -118,6 +119,10 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
         }
     }
     widget->setObjectName(ObjectName(control));
+    QString accessibleName = ToQString(control.accessibleName);
+    if (control.container == design::Container::Frame1)
+        accessibleName += QStringLiteral(" %1").arg(control.index + 1);
+    widget->setAccessibleName(accessibleName);
     widget->setGeometry(TwipsToPixels(control.left, control.top, control.width, control.height));
     if (control.fontPoints != design::kWindowFontPoints)
         widget->setFont(DesignFont(control.fontPoints));
@@ -165,7 +170,10 @@ std::u16string SequenceForm::Caption(std::int16_t cell) const {
 }
 
 void SequenceForm::SetCaption(std::int16_t cell, const std::u16string& caption) {
-    cellAt(cell)->setText(ToQString(caption));
+    DigitCell* label = cellAt(cell);
+    label->setText(ToQString(caption));
+    QAccessibleValueChangeEvent changed(label, label->text());
+    QAccessible::updateAccessibility(&changed);
 }
 
 void SequenceForm::SetUnderline(std::int16_t cell, bool underline) {

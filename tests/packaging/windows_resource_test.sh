@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Compiles the Windows resource script with the MinGW resource compiler and
+# reads the version strings back from the compiled resource.
+# Usage: windows_resource_test.sh RC_FILE
+set -euo pipefail
+export LC_ALL=C.UTF-8
+rc=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+check() {
+    if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
+}
+
+# The host preprocessor serves: the script uses no Windows headers.
+x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-DRC_INVOKED -c 65001 -i "$rc" -O res -o "$work/trivelan.res"
+x86_64-w64-mingw32-windres -c 65001 -i "$work/trivelan.res" -O rc -o "$work/back.rc"
+# Wide strings come back as L"\x0422..."; bash's printf turns \u0422 into UTF-8.
+value() {
+    local raw
+    raw=$(sed -n "s/^ *VALUE \"$1\", L\\{0,1\\}\"\\(.*\\)\"$/\\1/p" "$work/back.rc" | sed 's/\\0$//')
+    # shellcheck disable=SC2059
+    printf "${raw//\\x/\\u}"
+}
+
+check "string block" 'BLOCK "040904B0"' "$(grep -o 'BLOCK "040904[Bb]0"' "$work/back.rc")"
+check "FileVersion" "1.00" "$(value FileVersion)"
+check "ProductVersion" "1.00" "$(value ProductVersion)"
+check "InternalName" "trivelan" "$(value InternalName)"
+check "OriginalFilename" "trivelan.exe" "$(value OriginalFilename)"
+for key in CompanyName LegalCopyright LegalTrademarks; do check "$key" "www.example.com" "$(value "$key")"; done
+for key in Comments FileDescription ProductName; do check "$key" "Тривелан" "$(value "$key")"; done
+check "fixed file version" "FILEVERSION 1, 0, 0, 0" "$(grep -o 'FILEVERSION [0-9, ]*' "$work/back.rc" | head -n 1 | sed 's/ *$//')"
+check "fixed product version" "PRODUCTVERSION 1, 0, 0, 0" "$(grep -o 'PRODUCTVERSION [0-9, ]*' "$work/back.rc" | sed 's/ *$//')"
+check "file type application" "FILETYPE 0x1" "$(grep -o 'FILETYPE 0x[0-9a-fA-F]*' "$work/back.rc")"
+check "icon resource" yes "$(grep -q 'ICON' "$work/back.rc" && echo yes || echo no)"
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
