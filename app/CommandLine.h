@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdio>
 #include <optional>
-#include <ostream>
 #include <span>
 
 namespace trivelan::app {
@@ -9,7 +9,7 @@ namespace trivelan::app {
 // Answers --help and --version and rejects anything else, all before any window
 // system is touched, so they work in a terminal with no display.
 // Returns the exit status when the program should end without opening its window.
-[[nodiscard]] std::optional<int> HandleCommandLine(std::span<char* const> args, std::ostream& out,
-                                                   std::ostream& err);
+[[nodiscard]] std::optional<int> HandleCommandLine(std::span<char* const> args, std::FILE* out,
+                                                   std::FILE* err);
 
 }  // namespace trivelan::app

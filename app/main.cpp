@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <iostream>
+#include <cstdio>
 #include <span>
 
 #include "CommandLine.h"
@@ -9,7 +9,7 @@
 
 int main(int argc, char* argv[]) {
     const std::span<char* const> args(argv, static_cast<std::size_t>(argc));
-    if (const auto status = trivelan::app::HandleCommandLine(args, std::cout, std::cerr)) {
+    if (const auto status = trivelan::app::HandleCommandLine(args, stdout, stderr)) {
         return *status;
     }
     QApplication app(argc, argv);
