@@ -4,41 +4,15 @@
 #include <string>
 
 #include "FakeView.h"
+#include "Oracle.h"
 #include "logic/SequenceForm.h"
 
 namespace {
 
 using trivelan::logic::SequenceForm;
 using trivelan::testing::FakeView;
-
-// The rule stated apart from the program: the row is balanced at m (1..14) when
-// the first m digits sum to the other 15 - m; the smallest m is reported.
-int OracleSplit(const std::u16string& row) {
-    int total = 0;
-    for (char16_t c : row) total += c - u'0';
-    int prefix = 0;
-    for (int m = 1; m <= 14; ++m) {
-        prefix += row[static_cast<std::size_t>(m - 1)] - u'0';
-        if (2 * prefix == total) return m;
-    }
-    return 0;
-}
-
-std::u16string OracleReport(const std::u16string& row) {
-    const std::u16string reversed(row.rbegin(), row.rend());
-    std::u16string report = row == reversed
-                                ? u"Поредният номер: " + row + u" е палиндром.\r\n"
-                                : u"Номерата: " + row + u" и " + reversed + u" са различни.\r\n";
-    const int m = OracleSplit(row);
-    if (m > 0) {
-        const std::string digits = std::to_string(m);
-        report += u"Балансирана редица в позиция: " + std::u16string(digits.begin(), digits.end()) +
-                  u"\r\n";
-    } else {
-        report += u"Редицата не е балансирана! \r\n";
-    }
-    return report;
-}
+using trivelan::testing::OracleReport;
+using trivelan::testing::OracleSplit;
 
 // Random rows mixed with rows built to balance (and to be palindromes), so
 // every verdict is well represented.

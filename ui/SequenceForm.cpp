@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <algorithm>
 #include <vector>
 
@@ -190,7 +191,17 @@ std::u16string SequenceForm::ReportText() const {
 }
 
 void SequenceForm::SetReportText(const std::u16string& text) {
-    report_->setPlainText(ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QString shown = ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString current = report_->toPlainText();
+    // The balance line extends what the palindrome line wrote: add only the new
+    // part instead of laying the whole document out again.
+    if (!current.isEmpty() && shown.size() > current.size() && shown.startsWith(current)) {
+        QTextCursor end(report_->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(shown.mid(current.size()));
+    } else if (shown != current) {
+        report_->setPlainText(shown);
+    }
 }
 
 }  // namespace trivelan::ui
