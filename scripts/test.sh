@@ -1,11 +1,37 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs the whole test suite.
+# Installs what is missing and runs the whole test suite: a build with warnings as
+# errors and its tests, the linters, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded libFuzzer run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev \
-    xvfb xdotool xclip x11-apps imagemagick desktop-file-utils appstream binutils-mingw-w64-x86-64
+install_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev libbenchmark-dev libx11-dev \
+    xvfb xdotool xclip x11-apps imagemagick desktop-file-utils appstream binutils-mingw-w64-x86-64 \
+    clang clang-tidy clang-format cppcheck libclang-rt-14-dev
+jobs=$(nproc)
+stage() { echo; echo "== $* =="; }
 
+stage "build and test"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON
-cmake --build build-test
-ctest --test-dir build-test --output-on-failure
+cmake --build build-test -j "$jobs"
+ctest --test-dir build-test --output-on-failure -j "$jobs"
+
+stage "lint"
+bash scripts/lint.sh build-test
+
+stage "AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON \
+    -DTRIVELAN_SANITIZE=ON -DTRIVELAN_BUILD_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+stage "fuzz (${FUZZ_SECONDS:-60} s)"
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON \
+    -DTRIVELAN_FUZZ=ON
+cmake --build build-fuzz -j "$jobs"
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+build-fuzz/fuzz/trivelan_fuzz -max_total_time="${FUZZ_SECONDS:-60}" -max_len=512 -print_final_stats=1 \
+    "$corpus" fuzz/corpus

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -61,9 +62,7 @@ class FakeView : public logic::SequenceView {
         return row;
     }
     [[nodiscard]] int UnderlinedCount() const {
-        int count = 0;
-        for (bool u : underlined) count += u ? 1 : 0;
-        return count;
+        return static_cast<int>(std::count(underlined.begin(), underlined.end(), true));
     }
 
     std::array<std::u16string, logic::kCellCount> captions;

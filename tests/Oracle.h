@@ -1,5 +1,6 @@
 #pragma once
 
+#include <numeric>
 #include <string>
 
 // The check's rules stated apart from the program, for tests that compare the
@@ -9,8 +10,8 @@ namespace trivelan::testing {
 // The row is balanced at m (1..14) when the first m digits sum to the other
 // 15 - m; the smallest such m, or 0 for an unbalanced row.
 inline int OracleSplit(const std::u16string& row) {
-    int total = 0;
-    for (char16_t c : row) total += c - u'0';
+    const int total = std::accumulate(row.begin(), row.end(), 0,
+                                      [](int sum, char16_t c) { return sum + (c - u'0'); });
     int prefix = 0;
     for (int m = 1; m <= 14; ++m) {
         prefix += row[static_cast<std::size_t>(m - 1)] - u'0';

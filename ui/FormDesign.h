@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -83,11 +84,17 @@ inline constexpr ControlDesign kMottoBox{"Text1",    1, Kind::TextBox,    Contai
 }
 // clang-format on
 
+inline constexpr std::array<ControlDesign, 6> kSingleControls{kLabel1, kFrame1, kCheck,
+                                                              kClear,  kReport, kMottoBox};
+
 // Every control, containers before what they contain.
-[[nodiscard]] constexpr std::array<ControlDesign, 6 + kDigitCellCount> AllControls() {
-    std::array<ControlDesign, 6 + kDigitCellCount> all{kLabel1, kFrame1, kCheck,
-                                                       kClear,  kReport, kMottoBox};
-    for (int k = 0; k < kDigitCellCount; ++k) all[static_cast<std::size_t>(6 + k)] = DigitCell(k);
+[[nodiscard]] constexpr std::array<ControlDesign, kSingleControls.size() + kDigitCellCount>
+AllControls() {
+    std::array<ControlDesign, kSingleControls.size() + kDigitCellCount> all{};
+    std::copy(kSingleControls.begin(), kSingleControls.end(), all.begin());
+    for (int k = 0; k < kDigitCellCount; ++k) {
+        all.at(kSingleControls.size() + static_cast<std::size_t>(k)) = DigitCell(k);
+    }
     return all;
 }
 

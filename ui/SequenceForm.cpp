@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "DigitCell.h"
@@ -133,11 +134,11 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
 }
 
 void SequenceForm::setTabOrderFromDesign() {
+    const auto all = design::AllControls();
     std::vector<design::ControlDesign> focusable;
-    for (const auto& control : design::AllControls()) {
-        if (control.kind == Kind::PushButton || control.kind == Kind::TextBox)
-            focusable.push_back(control);
-    }
+    std::copy_if(all.begin(), all.end(), std::back_inserter(focusable), [](const auto& control) {
+        return control.kind == Kind::PushButton || control.kind == Kind::TextBox;
+    });
     std::sort(focusable.begin(), focusable.end(),
               [](const auto& a, const auto& b) { return a.tabIndex < b.tabIndex; });
     for (std::size_t i = 1; i < focusable.size(); ++i) {

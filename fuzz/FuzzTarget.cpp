@@ -1,0 +1,128 @@
+// libFuzzer target for the value services and for the form's logic driven by a
+// fake view whose captions come from the input. Nothing may crash, and the only
+// exception that may leave the program's code is its own RuntimeError.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "logic/SequenceForm.h"
+#include "runtime/RuntimeError.h"
+#include "runtime/Values.h"
+#include "tests/FakeView.h"
+
+namespace {
+
+namespace rt = trivelan::runtime;
+
+void Require(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+bool IsOneDigit(const std::u16string& text) {
+    return text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
+}
+
+void FuzzTextToNumber(const std::uint8_t* data, std::size_t size) {
+    std::u16string text;
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        text += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    }
+    double value = 0;
+    try {
+        value = rt::TextToNumber(text);
+    } catch (const rt::RuntimeError& error) {
+        Require(error.Number() == 6);
+        return;
+    }
+    Require(std::isfinite(value));
+    if (IsOneDigit(text)) Require(value == text[0] - u'0');
+    try {
+        const std::int16_t rounded = rt::ToInt16(value);
+        Require(std::fabs(rounded - value) <= 0.5);
+    } catch (const rt::RuntimeError& error) {
+        Require(error.Number() == 6 && (value >= 32767.5 || value < -32768.5));
+    }
+}
+
+void FuzzConversions(const std::uint8_t* data, std::size_t size) {
+    if (size < sizeof(double) + 4) return;
+    double value = 0;
+    std::memcpy(&value, data, sizeof value);
+    try {
+        const std::int16_t rounded = rt::ToInt16(value);
+        Require(std::fabs(rounded - value) <= 0.5);
+    } catch (const rt::RuntimeError& error) {
+        Require(error.Number() == 6 && !(value < 32767.5 && value >= -32768.5));
+    }
+    const auto a = static_cast<std::int16_t>(data[8] | (data[9] << 8));
+    const auto b = static_cast<std::int16_t>(data[10] | (data[11] << 8));
+    try {
+        Require(rt::AddInt16(a, b) == a + b);
+    } catch (const rt::RuntimeError& error) {
+        Require(error.Number() == 6 && (a + b > 32767 || a + b < -32768));
+    }
+}
+
+// Captions separated by 0xFF bytes, then one action a byte: a cell click, the
+// check button, the clear button, or another button index.
+void FuzzLogic(const std::uint8_t* data, std::size_t size) {
+    trivelan::testing::FakeView view;
+    std::size_t pos = 0;
+    for (std::size_t k = 0; k < view.captions.size(); ++k) {
+        std::u16string caption;
+        while (pos < size && data[pos] != 0xFF && caption.size() < 32)
+            caption += static_cast<char16_t>(data[pos++]);
+        if (pos < size && data[pos] == 0xFF) ++pos;
+        view.captions[k] = caption;
+    }
+    bool wellFormed = true;
+    for (const auto& caption : view.captions) wellFormed = wellFormed && IsOneDigit(caption);
+
+    trivelan::logic::SequenceForm form(view);
+    for (; pos < size; ++pos) {
+        const int action = data[pos] % 18;
+        view.calls.clear();
+        try {
+            if (action < 15) {
+                form.OnDigitClick(static_cast<std::int16_t>(action));
+            } else {
+                form.OnButtonClick(static_cast<std::int16_t>(action == 15   ? 0
+                                                             : action == 16 ? 1
+                                                                            : data[pos]));
+            }
+        } catch (const rt::RuntimeError& error) {
+            // Only a caption the program never writes can raise an error.
+            Require(!wellFormed);
+            Require(error.Number() == 5 || error.Number() == 6 || error.Number() == 11);
+            return;
+        }
+        Require(view.UnderlinedCount() <= 1);
+        if (wellFormed) {
+            for (const auto& caption : view.captions) Require(IsOneDigit(caption));
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    try {
+        switch (data[0] % 3) {
+            case 0:
+                FuzzTextToNumber(data + 1, size - 1);
+                break;
+            case 1:
+                FuzzConversions(data + 1, size - 1);
+                break;
+            default:
+                FuzzLogic(data + 1, size - 1);
+                break;
+        }
+    } catch (...) {
+        __builtin_trap();  // any other exception is a fault
+    }
+    return 0;
+}
