@@ -33,8 +33,13 @@ CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 cmake --build build-fuzz -j "$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-build-fuzz/fuzz/trivelan_fuzz -max_total_time="${FUZZ_SECONDS:-60}" -max_len=512 -print_final_stats=1 \
-    "$corpus" fuzz/corpus
+# libFuzzer logs every new input; keep the log and show its end.
+if ! build-fuzz/fuzz/trivelan_fuzz -max_total_time="${FUZZ_SECONDS:-60}" -max_len=512 \
+    -print_final_stats=1 "$corpus" fuzz/corpus 2>"$corpus/fuzz.log"; then
+    tail -n 60 "$corpus/fuzz.log"
+    exit 1
+fi
+grep -E '^(Done|stat::)' "$corpus/fuzz.log"
 
 # Every stage above stops the script on failure, so reaching here means all passed.
 echo

@@ -35,6 +35,9 @@ QFont DesignFont(int points) {
     font.setPointSize(points);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::Serif);
+    // Plain glyph runs, no kerning: as the classic Windows text drawing set it,
+    // and it spares the first frame shaping the whole statement.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
