@@ -2,11 +2,8 @@
 # The command-line answers work with no display at all and open no window.
 # Usage: command_line_test.sh PATH/TO/trivelan
 set -uo pipefail
+source "$(dirname "$0")/../check.sh"
 exe=$1
-failures=0
-check() {
-    if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
-}
 run() {  # run ARGS...: sets out, err, status; no display of any kind
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$exe" "$@" 2>/tmp/trivelan-cli-err.$$)
     status=$?
@@ -35,5 +32,4 @@ done
 run --bogus
 check "the error names the option" yes "$(grep -q -- "'--bogus'" <<<"$err" && echo yes || echo no)"
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish

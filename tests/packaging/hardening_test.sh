@@ -3,11 +3,8 @@
 # has full RELRO, uses the stack protector and the fortified libc calls.
 # Usage: hardening_test.sh PATH/TO/trivelan
 set -euo pipefail
+source "$(dirname "$0")/../check.sh"
 exe=$1
-failures=0
-check() {
-    if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
 has() { grep -q -E "$1" && echo yes || echo no; }
 
 check "position-independent executable" yes "$(readelf -hW "$exe" | has 'Type:[[:space:]]+DYN')"
@@ -16,5 +13,4 @@ check "RELRO segment" yes "$(readelf -lW "$exe" | has 'GNU_RELRO')"
 check "bind now (full RELRO)" yes "$(readelf -dW "$exe" | has '(BIND_NOW|FLAGS_1.*NOW)')"
 check "stack protector" yes "$(readelf --dyn-syms -W "$exe" | has '__stack_chk_fail')"
 check "_FORTIFY_SOURCE" yes "$(readelf --dyn-syms -W "$exe" | has '__[a-z]+_chk@')"
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -3,14 +3,11 @@
 # the file tree, desktop-file-validate, appstreamcli, and the icon's format.
 # Usage: install_test.sh BUILD_DIR APP_ID
 set -euo pipefail
+source "$(dirname "$0")/../check.sh"
 build=$1
 app_id=$2
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-failures=0
-check() {
-    if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
-}
 
 DESTDIR="$stage" cmake --install "$build" --prefix /usr/local >/dev/null
 root="$stage/usr/local"
@@ -43,5 +40,4 @@ for size in 32 64 128; do
     check "icon $size centre opaque" 255 "$(convert "$png" -format "%[fx:int(255*p{$((size / 2)),$((size / 2))}.a)]" info:)"
 done
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish

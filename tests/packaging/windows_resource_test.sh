@@ -4,13 +4,10 @@
 # Usage: windows_resource_test.sh RC_FILE
 set -euo pipefail
 export LC_ALL=C.UTF-8
+source "$(dirname "$0")/../check.sh"
 rc=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-check() {
-    if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
-}
 
 # The host preprocessor serves: the script uses no Windows headers.
 x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-DRC_INVOKED -c 65001 -i "$rc" -O res -o "$work/trivelan.res"
@@ -35,5 +32,4 @@ check "fixed product version" "PRODUCTVERSION 1, 0, 0, 0" "$(grep -o 'PRODUCTVER
 check "file type application" "FILETYPE 0x1" "$(grep -o 'FILETYPE 0x[0-9a-fA-F]*' "$work/back.rc")"
 check "icon resource" yes "$(grep -q 'ICON' "$work/back.rc" && echo yes || echo no)"
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish

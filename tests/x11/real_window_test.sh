@@ -4,6 +4,7 @@
 # clipboard, and what the screen shows checked on a screenshot.
 # Usage: real_window_test.sh PATH/TO/trivelan SCREENSHOT_DIR
 set -euo pipefail
+source "$(dirname "$0")/../check.sh"
 exe=$1
 shots=$2
 mkdir -p "$shots"
@@ -25,15 +26,6 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM
 
-failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        echo "ok: $1"
-    else
-        echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"
-        failures=$((failures + 1))
-    fi
-}
 
 "$exe" 2>"$work/app.log" &
 app_pid=$!
@@ -101,5 +93,4 @@ click "$clear_x" "$button_y"
 check "report after clear" "" "$(report_text)"
 check "program still running" "yes" "$(kill -0 "$app_pid" 2>/dev/null && echo yes || echo no)"
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish
