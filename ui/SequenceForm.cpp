@@ -28,6 +28,11 @@ QString ToQString(std::u16string_view text) {
 
 std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
 
+// A text widget keeps one '\n' per line; the design and the view contract speak CR LF.
+QString ToWidgetText(std::u16string_view text) {
+    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 QColor ToQColor(design::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
 QFont DesignFont(int points) {
@@ -63,8 +68,7 @@ QPlainTextEdit* CreateTextBox(const ControlDesign& control, QWidget* parent) {
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
-    QString text = ToQString(control.text);
-    box->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box->setPlainText(ToWidgetText(control.text));
     return box;
 }
 
@@ -189,13 +193,12 @@ void SequenceForm::SetUnderline(std::int16_t cell, bool underline) {
     label->setFont(font);
 }
 
-// The text widget keeps one '\n' per line; the contract speaks CR LF.
 std::u16string SequenceForm::ReportText() const {
     return ToU16(report_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }
 
 void SequenceForm::SetReportText(const std::u16string& text) {
-    const QString shown = ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString shown = ToWidgetText(text);
     const QString current = report_->toPlainText();
     // The balance line extends what the palindrome line wrote: add only the new
     // part instead of laying the whole document out again.
