@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
         return *status;
     }
     QApplication app(argc, argv);
-    trivelan::ui::ConfigureApplication(app);
+    trivelan::ui::ConfigureApplication();
     trivelan::ui::SequenceForm form(trivelan::ui::ReportFatalAndQuit);
     form.show();
     return QApplication::exec();

@@ -62,7 +62,7 @@ BENCHMARK(BM_DigitClick)->Unit(benchmark::kMicrosecond);
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    trivelan::ui::ConfigureApplication(app);
+    trivelan::ui::ConfigureApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

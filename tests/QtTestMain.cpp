@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR", TRIVELAN_TEST_SCALE_FACTOR);
 #endif
     QApplication app(argc, argv);
-    trivelan::ui::ConfigureApplication(app);
+    trivelan::ui::ConfigureApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-class QApplication;
-
 namespace trivelan::ui {
 
-// Application-wide settings the window relies on: the Fusion style (it draws
-// push buttons in their palette colour on every desktop), names and the icon.
-void ConfigureApplication(QApplication& app);
+// Application-wide settings the window relies on, once a QApplication exists:
+// the Fusion style (it draws push buttons in their palette colour on every
+// desktop), the design font, names and accessibility.
+void ConfigureApplication();
 
 }  // namespace trivelan::ui

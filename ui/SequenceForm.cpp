@@ -3,7 +3,9 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -12,8 +14,10 @@
 #include <iterator>
 #include <vector>
 
+#include "DesignFont.h"
 #include "DigitCell.h"
 #include "Twips.h"
+#include "icons/trivelan.xpm"
 #include "runtime/RuntimeError.h"
 
 namespace trivelan::ui {
@@ -35,15 +39,10 @@ QString ToWidgetText(std::u16string_view text) {
 
 QColor ToQColor(design::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
-QFont DesignFont(int points) {
-    QFont font(ToQString(design::kFontFamily));
-    font.setPointSize(points);
-    font.setWeight(QFont::Normal);
-    font.setStyleHint(QFont::Serif);
-    // Plain glyph runs, no kerning: as the classic Windows text drawing set it,
-    // and it spares the first frame shaping the whole statement.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
+QIcon DesignIcon() {
+    // Parsed straight from the compiled-in XPM data: read from a file or a Qt
+    // resource instead, Qt would first load every image format plugin.
+    return {QPixmap::fromImage(QImage(trivelan_icon))};
 }
 
 QString ObjectName(const ControlDesign& control) {
@@ -78,7 +77,7 @@ SequenceForm::SequenceForm(ErrorReporter reporter, QWidget* parent)
     : QWidget(parent), reporter_(std::move(reporter)) {
     setObjectName(QStringLiteral("SequenceForm"));
     setWindowTitle(ToQString(design::kCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/icons/trivelan.xpm")));
+    setWindowIcon(DesignIcon());
     setFont(DesignFont(design::kWindowFontPoints));
     SetBackground(this, design::kWindowBackground);
     setFixedSize(TwipsToPixels(design::kClientWidth), TwipsToPixels(design::kClientHeight));

@@ -1,0 +1,19 @@
+#include "DesignFont.h"
+
+#include "FormDesign.h"
+
+namespace trivelan::ui {
+
+QFont DesignFont(int points) {
+    QFont font(QString::fromUtf16(design::kFontFamily.data(),
+                                  static_cast<qsizetype>(design::kFontFamily.size())));
+    font.setPointSize(points);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    // Plain glyph runs, no kerning: as the classic Windows text drawing set it,
+    // and it spares the first frame shaping the whole statement.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+}  // namespace trivelan::ui

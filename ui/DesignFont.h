@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QFont>
+
+namespace trivelan::ui {
+
+// The design's font (Times New Roman, regular) at the given size in points.
+[[nodiscard]] QFont DesignFont(int points);
+
+}  // namespace trivelan::ui
