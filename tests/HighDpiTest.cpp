@@ -1,5 +1,4 @@
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QScreen>
 
 #include "WindowFixture.h"
@@ -9,6 +8,8 @@
 // every pixel twice as fine.
 namespace {
 
+using trivelan::testing::DesignName;
+using trivelan::testing::ShownText;
 using trivelan::testing::WindowTest;
 namespace design = trivelan::ui::design;
 
@@ -28,14 +29,9 @@ TEST_F(WindowTest, AtScaleTwoTheWindowKeepsItsProportions) {
 TEST_F(WindowTest, AtScaleTwoNoTextIsClipped) {
     for (const auto& c : design::AllControls()) {
         if (c.kind == design::Kind::TextBox) continue;  // text boxes wrap and scroll
-        const QWidget* w =
-            Control(QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size())) +
-                    (c.index >= 0 ? QStringLiteral("(%1)").arg(c.index) : QString()));
+        const QWidget* w = Control(DesignName(c));
         ASSERT_NE(w, nullptr);
-        QString text;
-        if (const auto* l = qobject_cast<const QLabel*>(w)) text = l->text();
-        if (const auto* b = qobject_cast<const QPushButton*>(w)) text = b->text();
-        if (const auto* g = qobject_cast<const QGroupBox*>(w)) text = g->title();
+        const QString text = ShownText(w);
         const QFontMetrics metrics(w->font());
         EXPECT_LE(metrics.horizontalAdvance(text), w->width()) << text.toStdString();
         EXPECT_LE(metrics.height(), w->height()) << text.toStdString();

@@ -1,5 +1,4 @@
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QScrollBar>
 
 #include "WindowFixture.h"
@@ -8,13 +7,11 @@
 
 namespace {
 
+using trivelan::testing::DesignName;
+using trivelan::testing::ShownText;
 using trivelan::testing::WindowTest;
 namespace design = trivelan::ui::design;
 
-QString Name(const design::ControlDesign& c) {
-    QString name = QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size()));
-    return c.index >= 0 ? name + QStringLiteral("(%1)").arg(c.index) : name;
-}
 QString Q(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -22,19 +19,11 @@ QString WithLf(std::u16string_view text) {
     return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QString ShownText(const QWidget* w) {
-    if (const auto* l = qobject_cast<const QLabel*>(w)) return l->text();
-    if (const auto* b = qobject_cast<const QPushButton*>(w)) return b->text();
-    if (const auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
-    if (const auto* t = qobject_cast<const QPlainTextEdit*>(w)) return t->toPlainText();
-    return {};
-}
-
 TEST_F(WindowTest, EveryControlMatchesTheDesignTable) {
     const QWidget* frame = Control(QStringLiteral("Frame1"));
     for (const auto& c : design::AllControls()) {
-        SCOPED_TRACE(Name(c).toStdString());
-        const QWidget* w = Control(Name(c));
+        SCOPED_TRACE(DesignName(c).toStdString());
+        const QWidget* w = Control(DesignName(c));
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->parentWidget(), c.container == design::Container::Frame1 ? frame : form.get());
         EXPECT_EQ(w->geometry(), QRect(c.left / 15, c.top / 15, c.width / 15, c.height / 15));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,9 +11,25 @@
 #include <vector>
 
 #include "ui/DigitCell.h"
+#include "ui/FormDesign.h"
 #include "ui/SequenceForm.h"
 
 namespace trivelan::testing {
+
+// The object name a design row gives its widget: "Label2(3)", "Frame1".
+inline QString DesignName(const ui::design::ControlDesign& c) {
+    QString name = QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size()));
+    return c.index >= 0 ? name + QStringLiteral("(%1)").arg(c.index) : name;
+}
+
+// What a control shows as its text: caption, title or the text box's plain text.
+inline QString ShownText(const QWidget* w) {
+    if (const auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    if (const auto* b = qobject_cast<const QPushButton*>(w)) return b->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+    if (const auto* t = qobject_cast<const QPlainTextEdit*>(w)) return t->toPlainText();
+    return {};
+}
 
 // A shown, active window with a reporter that records instead of quitting.
 class WindowTest : public ::testing::Test {
