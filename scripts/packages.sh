@@ -17,4 +17,5 @@ install_packages() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+# qt6-translations-l10n carries Qt's own Bulgarian texts, which the program loads.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation)

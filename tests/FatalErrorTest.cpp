@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -15,11 +16,13 @@ namespace rt = trivelan::runtime;
 TEST(ReportFatalAndQuit, ShowsTheStandardMessageAndEndsTheLoop) {
     QString title;
     QString text;
+    QStringList buttons;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             title = box->windowTitle();
             text = box->text();
+            for (const QAbstractButton* button : box->buttons()) buttons << button->text();
             box->accept();
         }
     });
@@ -34,6 +37,7 @@ TEST(ReportFatalAndQuit, ShowsTheStandardMessageAndEndsTheLoop) {
     EXPECT_EQ(status, 1);
     EXPECT_EQ(title, QStringLiteral("Тривелан"));
     EXPECT_EQ(text, QStringLiteral("Run-time error '6':\n\nOverflow"));
+    EXPECT_EQ(buttons, QStringList{QStringLiteral("Добре")});  // Qt's Bulgarian "OK"
     EXPECT_NE(written.find("Run-time error '6':\n\nOverflow\n"), std::string::npos);
 }
 

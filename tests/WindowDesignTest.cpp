@@ -1,4 +1,5 @@
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QScrollBar>
 
 #include "WindowFixture.h"
@@ -50,7 +51,6 @@ TEST_F(WindowTest, WindowHasItsDesignSizeCaptionIconAndFont) {
     EXPECT_EQ(form->size(), QSize(481, 363));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());  // not resizable
     EXPECT_EQ(form->windowTitle(), QStringLiteral("www.example.com  Тривелан"));
-    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(128, 128, 255));
     EXPECT_EQ(form->font().pointSize(), 12);
     // fontconfig maps the name to a metric-compatible face.
     EXPECT_EQ(QFontInfo(form->font()).family(), QStringLiteral("Liberation Serif"));
@@ -58,6 +58,66 @@ TEST_F(WindowTest, WindowHasItsDesignSizeCaptionIconAndFont) {
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.pixmap(32, 32).size(), QSize(32, 32));
     EXPECT_TRUE(icon.pixmap(32, 32).toImage().hasAlphaChannel());
+}
+
+// Every design colour is filled flat, as classic controls draw it, and the
+// window colour stays off the report box, which keeps the toolkit's look.
+TEST_F(WindowTest, ColoursAreFilledFlatWhereTheDesignPutsThem) {
+    const QColor window(128, 128, 255);
+    const struct {
+        const char* control;
+        QRect area;  // in the control's own pixels, clear of text, edges and focus marks
+        QColor colour;
+    } cases[] = {
+        {"SequenceForm", QRect(2, 100, 30, 30), window},
+        {"Label1(0)", QRect(4, 2, 100, 20), QColor(255, 192, 128)},
+        {"Frame1", QRect(4, 30, 9, 50), window},  // inside, left of the cells
+        {"Label2(0)", QRect(2, 1, 21, 6), QColor(255, 255, 255)},
+        {"Command1(0)", QRect(6, 6, 16, 13), QColor(0, 255, 0)},
+        {"Command1(1)", QRect(6, 6, 16, 13), QColor(255, 0, 0)},
+    };
+    for (const auto& c : cases) {
+        QWidget* w = c.control == QLatin1String("SequenceForm")
+                         ? form.get()
+                         : Control(QString::fromLatin1(c.control));
+        ASSERT_NE(w, nullptr);
+        const QImage image = w->grab().toImage();
+        int off = 0;
+        for (int y = c.area.top(); y <= c.area.bottom(); ++y) {
+            for (int x = c.area.left(); x <= c.area.right(); ++x)
+                off += image.pixelColor(x, y) != c.colour;
+        }
+        EXPECT_EQ(off, 0) << c.control << ": pixels not " << c.colour.name().toStdString();
+    }
+    // Grabbed from the window, so that what shows through the report box counts too.
+    const QImage report = form->grab(Report()->geometry()).toImage();
+    int windowColoured = 0;
+    for (int y = 0; y < report.height(); ++y) {
+        for (int x = 0; x < report.width(); ++x)
+            windowColoured += report.pixelColor(x, y) == window;
+    }
+    EXPECT_EQ(windowColoured, 0) << "the report box or its scroll bar took the window colour";
+}
+
+// A classic group box draws its top line through the middle of its caption,
+// broken behind the caption's text.
+TEST_F(WindowTest, FrameCaptionSitsOnTheFrameLine) {
+    auto* frame = Control<QGroupBox>(QStringLiteral("Frame1"));
+    const QImage image = frame->grab().toImage();
+    const QColor window(128, 128, 255);
+    int lineY = -1;
+    for (int y = 0; y < 30 && lineY < 0; ++y) {
+        if (image.pixelColor(frame->width() - 10, y) != window) lineY = y;
+    }
+    const QFontMetrics metrics(frame->font());
+    EXPECT_NEAR(lineY, metrics.height() / 2, 2);
+    // Behind the caption the row shows the window between the letters.
+    int longestGap = 0;
+    for (int x = 12, gap = 0; x < metrics.horizontalAdvance(frame->title()); ++x) {
+        gap = image.pixelColor(x, lineY) == window ? gap + 1 : 0;
+        longestGap = std::max(longestGap, gap);
+    }
+    EXPECT_GE(longestGap, 3) << "the line runs on behind the caption";
 }
 
 TEST_F(WindowTest, DigitCellsFormOneOverlappingWhiteStrip) {

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QMenu>
+#include <QRegularExpression>
+#include <memory>
 
 #include "WindowFixture.h"
 
@@ -31,6 +34,20 @@ TEST_F(WindowTest, ADoubleClickRaisesTheDigitByOne) {
     QTest::mouseDClick(cell, Qt::LeftButton);
     QTest::mouseRelease(cell, Qt::LeftButton);
     EXPECT_EQ(cell->text(), QStringLiteral("1"));
+}
+
+// Qt pairs two quick presses into a double click by time and distance alone:
+// the second press, near the edge of the next cell, must still click that cell.
+TEST_F(WindowTest, AQuickPressOnANeighbourIsItsOwnClick) {
+    QTest::mouseClick(Cell(0), Qt::LeftButton, {}, QPoint(23, 30));
+    QTest::mouseDClick(Cell(1), Qt::LeftButton, {}, QPoint(1, 30));
+    QTest::mouseRelease(Cell(1), Qt::LeftButton, {}, QPoint(1, 30));
+    EXPECT_EQ(Row(), QStringLiteral("110000000000000"));
+    // ...and a double click on that cell afterwards still counts once.
+    QTest::mouseClick(Cell(1), Qt::LeftButton);
+    QTest::mouseDClick(Cell(1), Qt::LeftButton);
+    QTest::mouseRelease(Cell(1), Qt::LeftButton);
+    EXPECT_EQ(Row(), QStringLiteral("120000000000000"));
 }
 
 TEST_F(WindowTest, OnlyALeftPressAndReleaseOnTheCellIsAClick) {
@@ -126,6 +143,39 @@ TEST_F(WindowTest, CheckReplacesWhatTheUserTyped) {
     EXPECT_EQ(
         form->ReportText(),
         u"Поредният номер: 000000000000000 е палиндром.\r\nБалансирана редица в позиция: 1\r\n");
+}
+
+// Undo takes back what the user typed, never half of what the program wrote.
+TEST_F(WindowTest, TheProgramsWritesLeaveNothingToUndo) {
+    Report()->setFocus();
+    QTest::keyClicks(Report(), QStringLiteral("typed"));
+    EXPECT_TRUE(Report()->document()->isUndoAvailable());
+    ClickButton(0);
+    const std::u16string report = form->ReportText();
+    Report()->setFocus();
+    QTest::keyClick(Report(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->ReportText(), report);
+    EXPECT_EQ(UnderlinedCells(), std::vector<int>{0});
+
+    QTest::keyClicks(Report(), QStringLiteral("x"));
+    QTest::keyClick(Report(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->ReportText(), report);  // the user's own typing still undoes
+    QTest::keyClick(Report(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->ReportText(), report);
+}
+
+// Qt's own texts a user meets in the window come from its Bulgarian translation.
+TEST_F(WindowTest, TheReportBoxMenuIsBulgarian) {
+    const std::unique_ptr<QMenu> menu(Report()->createStandardContextMenu());
+    int texts = 0;
+    for (const QAction* action : menu->actions()) {
+        const QString text = action->text().section(QLatin1Char('\t'), 0, 0);  // not the shortcut
+        if (text.isEmpty()) continue;
+        ++texts;
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            << text.toStdString();
+    }
+    EXPECT_GE(texts, 7);
 }
 
 TEST_F(WindowTest, ReportKeepsCrLfAtTheContract) {

@@ -3,8 +3,8 @@
 namespace trivelan::ui {
 
 // Application-wide settings the window relies on, once a QApplication exists:
-// the Fusion style (it draws push buttons in their palette colour on every
-// desktop), the design font, names and accessibility.
+// the classic Windows style, Qt's Bulgarian texts, the design font, names and
+// accessibility.
 void ConfigureApplication();
 
 }  // namespace trivelan::ui

@@ -5,7 +5,8 @@
 namespace trivelan::ui {
 
 // A label that reports a click: a left-button press and release on the cell.
-// The second press of a double click starts no click, so a double click counts once.
+// The second press of a double click on the same cell starts no click, so a
+// double click counts once; a quick press on a neighbour is still a click.
 class DigitCell final : public QLabel {
     Q_OBJECT
   public:
@@ -20,7 +21,10 @@ class DigitCell final : public QLabel {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    void takePress(QMouseEvent* event);
+
     bool pressed_ = false;
+    bool tookLastPress_ = false;  // of the cells in this row
 };
 
 }  // namespace trivelan::ui

@@ -34,8 +34,12 @@ struct ControlDesign {
     int tabIndex;
     bool visible;
     bool centred;
-    // What a screen reader calls the control; a digit cell adds its position, 1 to 15.
+    // What a screen reader calls a control without a caption of its own (a text
+    // box; a digit cell, which adds its position 1 to 15). A control with a
+    // caption is called by its caption, so a user can say what the screen shows.
     std::u16string_view accessibleName;
+    // What a screen reader says beyond the name.
+    std::u16string_view accessibleDescription;
 };
 
 inline constexpr std::u16string_view kFontFamily = u"Times New Roman";
@@ -71,16 +75,16 @@ inline constexpr int kDigitCellCount = 15;
 inline constexpr int kDigitCellStep = 360;
 
 // clang-format off
-//                                    name        index kind              container          left  top   width height background             font                 text                              tab visible centred  accessible name
-inline constexpr ControlDesign kLabel1  {"Label1",   0, Kind::Label,      Container::Window,  960,    0, 4575,  375, Rgb{255, 192, 128},   kWindowFontPoints, kTitle,                               2, true,  true,  u"Заглавие"};
-inline constexpr ControlDesign kFrame1  {"Frame1",  -1, Kind::Frame,      Container::Window,  600,  600, 5895, 1335, kWindowBackground,    kWindowFontPoints, u"Промяна цифрите чрез On-Click",    5, true,  false, u"Редица от 15 цифри"};
-inline constexpr ControlDesign kCheck   {"Command1", 0, Kind::PushButton, Container::Window,  600, 2160, 1815,  375, Rgb{0, 255, 0},       kWindowFontPoints, u"Провери",                          3, true,  true,  u"Провери редицата"};
-inline constexpr ControlDesign kClear   {"Command1", 1, Kind::PushButton, Container::Window, 4680, 2160, 1815,  375, Rgb{255, 0, 0},       kWindowFontPoints, u"Чисти",                            4, true,  true,  u"Изчисти редицата"};
-inline constexpr ControlDesign kReport  {"Text1",    0, Kind::TextBox,    Container::Window,  240, 2640, 6735, 2655, std::nullopt,         kWindowFontPoints, kStatement,                           0, true,  false, u"Отчет"};
-inline constexpr ControlDesign kMottoBox{"Text1",    1, Kind::TextBox,    Container::Window,  600, 3960, 6735, 1815, std::nullopt,         kWindowFontPoints, kMotto,                               1, false, false, u"Мото"};
+//                                    name        index kind              container          left  top   width height background             font               text                              tab visible centred  accessible name, description
+inline constexpr ControlDesign kLabel1  {"Label1",   0, Kind::Label,      Container::Window,  960,    0, 4575,  375, Rgb{255, 192, 128},   kWindowFontPoints, kTitle,                             2, true,  true,  {},         u"Заглавие на упражнението"};
+inline constexpr ControlDesign kFrame1  {"Frame1",  -1, Kind::Frame,      Container::Window,  600,  600, 5895, 1335, kWindowBackground,    kWindowFontPoints, u"Промяна цифрите чрез On-Click",  5, true,  false, {},         u"Редица от 15 цифри; щракване върху цифра я увеличава с 1"};
+inline constexpr ControlDesign kCheck   {"Command1", 0, Kind::PushButton, Container::Window,  600, 2160, 1815,  375, Rgb{0, 255, 0},       kWindowFontPoints, u"Провери",                        3, true,  true,  {},         u"Проверява дали редицата е палиндром и дали е балансирана"};
+inline constexpr ControlDesign kClear   {"Command1", 1, Kind::PushButton, Container::Window, 4680, 2160, 1815,  375, Rgb{255, 0, 0},       kWindowFontPoints, u"Чисти",                          4, true,  true,  {},         u"Връща всички цифри на 0 и изчиства отчета"};
+inline constexpr ControlDesign kReport  {"Text1",    0, Kind::TextBox,    Container::Window,  240, 2640, 6735, 2655, std::nullopt,         kWindowFontPoints, kStatement,                         0, true,  false, u"Отчет",   u"Условието на задачата, а след проверка — резултатът"};
+inline constexpr ControlDesign kMottoBox{"Text1",    1, Kind::TextBox,    Container::Window,  600, 3960, 6735, 1815, std::nullopt,         kWindowFontPoints, kMotto,                             1, false, false, u"Мото",    {}};
 
 [[nodiscard]] constexpr ControlDesign DigitCell(int k) {
-    return {"Label2", k, Kind::Label, Container::Frame1, 240 + kDigitCellStep * k, 360, 375, 855, Rgb{255, 255, 255}, kCellFontPoints, u"0", 6 + k, true, true, u"Позиция"};
+    return {"Label2", k, Kind::Label, Container::Frame1, 240 + kDigitCellStep * k, 360, 375, 855, Rgb{255, 255, 255}, kCellFontPoints, u"0", 6 + k, true, true, u"Позиция", u"Щракване увеличава цифрата с 1"};
 }
 // clang-format on
 

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -79,7 +80,6 @@ SequenceForm::SequenceForm(ErrorReporter reporter, QWidget* parent)
     setWindowTitle(ToQString(design::kCaption));
     setWindowIcon(DesignIcon());
     setFont(DesignFont(design::kWindowFontPoints));
-    SetBackground(this, design::kWindowBackground);
     setFixedSize(TwipsToPixels(design::kClientWidth), TwipsToPixels(design::kClientHeight));
 
     QWidget* frame = nullptr;
@@ -127,10 +127,12 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
         }
     }
     widget->setObjectName(ObjectName(control));
-    QString accessibleName = ToQString(control.accessibleName);
+    QString accessibleName = control.accessibleName.empty() ? ToQString(control.text)
+                                                            : ToQString(control.accessibleName);
     if (control.container == design::Container::Frame1)
         accessibleName += QStringLiteral(" %1").arg(control.index + 1);
     widget->setAccessibleName(accessibleName);
+    widget->setAccessibleDescription(ToQString(control.accessibleDescription));
     widget->setGeometry(TwipsToPixels(control.left, control.top, control.width, control.height));
     if (control.fontPoints != design::kWindowFontPoints)
         widget->setFont(DesignFont(control.fontPoints));
@@ -164,6 +166,12 @@ void SequenceForm::bindEvents() {
             dispatch([this, b] { logic_.OnButtonClick(static_cast<std::int16_t>(b)); });
         });
     }
+}
+
+void SequenceForm::paintEvent(QPaintEvent* /*event*/) {
+    // Painted rather than set in the palette: a palette colour would reach the
+    // report box's frame and scroll bar, which keep the toolkit's look.
+    QPainter(this).fillRect(rect(), ToQColor(design::kWindowBackground));
 }
 
 DigitCell* SequenceForm::cellAt(std::int16_t cell) const {
@@ -205,6 +213,9 @@ void SequenceForm::SetReportText(const std::u16string& text) {
         QTextCursor end(report_->document());
         end.movePosition(QTextCursor::End);
         end.insertText(shown.mid(current.size()));
+        // The program's own writes are not the user's typing: nothing to undo,
+        // as after setPlainText.
+        report_->document()->clearUndoRedoStacks();
     } else if (shown != current) {
         report_->setPlainText(shown);
     }

@@ -29,6 +29,9 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
     [[nodiscard]] std::u16string ReportText() const override;
     void SetReportText(const std::u16string& text) override;
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     QWidget* createControl(const design::ControlDesign& control, QWidget* container);
     void bindEvents();
