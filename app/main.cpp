@@ -3,9 +3,9 @@
 #include <span>
 
 #include "CommandLine.h"
-#include "ui/Application.h"
-#include "ui/FatalError.h"
-#include "ui/SequenceForm.h"
+#include "qt/Application.h"
+#include "qt/FatalError.h"
+#include "qt/SequenceForm.h"
 
 int main(int argc, char* argv[]) {
     const std::span<char* const> args(argv, static_cast<std::size_t>(argc));
@@ -13,8 +13,8 @@ int main(int argc, char* argv[]) {
         return *status;
     }
     QApplication app(argc, argv);
-    trivelan::ui::ConfigureApplication();
-    trivelan::ui::SequenceForm form(trivelan::ui::ReportFatalAndQuit);
+    trivelan::qt::ConfigureApplication();
+    trivelan::qt::SequenceForm form(trivelan::qt::ReportFatalAndQuit);
     form.show();
     return QApplication::exec();
 }

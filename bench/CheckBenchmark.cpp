@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/Application.h"
-#include "ui/DigitCell.h"
-#include "ui/SequenceForm.h"
+#include "qt/Application.h"
+#include "qt/DigitCell.h"
+#include "qt/SequenceForm.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ struct Window {
         (void)QTest::qWaitForWindowExposed(&form);
     }
     QWidget* Child(const char* name) { return form.findChild<QWidget*>(QString::fromLatin1(name)); }
-    trivelan::ui::SequenceForm form;
+    trivelan::qt::SequenceForm form;
 };
 
 // cppcheck-suppress constParameterCallback
@@ -62,7 +62,7 @@ BENCHMARK(BM_DigitClick)->Unit(benchmark::kMicrosecond);
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    trivelan::ui::ConfigureApplication();
+    trivelan::qt::ConfigureApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,6 @@
 // Build helper: turns the hand-drawn XPM icon into the files desktops read
-// (hicolor PNGs, scaled without smoothing so the pixel art stays crisp) and
-// the Windows .ico. Usage: trivelan_icon_export ICON.xpm APP_ID OUT_DIR
+// (hicolor PNGs, scaled without smoothing so the pixel art stays crisp).
+// Usage: trivelan_icon_export ICON.xpm APP_ID OUT_DIR
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -28,10 +28,6 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "cannot write the %dx%d icon\n", size, size);
             return 1;
         }
-    }
-    if (!icon.save(out.filePath(QStringLiteral("trivelan.ico")), "ICO")) {
-        std::fprintf(stderr, "cannot write trivelan.ico\n");
-        return 1;
     }
     return 0;
 }

@@ -14,6 +14,9 @@ enum class ErrorNumber : int {
     NoSuchControlArrayElement = 340,
 };
 
+// The exit status of a program ended by an unhandled run-time error.
+inline constexpr int kFatalExitStatus = 1;
+
 // A run-time error: unhandled, it ends the program with its standard message.
 class RuntimeError : public std::runtime_error {
   public:

@@ -19,3 +19,7 @@ install_packages() {
 # What building the program needs.
 # qt6-translations-l10n carries Qt's own Bulgarian texts, which the program loads.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation)
+
+# What cross-building the Windows program needs (the posix thread variant has
+# the std::mutex GoogleTest needs; Debian's own Perl makes the icon).
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)

@@ -1,23 +1,30 @@
 #!/usr/bin/env bash
 # Installs what is missing and runs the whole test suite: a build with warnings as
-# errors and its tests, the linters, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded libFuzzer run.
+# errors and its tests, the Windows program cross-built and tested under Wine,
+# the linters, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a bounded libFuzzer run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev libbenchmark-dev libx11-dev \
-    xvfb xdotool xclip x11-apps imagemagick desktop-file-utils appstream binutils-mingw-w64-x86-64 \
-    clang clang-tidy clang-format cppcheck libclang-rt-14-dev
+install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev \
+    libbenchmark-dev libx11-dev xvfb xdotool xclip x11-apps x11-utils imagemagick desktop-file-utils \
+    appstream wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev
 jobs=$(nproc)
 stage() { echo; echo "== $* =="; }
 
 stage "build and test"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON
 cmake --build build-test -j "$jobs"
-ctest --test-dir build-test --output-on-failure -j "$jobs"
+ctest --test-dir build-test --output-on-failure --no-tests=error -j "$jobs"
+
+stage "Windows program, tested under Wine"
+cmake --preset windows -DTRIVELAN_WERROR=ON
+cmake --build --preset windows -j "$jobs"
+bash tests/win32/wine_session.sh build-windows/wine \
+    ctest --test-dir build-windows --output-on-failure --no-tests=error -j "$jobs"
 
 stage "lint"
-bash scripts/lint.sh build-test
+bash scripts/lint.sh build-test build-windows
 
 stage "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON \
@@ -43,4 +50,4 @@ grep -E '^(Done|stat::)' "$corpus/fuzz.log"
 
 # Every stage above stops the script on failure, so reaching here means all passed.
 echo
-echo "stages: 4 passed, 0 failed"
+echo "stages: 5 passed, 0 failed"

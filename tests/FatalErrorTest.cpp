@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "ui/FatalError.h"
+#include "qt/FatalError.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ TEST(ReportFatalAndQuit, ShowsTheStandardMessageAndEndsTheLoop) {
     });
     closer.start(10);
     QTimer::singleShot(
-        0, [] { trivelan::ui::ReportFatalAndQuit(rt::RuntimeError(rt::ErrorNumber::Overflow)); });
+        0, [] { trivelan::qt::ReportFatalAndQuit(rt::RuntimeError(rt::ErrorNumber::Overflow)); });
 
     ::testing::internal::CaptureStderr();
     const int status = QApplication::exec();

@@ -2,7 +2,7 @@
 #include <QScreen>
 
 #include "WindowFixture.h"
-#include "ui/FormDesign.h"
+#include "design/FormDesign.h"
 
 // Run with QT_SCALE_FACTOR=2: the layout stays in design units while Qt paints
 // every pixel twice as fine.
@@ -11,7 +11,7 @@ namespace {
 using trivelan::testing::DesignName;
 using trivelan::testing::ShownText;
 using trivelan::testing::WindowTest;
-namespace design = trivelan::ui::design;
+namespace design = trivelan::design;
 
 TEST_F(WindowTest, AtScaleTwoTheWindowKeepsItsProportions) {
     ASSERT_EQ(form->devicePixelRatio(), 2.0);

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "ui/Application.h"
+#include "qt/Application.h"
 
 // Widget tests need one QApplication for the whole run; they run offscreen
 // unless the caller chose a platform.
@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR", TRIVELAN_TEST_SCALE_FACTOR);
 #endif
     QApplication app(argc, argv);
-    trivelan::ui::ConfigureApplication();
+    trivelan::qt::ConfigureApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

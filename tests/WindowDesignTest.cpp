@@ -3,15 +3,15 @@
 #include <QScrollBar>
 
 #include "WindowFixture.h"
-#include "ui/FormDesign.h"
-#include "ui/Twips.h"
+#include "design/FormDesign.h"
+#include "qt/Twips.h"
 
 namespace {
 
 using trivelan::testing::DesignName;
 using trivelan::testing::ShownText;
 using trivelan::testing::WindowTest;
-namespace design = trivelan::ui::design;
+namespace design = trivelan::design;
 
 QString Q(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));

@@ -10,14 +10,14 @@
 #include <memory>
 #include <vector>
 
-#include "ui/DigitCell.h"
-#include "ui/FormDesign.h"
-#include "ui/SequenceForm.h"
+#include "design/FormDesign.h"
+#include "qt/DigitCell.h"
+#include "qt/SequenceForm.h"
 
 namespace trivelan::testing {
 
 // The object name a design row gives its widget: "Label2(3)", "Frame1".
-inline QString DesignName(const ui::design::ControlDesign& c) {
+inline QString DesignName(const design::ControlDesign& c) {
     QString name = QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size()));
     return c.index >= 0 ? name + QStringLiteral("(%1)").arg(c.index) : name;
 }
@@ -35,7 +35,7 @@ inline QString ShownText(const QWidget* w) {
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        form = std::make_unique<ui::SequenceForm>(
+        form = std::make_unique<qt::SequenceForm>(
             [this](const runtime::RuntimeError& error) { errors.push_back(error.Number()); });
         form->show();
         form->activateWindow();
@@ -48,8 +48,8 @@ class WindowTest : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
     }
-    ui::DigitCell* Cell(int k) const {
-        return Control<ui::DigitCell>(QStringLiteral("Label2(%1)").arg(k));
+    qt::DigitCell* Cell(int k) const {
+        return Control<qt::DigitCell>(QStringLiteral("Label2(%1)").arg(k));
     }
     QPushButton* Button(int b) const {
         return Control<QPushButton>(QStringLiteral("Command1(%1)").arg(b));
@@ -78,7 +78,7 @@ class WindowTest : public ::testing::Test {
         }
     }
 
-    std::unique_ptr<ui::SequenceForm> form;
+    std::unique_ptr<qt::SequenceForm> form;
     std::vector<int> errors;
 };
 

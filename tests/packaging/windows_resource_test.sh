@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Compiles the Windows resource script with the MinGW resource compiler and
-# reads the version strings back from the compiled resource.
-# Usage: windows_resource_test.sh RC_FILE
+# Reads the Windows resources back with the MinGW resource compiler: from the
+# resource script once compiled, or from the built program itself.
+# Usage: windows_resource_test.sh RC_FILE|PROGRAM.exe
 set -euo pipefail
 export LC_ALL=C.UTF-8
 source "$(dirname "$0")/../check.sh"
-rc=$1
+input=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The host preprocessor serves: the script uses no Windows headers.
-x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-DRC_INVOKED -c 65001 -i "$rc" -O res -o "$work/trivelan.res"
-x86_64-w64-mingw32-windres -c 65001 -i "$work/trivelan.res" -O rc -o "$work/back.rc"
+if [[ "$input" == *.exe ]]; then
+    x86_64-w64-mingw32-windres -J coff -i "$input" -O rc -o "$work/back.rc"
+else
+    # The host preprocessor serves: the script uses no Windows headers.
+    x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-DRC_INVOKED -c 65001 -i "$input" -O res -o "$work/trivelan.res"
+    x86_64-w64-mingw32-windres -c 65001 -i "$work/trivelan.res" -O rc -o "$work/back.rc"
+fi
 # Wide strings come back as L"\x0422..."; bash's printf turns \u0422 into UTF-8.
 value() {
     local raw
@@ -30,6 +34,8 @@ for key in Comments FileDescription ProductName; do check "$key" "Тривела
 check "fixed file version" "FILEVERSION 1, 0, 0, 0" "$(grep -o 'FILEVERSION [0-9, ]*' "$work/back.rc" | head -n 1 | sed 's/ *$//')"
 check "fixed product version" "PRODUCTVERSION 1, 0, 0, 0" "$(grep -o 'PRODUCTVERSION [0-9, ]*' "$work/back.rc" | sed 's/ *$//')"
 check "file type application" "FILETYPE 0x1" "$(grep -o 'FILETYPE 0x[0-9a-fA-F]*' "$work/back.rc")"
-check "icon resource" yes "$(grep -q 'ICON' "$work/back.rc" && echo yes || echo no)"
+check "icon group" yes "$(grep -q 'RT_GROUP_ICON' "$work/back.rc" && echo yes || echo no)"
+check "icon images" 4 "$(grep -c '/\* RT_ICON \*/' "$work/back.rc")"
+check "manifest" yes "$(grep -q '^1 24 /\* RT_MANIFEST \*/' "$work/back.rc" && echo yes || echo no)"
 
 finish

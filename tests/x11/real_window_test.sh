@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X11 window under Xvfb as a person would:
 # mouse clicks and keys through xdotool, the report read back through the
-# clipboard, and what the screen shows checked on a screenshot.
-# Usage: real_window_test.sh PATH/TO/trivelan SCREENSHOT_DIR
+# clipboard, and what the screen shows checked on a screenshot. The same test
+# drives the Linux program and, with --wine, the Windows one under Wine: both
+# windows are built from one design, so they answer to the same pixels.
+# Usage: real_window_test.sh [--wine] PROGRAM SCREENSHOT_DIR
+#   --wine expects WINEPREFIX to name a prepared prefix with its server running.
 set -euo pipefail
 source "$(dirname "$0")/../check.sh"
+launch=()
+if [ "$1" == "--wine" ]; then
+    launch=(wine)
+    shift
+fi
 exe=$1
 shots=$2
+name=$([ ${#launch[@]} -eq 0 ] && echo trivelan || echo trivelan-windows)
 mkdir -p "$shots"
-for tool in Xvfb xdotool xclip xwd convert; do
+for tool in Xvfb xdotool xclip xwd convert xprop; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/test.sh installs it)"; exit 1; }
 done
 
@@ -20,19 +29,26 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
+if [ ${#launch[@]} -eq 0 ]; then
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$work/display")"
+    unset QT_QPA_PLATFORM
+elif [ -z "${DISPLAY:-}" ]; then
+    echo "--wine runs on the display of the Wine session (tests/win32/wine_session.sh)"
+    exit 1
+fi
 
 
-"$exe" 2>"$work/app.log" &
+"${launch[@]}" "$exe" 2>"$work/app.log" &
 app_pid=$!
-win=$(timeout 15 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1)
+win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1)
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$win")"
 check "window client size" "481x363" "${WIDTH}x${HEIGHT}"
+check "window caption" "www.example.com  Тривелан" "$(xdotool getwindowname "$win")"
+check "window icon" yes "$(xprop -id "$win" _NET_WM_ICON | grep -q 'Icon (32 x 32)' && echo yes || echo no)"
 
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.6; }  # past the double-click interval
 double_click() { xdotool mousemove --window "$win" "$1" "$2" click --repeat 2 --delay 80 1; sleep 0.6; }
@@ -71,22 +87,22 @@ click "$check_x" "$button_y"   # 100000000000001 again: cell 0 underlined
 xdotool mousemove --window "$win" 470 350
 sleep 0.3
 xwd -root -silent >"$work/screen.xwd"
-convert "$work/screen.xwd" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/trivelan.png"
-echo "screenshot: $shots/trivelan.png"
+convert "$work/screen.xwd" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$name.png"
+echo "screenshot: $shots/$name.png"
 
-pixel() { convert "$shots/trivelan.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$1+$2" info:; }
+pixel() { convert "$shots/$name.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$1+$2" info:; }
 check "window background" "128,128,255" "$(pixel 5 100)"
 check "title label background" "255,192,128" "$(pixel 70 5)"
 check "digit cell background" "255,255,255" "$(pixel 58 66)"
 # The buttons are filled flat: the same colour near their top and bottom edges.
-check "check button filled flat green" "0,255,0 0,255,0" "$(pixel 45 150) $(pixel 45 162)"
-check "clear button filled flat red" "255,0,0 255,0,0" "$(pixel 320 150) $(pixel 320 162)"
+check "check button filled flat green" "0,255,0 0,255,0" "$(pixel 50 150) $(pixel 50 160)"
+check "clear button filled flat red" "255,0,0 255,0,0" "$(pixel 330 150) $(pixel 330 160)"
 # The scroll-bar track is a checker of two colours: look at two neighbouring pixels.
 check "report scroll bar keeps its own colours" "no" \
     "$(printf '%s\n' "$(pixel 456 300)" "$(pixel 457 300)" | grep -qx '128,128,255' && echo yes || echo no)"
 
 # Cells 0 and 14 both show "1"; only cell 0 carries the underline, so it has more ink.
-ink() { convert "$shots/trivelan.png" -crop "23x56+$1+65" +repage -colorspace Gray -threshold 50% -negate \
+ink() { convert "$shots/$name.png" -crop "23x56+$1+65" +repage -colorspace Gray -threshold 50% -negate \
             -format "%[fx:int(mean*w*h+0.5)]" info:; }
 ink0=$(ink 57); ink14=$(ink $((57 + 24 * 14)))
 check "only the split digit is underlined (ink $ink0 vs $ink14)" "yes" "$([ "$ink0" -gt $((ink14 + 15)) ] && echo yes || echo no)"

@@ -5,9 +5,9 @@
 #include <QString>
 #include <iostream>
 
-#include "FormDesign.h"
+#include "design/FormDesign.h"
 
-namespace trivelan::ui {
+namespace trivelan::qt {
 
 void ReportFatalAndQuit(const runtime::RuntimeError& error) {
     const std::string message = error.StandardMessage();
@@ -15,7 +15,7 @@ void ReportFatalAndQuit(const runtime::RuntimeError& error) {
     const QString title =
         QString::fromUtf16(design::kTitle.data(), static_cast<qsizetype>(design::kTitle.size()));
     QMessageBox::critical(nullptr, title, QString::fromStdString(message));
-    QCoreApplication::exit(kRuntimeErrorExitCode);
+    QCoreApplication::exit(runtime::kFatalExitStatus);
 }
 
-}  // namespace trivelan::ui
+}  // namespace trivelan::qt

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace trivelan::ui {
+namespace trivelan::qt {
 
 // A label that reports a click: a left-button press and release on the cell.
 // The second press of a double click on the same cell starts no click, so a
@@ -27,4 +27,4 @@ class DigitCell final : public QLabel {
     bool tookLastPress_ = false;  // of the cells in this row
 };
 
-}  // namespace trivelan::ui
+}  // namespace trivelan::qt

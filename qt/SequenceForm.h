@@ -2,17 +2,16 @@
 
 #include <QWidget>
 #include <array>
-#include <utility>
 
-#include "FatalError.h"
-#include "FormDesign.h"
+#include "design/FormDesign.h"
+#include "logic/HandlerGuard.h"
 #include "logic/SequenceForm.h"
 #include "logic/SequenceView.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
-namespace trivelan::ui {
+namespace trivelan::qt {
 
 class DigitCell;
 
@@ -21,7 +20,7 @@ class DigitCell;
 class SequenceForm final : public QWidget, public logic::SequenceView {
     Q_OBJECT
   public:
-    explicit SequenceForm(ErrorReporter reporter, QWidget* parent = nullptr);
+    explicit SequenceForm(logic::ErrorReporter reporter, QWidget* parent = nullptr);
 
     [[nodiscard]] std::u16string Caption(std::int16_t cell) const override;
     void SetCaption(std::int16_t cell, const std::u16string& caption) override;
@@ -38,24 +37,11 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
     void setTabOrderFromDesign();
     [[nodiscard]] DigitCell* cellAt(std::int16_t cell) const;
 
-    // Runs one handler; a run-time error ends the program's event handling.
-    template <typename Handler>
-    void dispatch(Handler&& handler) {
-        if (stopped_) return;
-        try {
-            std::forward<Handler>(handler)();
-        } catch (const runtime::RuntimeError& error) {
-            stopped_ = true;
-            reporter_(error);
-        }
-    }
-
     logic::SequenceForm logic_{*this};
-    ErrorReporter reporter_;
-    bool stopped_ = false;
+    logic::HandlerGuard handlers_;
     std::array<DigitCell*, design::kDigitCellCount> cells_{};
     std::array<QPushButton*, 2> buttons_{};
     QPlainTextEdit* report_ = nullptr;
 };
 
-}  // namespace trivelan::ui
+}  // namespace trivelan::qt

@@ -8,7 +8,7 @@
 
 // The window's design-time values, as the form designer set them: positions in
 // twips relative to the container, RGB colours, fonts in points, texts, tab indexes.
-namespace trivelan::ui::design {
+namespace trivelan::design {
 
 struct Rgb {
     std::uint8_t red;
@@ -102,4 +102,22 @@ AllControls() {
     return all;
 }
 
-}  // namespace trivelan::ui::design
+// Where a control stands in AllControls(), or the array's size for none.
+[[nodiscard]] constexpr std::size_t PositionOf(std::string_view name, int index) {
+    const auto all = AllControls();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all.at(i).name == name && all.at(i).index == index) return i;
+    }
+    return all.size();
+}
+
+// A control's place in the window's client area, in twips; the digit cells are
+// designed relative to Frame1.
+[[nodiscard]] constexpr int WindowLeft(const ControlDesign& control) {
+    return control.container == Container::Frame1 ? kFrame1.left + control.left : control.left;
+}
+[[nodiscard]] constexpr int WindowTop(const ControlDesign& control) {
+    return control.container == Container::Frame1 ? kFrame1.top + control.top : control.top;
+}
+
+}  // namespace trivelan::design

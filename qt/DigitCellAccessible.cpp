@@ -4,7 +4,7 @@
 
 #include "DigitCell.h"
 
-namespace trivelan::ui {
+namespace trivelan::qt {
 namespace {
 
 class DigitCellAccessible final : public QAccessibleWidget {
@@ -27,4 +27,4 @@ QAccessibleInterface* CreateForDigitCell(const QString& className, QObject* obje
 
 void InstallDigitCellAccessibility() { QAccessible::installFactory(CreateForDigitCell); }
 
-}  // namespace trivelan::ui
+}  // namespace trivelan::qt

@@ -13,15 +13,16 @@
 #include <QTextCursor>
 #include <algorithm>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "DesignFont.h"
 #include "DigitCell.h"
 #include "Twips.h"
-#include "icons/trivelan.xpm"
+#include "design/icons/trivelan.xpm"
 #include "runtime/RuntimeError.h"
 
-namespace trivelan::ui {
+namespace trivelan::qt {
 namespace {
 
 using design::ControlDesign;
@@ -74,13 +75,14 @@ QPlainTextEdit* CreateTextBox(const ControlDesign& control, QWidget* parent) {
 
 }  // namespace
 
-SequenceForm::SequenceForm(ErrorReporter reporter, QWidget* parent)
-    : QWidget(parent), reporter_(std::move(reporter)) {
+SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
+    : QWidget(parent), handlers_(std::move(reporter)) {
     setObjectName(QStringLiteral("SequenceForm"));
     setWindowTitle(ToQString(design::kCaption));
     setWindowIcon(DesignIcon());
     setFont(DesignFont(design::kWindowFontPoints));
-    setFixedSize(TwipsToPixels(design::kClientWidth), TwipsToPixels(design::kClientHeight));
+    const QRect client = TwipsToPixels({}, 0, 0, design::kClientWidth, design::kClientHeight);
+    setFixedSize(client.size());
 
     QWidget* frame = nullptr;
     for (const ControlDesign& control : design::AllControls()) {
@@ -92,7 +94,7 @@ SequenceForm::SequenceForm(ErrorReporter reporter, QWidget* parent)
     bindEvents();
     report_->setFocus();
 
-    dispatch([this] { logic_.OnLoad(); });
+    handlers_.Run([this] { logic_.OnLoad(); });
 }
 
 QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* container) {
@@ -133,7 +135,8 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
         accessibleName += QStringLiteral(" %1").arg(control.index + 1);
     widget->setAccessibleName(accessibleName);
     widget->setAccessibleDescription(ToQString(control.accessibleDescription));
-    widget->setGeometry(TwipsToPixels(control.left, control.top, control.width, control.height));
+    widget->setGeometry(
+        TwipsToPixels({}, control.left, control.top, control.width, control.height));
     if (control.fontPoints != design::kWindowFontPoints)
         widget->setFont(DesignFont(control.fontPoints));
     if (control.background) SetBackground(widget, *control.background);
@@ -158,12 +161,12 @@ void SequenceForm::setTabOrderFromDesign() {
 void SequenceForm::bindEvents() {
     for (std::size_t k = 0; k < cells_.size(); ++k) {
         connect(cells_[k], &DigitCell::clicked, this, [this, k] {
-            dispatch([this, k] { logic_.OnDigitClick(static_cast<std::int16_t>(k)); });
+            handlers_.Run([this, k] { logic_.OnDigitClick(static_cast<std::int16_t>(k)); });
         });
     }
     for (std::size_t b = 0; b < buttons_.size(); ++b) {
         connect(buttons_[b], &QPushButton::clicked, this, [this, b] {
-            dispatch([this, b] { logic_.OnButtonClick(static_cast<std::int16_t>(b)); });
+            handlers_.Run([this, b] { logic_.OnButtonClick(static_cast<std::int16_t>(b)); });
         });
     }
 }
@@ -221,4 +224,4 @@ void SequenceForm::SetReportText(const std::u16string& text) {
     }
 }
 
-}  // namespace trivelan::ui
+}  // namespace trivelan::qt

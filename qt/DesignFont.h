@@ -2,9 +2,9 @@
 
 #include <QFont>
 
-namespace trivelan::ui {
+namespace trivelan::qt {
 
 // The design's font (Times New Roman, regular) at the given size in points.
 [[nodiscard]] QFont DesignFont(int points);
 
-}  // namespace trivelan::ui
+}  // namespace trivelan::qt

@@ -1,8 +1,8 @@
 #include "DesignFont.h"
 
-#include "FormDesign.h"
+#include "design/FormDesign.h"
 
-namespace trivelan::ui {
+namespace trivelan::qt {
 
 QFont DesignFont(int points) {
     QFont font(QString::fromUtf16(design::kFontFamily.data(),
@@ -16,4 +16,4 @@ QFont DesignFont(int points) {
     return font;
 }
 
-}  // namespace trivelan::ui
+}  // namespace trivelan::qt

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace trivelan::ui {
+namespace trivelan::qt {
 
 void DigitCell::takePress(QMouseEvent* event) {
     for (auto* cell : parentWidget()->findChildren<DigitCell*>(Qt::FindDirectChildrenOnly)) {
@@ -34,4 +34,4 @@ void DigitCell::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
-}  // namespace trivelan::ui
+}  // namespace trivelan::qt

@@ -8,10 +8,10 @@
 
 #include "DesignFont.h"
 #include "DigitCellAccessible.h"
-#include "FormDesign.h"
 #include "Version.h"
+#include "design/FormDesign.h"
 
-namespace trivelan::ui {
+namespace trivelan::qt {
 namespace {
 
 // Qt's own Bulgarian texts (context menus, message box buttons), whatever the
@@ -44,4 +44,4 @@ void ConfigureApplication() {
     QApplication::setFont(DesignFont(design::kWindowFontPoints));
 }
 
-}  // namespace trivelan::ui
+}  // namespace trivelan::qt

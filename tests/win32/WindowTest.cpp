@@ -1,0 +1,294 @@
+// The Win32 window driven through its real controls with the messages Windows
+// itself sends them (mouse buttons, button clicks, typed characters), under Wine.
+// The real-window test drives the shown window with a real mouse and keyboard.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "design/FormDesign.h"
+#include "design/Twips.h"
+#include "win32/FatalError.h"
+#include "win32/SequenceForm.h"
+
+namespace {
+
+namespace design = trivelan::design;
+using trivelan::runtime::RuntimeError;
+
+std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+LOGFONTW FontOf(HWND window) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+class Win32WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = std::make_unique<trivelan::win32::SequenceForm>(
+            GetModuleHandleW(nullptr),
+            [this](const RuntimeError& error) { errors.push_back(error.Number()); });
+        ASSERT_NE(form->Handle(), nullptr);
+    }
+
+    HWND Control(const design::ControlDesign& control) const { return form->Control(control); }
+    HWND Cell(int k) const { return Control(design::DigitCell(k)); }
+    HWND Report() const { return Control(design::kReport); }
+
+    void ClickCell(int k) const {
+        SendMessageW(Cell(k), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(Cell(k), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+    void ClickButton(const design::ControlDesign& button) const {
+        SendMessageW(Control(button), BM_CLICK, 0, 0);
+    }
+    std::wstring Row() const {
+        std::wstring row;
+        for (int k = 0; k < 15; ++k) row += TextOf(Cell(k));
+        return row;
+    }
+    std::vector<int> UnderlinedCells() const {
+        std::vector<int> cells;
+        for (int k = 0; k < 15; ++k) {
+            if (FontOf(Cell(k)).lfUnderline) cells.push_back(k);
+        }
+        return cells;
+    }
+    void EnterRow(const std::wstring& row) const {
+        for (int k = 0; k < 15; ++k) {
+            for (int n = 0; n < row[static_cast<std::size_t>(k)] - L'0'; ++n) ClickCell(k);
+        }
+    }
+
+    std::unique_ptr<trivelan::win32::SequenceForm> form;
+    std::vector<int> errors;
+};
+
+TEST_F(Win32WindowTest, EveryControlMatchesTheDesignTable) {
+    for (const auto& c : design::AllControls()) {
+        SCOPED_TRACE(std::string(c.name) + "(" + std::to_string(c.index) + ")");
+        HWND w = Control(c);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(GetParent(w), form->Handle());
+        RECT r{};
+        GetWindowRect(w, &r);
+        MapWindowPoints(HWND_DESKTOP, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+        const int left = design::WindowLeft(c) / 15;
+        const int top = design::WindowTop(c) / 15;
+        EXPECT_EQ(r.left, left);
+        EXPECT_EQ(r.top, top);
+        EXPECT_EQ(r.right - r.left, c.width / 15);
+        EXPECT_EQ(r.bottom - r.top, c.height / 15);
+        // The window stays unshown here (hiding one costs Wine 2 s without a window
+        // manager), so this reads the control's own visibility.
+        EXPECT_EQ((GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0, c.visible);
+        EXPECT_EQ(TextOf(w), Wide(c.text));  // CR LF kept in the text boxes
+        const LOGFONTW font = FontOf(w);
+        EXPECT_EQ(font.lfHeight, -c.fontPoints * 96 / 72);
+        EXPECT_EQ(font.lfWeight, FW_NORMAL);
+        EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+        EXPECT_FALSE(font.lfUnderline);
+        const wchar_t* expectedClass = c.kind == design::Kind::Label     ? L"Static"
+                                       : c.kind == design::Kind::TextBox ? L"Edit"
+                                                                         : L"Button";
+        EXPECT_EQ(_wcsicmp(ClassOf(w).c_str(), expectedClass), 0);
+    }
+}
+
+TEST_F(Win32WindowTest, WindowHasItsDesignSizeCaptionAndIcons) {
+    RECT client{};
+    GetClientRect(form->Handle(), &client);
+    EXPECT_EQ(client.right, 481);
+    EXPECT_EQ(client.bottom, 363);
+    EXPECT_EQ(TextOf(form->Handle()), L"www.example.com  Тривелан");
+    const LONG style = GetWindowLongW(form->Handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);  // fixed size
+    EXPECT_NE(GetClassLongPtrW(form->Handle(), GCLP_HICON), 0U);
+    EXPECT_NE(GetClassLongPtrW(form->Handle(), GCLP_HICONSM), 0U);
+}
+
+// Moved to a monitor of another DPI, the window lays the design out anew:
+// every place, size and font scaled, the client area too.
+TEST_F(Win32WindowTest, AMonitorsDpiScalesTheWholeDesign) {
+    for (const UINT dpi : {144U, 192U, 96U}) {
+        RECT suggested{0, 0, 800, 600};
+        SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        const design::Scale scale{dpi / 96.0};
+        RECT client{};
+        GetClientRect(form->Handle(), &client);
+        EXPECT_EQ(client.right, scale.Pixels(design::kClientWidth)) << dpi;
+        EXPECT_EQ(client.bottom, scale.Pixels(design::kClientHeight)) << dpi;
+        for (const design::ControlDesign& c :
+             {design::kFrame1, design::kReport, design::DigitCell(14)}) {
+            RECT r{};
+            GetWindowRect(Control(c), &r);
+            MapWindowPoints(HWND_DESKTOP, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+            const design::PixelRect expected = design::ToPixels(
+                scale, design::WindowLeft(c), design::WindowTop(c), c.width, c.height);
+            EXPECT_EQ(design::PixelRect({r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                      expected)
+                << dpi << " " << c.name;
+            EXPECT_EQ(FontOf(Control(c)).lfHeight, -scale.Pixels(c.fontPoints * 20)) << dpi;
+        }
+    }
+}
+
+TEST_F(Win32WindowTest, ClicksRaiseDigitsAndADoubleClickCountsOnce) {
+    for (int n = 0; n < 10; ++n) ClickCell(7);
+    EXPECT_EQ(Row(), L"000000000000000");  // ten clicks wrap through 9 to 0
+    ClickCell(3);
+    // As the mouse delivers a double click: down, up, double-click, up.
+    SendMessageW(Cell(3), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(Cell(3), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageW(Cell(3), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(Cell(3), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(Row(), L"000200000000000");
+}
+
+TEST_F(Win32WindowTest, CheckReportsUnderlinesAndAClickOrClearUndoesIt) {
+    const struct {
+        std::wstring row;
+        std::wstring report;
+        std::vector<int> underlined;
+    } cases[] = {
+        {L"001100000001100",
+         L"Поредният номер: 001100000001100 е палиндром.\r\nБалансирана редица в позиция: 4\r\n",
+         {3}},
+        {L"001120000001111",
+         L"Номерата: 001120000001111 и 111100000021100 са различни.\r\n"
+         L"Балансирана редица в позиция: 5\r\n",
+         {4}},
+        {L"100000000000000",
+         L"Номерата: 100000000000000 и 000000000000001 са различни.\r\n"
+         L"Редицата не е балансирана! \r\n",
+         {}},
+    };
+    for (const auto& c : cases) {
+        ClickButton(design::kClear);
+        EnterRow(c.row);
+        ClickButton(design::kCheck);
+        EXPECT_EQ(TextOf(Report()), c.report);
+        EXPECT_EQ(UnderlinedCells(), c.underlined);
+    }
+    ClickButton(design::kCheck);
+    ClickCell(9);
+    EXPECT_TRUE(UnderlinedCells().empty());
+    ClickButton(design::kCheck);
+    ClickButton(design::kClear);
+    EXPECT_EQ(Row(), L"000000000000000");
+    EXPECT_TRUE(UnderlinedCells().empty());
+    EXPECT_EQ(TextOf(Report()), L"");
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Win32WindowTest, TheProgramsWritesLeaveNothingToUndo) {
+    SetFocus(Report());
+    SendMessageW(Report(), WM_CHAR, L'x', 0);
+    EXPECT_NE(SendMessageW(Report(), EM_CANUNDO, 0, 0), 0);  // the user's typing undoes
+    ClickButton(design::kCheck);
+    EXPECT_EQ(SendMessageW(Report(), EM_CANUNDO, 0, 0), 0);
+}
+
+TEST_F(Win32WindowTest, ReportKeepsCrLfAtTheContract) {
+    for (const std::u16string text : {u"", u"a\r\n", u"ред 1\r\nред 2\r\n\r\n", u"без край"}) {
+        form->SetReportText(text);
+        EXPECT_EQ(form->ReportText(), text);
+    }
+}
+
+TEST_F(Win32WindowTest, TabOrderFollowsTheTabIndexesAndEnterPressesTheFocusedButton) {
+    const HWND order[] = {Report(), Control(design::kCheck), Control(design::kClear), Report()};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        EXPECT_EQ(GetNextDlgTabItem(form->Handle(), order[i], FALSE), order[i + 1]) << i;
+    }
+    SetFocus(Control(design::kClear));
+    const LRESULT defaultButton = SendMessageW(form->Handle(), DM_GETDEFID, 0, 0);
+    EXPECT_EQ(HIWORD(defaultButton), DC_HASDEFID);
+    EXPECT_EQ(reinterpret_cast<HWND>(GetDlgItem(form->Handle(), LOWORD(defaultButton))),
+              Control(design::kClear));
+}
+
+TEST_F(Win32WindowTest, ARuntimeErrorInAHandlerIsReportedOnceAndEndsEventHandling) {
+    form->SetCaption(4, u"32767");  // a caption the program itself never writes
+    ClickCell(4);
+    EXPECT_EQ(errors, std::vector<int>{6});
+    EXPECT_EQ(TextOf(Cell(4)), L"32767");  // nothing written before the error
+    ClickCell(0);
+    ClickButton(design::kCheck);
+    EXPECT_EQ(errors, std::vector<int>{6});
+    EXPECT_EQ(TextOf(Cell(0)), L"0");
+    for (std::int16_t k : {-1, 15}) {
+        try {
+            (void)form->Caption(k);
+            ADD_FAILURE() << k;
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.Number(), 340);
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// What the fatal report's message box showed, read while it is up.
+struct ShownBox {
+    std::wstring title;
+    std::vector<std::wstring> texts;
+};
+ShownBox shownBox;
+
+void CALLBACK ReadAndCloseMessageBox(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
+                                     DWORD /*time*/) {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    if (box == nullptr) return;
+    KillTimer(nullptr, timer);
+    shownBox.title = TextOf(box);
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM) -> BOOL {
+            if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0 &&
+                GetWindowTextLengthW(child) > 0) {
+                shownBox.texts.push_back(TextOf(child));
+            }
+            return TRUE;
+        },
+        0);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// The program's own reporter: the standard message in a box, then the message
+// loop is told to end with a non-zero status.
+TEST(Win32FatalError, ShowsTheStandardMessageAndEndsTheLoopWithStatusOne) {
+    MSG message{};
+    // Windows closed by earlier tests asked their loop to end; a message box
+    // would take that request as its own and close at once.
+    while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    SetTimer(nullptr, 0, 20, ReadAndCloseMessageBox);
+    trivelan::win32::ReportFatalAndQuit(RuntimeError(trivelan::runtime::ErrorNumber::Overflow));
+    EXPECT_EQ(shownBox.title, L"Тривелан");
+    EXPECT_EQ(shownBox.texts, std::vector<std::wstring>{L"Run-time error '6':\n\nOverflow"});
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 1U);
+}
+
+}  // namespace

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs a command inside one Wine session: a prefix of its own, a kept wineserver
+# (each wine start costs about 3 s without one) and one Xvfb display for Wine's
+# desktop, whose clipboard bridge binds to the first display Wine meets.
+# Usage: wine_session.sh PREFIX_DIR COMMAND [ARGS...]
+set -euo pipefail
+export WINEPREFIX=$(realpath -m "$1")
+shift
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="  # quiet; no Mono or Gecko prompts
+work=$(mktemp -d)
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+fi
+wineserver -p
+# Starts Wine's background services now, so that they do not hold the pipes of
+# the first test that would otherwise start them.
+wine cmd /c exit >/dev/null 2>&1 </dev/null
+"$@"

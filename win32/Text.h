@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The logic speaks UTF-16 as char16_t; the wide Windows API speaks it as wchar_t.
+namespace trivelan::win32 {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "wide Windows strings are UTF-16");
+
+[[nodiscard]] inline std::wstring Wide(std::u16string_view text) {
+    return {text.begin(), text.end()};
+}
+[[nodiscard]] inline std::u16string Utf16(std::wstring_view text) {
+    return {text.begin(), text.end()};
+}
+
+}  // namespace trivelan::win32
