@@ -4,10 +4,10 @@
 
 namespace trivelan::qt {
 
-QFont DesignFont(int points) {
+QFont DesignFont(double points) {
     QFont font(QString::fromUtf16(design::kFontFamily.data(),
                                   static_cast<qsizetype>(design::kFontFamily.size())));
-    font.setPointSize(points);
+    font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::Serif);
     // Plain glyph runs, no kerning: as the classic Windows text drawing set it,

@@ -4,7 +4,8 @@
 
 namespace trivelan::qt {
 
-// The design's font (Times New Roman, regular) at the given size in points.
-[[nodiscard]] QFont DesignFont(int points);
+// The design's font (Times New Roman, regular) at the given size in points,
+// scaled by the zoom where it applies.
+[[nodiscard]] QFont DesignFont(double points);
 
 }  // namespace trivelan::qt

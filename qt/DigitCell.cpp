@@ -1,6 +1,8 @@
 #include "DigitCell.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 
 namespace trivelan::qt {
 
@@ -16,11 +18,11 @@ void DigitCell::takePress(QMouseEvent* event) {
 void DigitCell::mousePressEvent(QMouseEvent* event) { takePress(event); }
 
 void DigitCell::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool clickedHere = pressed_ && event->button() == Qt::LeftButton &&
+                             rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click) emit clicked();
+    if (clickedHere) emit clicked();
 }
 
 void DigitCell::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -32,6 +34,25 @@ void DigitCell::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     pressed_ = false;
     event->accept();
+}
+
+void DigitCell::setMarked(bool marked) {
+    if (marked == marked_) return;
+    marked_ = marked;
+    update();
+}
+
+void DigitCell::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!marked_) return;
+    // A frame in the highlight colour, thick enough to see from the back row.
+    const int width = std::max(2, height() / 20);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    const double inset = width / 2.0 + 1;
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 
 }  // namespace trivelan::qt

@@ -7,10 +7,16 @@ namespace trivelan::qt {
 // A label that reports a click: a left-button press and release on the cell.
 // The second press of a double click on the same cell starts no click, so a
 // double click counts once; a quick press on a neighbour is still a click.
+// The cell never takes the keyboard focus; the row marks the cell it stands on.
 class DigitCell final : public QLabel {
     Q_OBJECT
   public:
     using QLabel::QLabel;
+
+    // The keyboard's and the screen reader's click: the same signal as the mouse's.
+    void click() { emit clicked(); }
+    void setMarked(bool marked);
+    [[nodiscard]] bool isMarked() const { return marked_; }
 
   signals:
     void clicked();
@@ -19,12 +25,14 @@ class DigitCell final : public QLabel {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void takePress(QMouseEvent* event);
 
     bool pressed_ = false;
     bool tookLastPress_ = false;  // of the cells in this row
+    bool marked_ = false;
 };
 
 }  // namespace trivelan::qt

@@ -1,15 +1,18 @@
 #include "SequenceForm.h"
 
 #include <QAccessible>
-#include <QGroupBox>
 #include <QIcon>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextCursor>
 #include <algorithm>
 #include <iterator>
@@ -18,7 +21,9 @@
 
 #include "DesignFont.h"
 #include "DigitCell.h"
+#include "DigitRow.h"
 #include "Twips.h"
+#include "design/Help.h"
 #include "design/icons/trivelan.xpm"
 #include "runtime/RuntimeError.h"
 
@@ -80,18 +85,17 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
     setObjectName(QStringLiteral("SequenceForm"));
     setWindowTitle(ToQString(design::kCaption));
     setWindowIcon(DesignIcon());
-    setFont(DesignFont(design::kWindowFontPoints));
-    const QRect client = TwipsToPixels({}, 0, 0, design::kClientWidth, design::kClientHeight);
-    setFixedSize(client.size());
 
-    QWidget* frame = nullptr;
-    for (const ControlDesign& control : design::AllControls()) {
-        QWidget* widget =
-            createControl(control, control.container == design::Container::Frame1 ? frame : this);
-        if (control.kind == Kind::Frame) frame = widget;
+    const auto all = design::AllControls();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        controls_.at(i) = createControl(all.at(i), all.at(i).container == design::Container::Frame1
+                                                       ? static_cast<QWidget*>(row_)
+                                                       : this);
     }
+    setZoom(design::kNoZoom);
     setTabOrderFromDesign();
     bindEvents();
+    bindKeys();
     report_->setFocus();
 
     handlers_.Run([this] { logic_.OnLoad(); });
@@ -101,18 +105,24 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
     QWidget* widget = nullptr;
     switch (control.kind) {
         case Kind::Label: {
-            auto* label = control.container == design::Container::Frame1 ? new DigitCell(container)
-                                                                         : new QLabel(container);
+            QLabel* label = nullptr;
+            if (control.container == design::Container::Frame1) {
+                auto* cell = new DigitCell(container);
+                cells_.at(static_cast<std::size_t>(control.index)) = cell;
+                row_->addCell(control.index, cell);
+                label = cell;
+            } else {
+                label = new QLabel(container);
+            }
             label->setText(ToQString(control.text));
             label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop
                                                 : Qt::AlignLeft | Qt::AlignTop);
-            if (auto* cell = qobject_cast<DigitCell*>(label))
-                cells_.at(static_cast<std::size_t>(control.index)) = cell;
             widget = label;
             break;
         }
         case Kind::Frame:
-            widget = new QGroupBox(ToQString(control.text), container);
+            row_ = new DigitRow(ToQString(control.text), container);
+            widget = row_;
             break;
         case Kind::PushButton: {
             auto* button = new QPushButton(ToQString(control.text), container);
@@ -135,21 +145,90 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
         accessibleName += QStringLiteral(" %1").arg(control.index + 1);
     widget->setAccessibleName(accessibleName);
     widget->setAccessibleDescription(ToQString(control.accessibleDescription));
-    widget->setGeometry(
-        TwipsToPixels({}, control.left, control.top, control.width, control.height));
-    if (control.fontPoints != design::kWindowFontPoints)
-        widget->setFont(DesignFont(control.fontPoints));
     if (control.background) SetBackground(widget, *control.background);
     widget->setVisible(control.visible);
     return widget;
 }
 
+void SequenceForm::layOut(design::Scale scale, QPoint origin) {
+    setFont(DesignFont(scale.Points(design::kWindowFontPoints)));
+    const auto all = design::AllControls();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const ControlDesign& control = all.at(i);
+        QWidget* widget = controls_.at(i);
+        const bool inWindow = control.container == design::Container::Window;
+        widget->setGeometry(
+            TwipsToPixels(scale, control.left, control.top, control.width, control.height)
+                .translated(inWindow ? origin : QPoint()));
+        if (control.fontPoints != design::kWindowFontPoints) {
+            QFont font = DesignFont(scale.Points(control.fontPoints));
+            font.setUnderline(widget->font().underline());
+            widget->setFont(font);
+        }
+    }
+}
+
+void SequenceForm::setZoom(int percent) {
+    zoom_ = percent;
+    if (fullScreen_) return;  // the screen decides the size until full screen ends
+    const design::Scale scale{design::ZoomFactor(zoom_)};
+    layOut(scale, {});
+    setFixedSize(TwipsToPixels(scale, 0, 0, design::kClientWidth, design::kClientHeight).size());
+}
+
+void SequenceForm::setFullScreenShown(bool fullScreen) {
+    if (fullScreen == fullScreen_) return;
+    fullScreen_ = fullScreen;
+    if (fullScreen) {
+        positionBeforeFullScreen_ = pos();
+        const QRect screenArea = screen()->geometry();
+        const design::ScreenFit fit = design::FitToScreen(screenArea.width(), screenArea.height());
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        setGeometry(screenArea);  // with no window manager nobody else would
+        layOut(fit.scale, {fit.left, fit.top});
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setZoom(zoom_);
+        move(positionBeforeFullScreen_);
+    }
+}
+
+void SequenceForm::showHelp() {
+    QMessageBox help(QMessageBox::Information, ToQString(design::kHelpTitle),
+                     ToWidgetText(design::HelpText()), QMessageBox::Ok, this);
+    help.setTextFormat(Qt::PlainText);
+    help.exec();  // Escape closes it, as its only button
+}
+
+void SequenceForm::bindKeys() {
+    const auto bind = [this](std::initializer_list<QKeySequence> keys, auto action) {
+        for (const QKeySequence& key : keys) {
+            connect(new QShortcut(key, this), &QShortcut::activated, this, action);
+        }
+    };
+    bind({QKeySequence(Qt::ControlModifier | Qt::Key_Plus),
+          QKeySequence(Qt::ControlModifier | Qt::Key_Equal),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)},
+         [this] { setZoom(design::ZoomIn(zoom_)); });
+    bind({QKeySequence(Qt::ControlModifier | Qt::Key_Minus),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)},
+         [this] { setZoom(design::ZoomOut(zoom_)); });
+    bind({QKeySequence(Qt::ControlModifier | Qt::Key_0),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)},
+         [this] { setZoom(design::kNoZoom); });
+    bind({QKeySequence(Qt::Key_F11)}, [this] { setFullScreenShown(!fullScreen_); });
+    bind({QKeySequence(Qt::Key_Escape)}, [this] { setFullScreenShown(false); });
+    bind({QKeySequence(Qt::Key_F1)}, [this] { showHelp(); });
+}
+
 void SequenceForm::setTabOrderFromDesign() {
     const auto all = design::AllControls();
     std::vector<design::ControlDesign> focusable;
-    std::copy_if(all.begin(), all.end(), std::back_inserter(focusable), [](const auto& control) {
-        return control.kind == Kind::PushButton || control.kind == Kind::TextBox;
-    });
+    // The frame stands for the digit row, one Tab stop where the design puts the cells.
+    std::copy_if(all.begin(), all.end(), std::back_inserter(focusable),
+                 [](const auto& control) { return control.kind != Kind::Label; });
     std::sort(focusable.begin(), focusable.end(),
               [](const auto& a, const auto& b) { return a.tabIndex < b.tabIndex; });
     for (std::size_t i = 1; i < focusable.size(); ++i) {
@@ -191,7 +270,8 @@ std::u16string SequenceForm::Caption(std::int16_t cell) const {
 void SequenceForm::SetCaption(std::int16_t cell, const std::u16string& caption) {
     DigitCell* label = cellAt(cell);
     label->setText(ToQString(caption));
-    QAccessibleValueChangeEvent changed(label, label->text());
+    // A screen reader's name for the cell carries its digit.
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 }
 

@@ -36,20 +36,34 @@ TEST_F(WindowTest, EveryControlAScreenReaderMeetsIsNamedByWhatItShows) {
     }
 }
 
-TEST_F(WindowTest, EachCellSaysItsPositionAndItsDigit) {
+// Each cell is a button that says its position and its digit, kept current,
+// with a press action that clicks it; the report's text can be read out.
+TEST_F(WindowTest, EachCellIsAButtonThatSaysItsPositionAndItsDigit) {
     ClickCell(4);
     ClickCell(4);
     ClickCell(14);
     for (int k = 0; k < 15; ++k) {
         QAccessibleInterface* iface = Accessible(Cell(k));
         ASSERT_NE(iface, nullptr);
-        EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Позиция %1").arg(k + 1));
-        EXPECT_EQ(iface->text(QAccessible::Value), Cell(k)->text());
-        EXPECT_EQ(iface->role(), QAccessible::StaticText);
-        EXPECT_FALSE(iface->state().focusable);  // input comes through clicks only
+        EXPECT_EQ(iface->text(QAccessible::Name),
+                  QStringLiteral("Позиция %1: %2").arg(k + 1).arg(Cell(k)->text()));
+        EXPECT_EQ(iface->role(), QAccessible::Button);
+        EXPECT_EQ(iface->parent()->object(), Control(QStringLiteral("Frame1")));
     }
-    EXPECT_EQ(Accessible(Cell(4))->text(QAccessible::Value), QStringLiteral("2"));
-    EXPECT_EQ(Accessible(Cell(14))->text(QAccessible::Value), QStringLiteral("1"));
+    EXPECT_EQ(Accessible(Cell(4))->text(QAccessible::Name), QStringLiteral("Позиция 5: 2"));
+
+    ClickButton(0);  // an underline for the press to clear, as a click does
+    QAccessibleActionInterface* actions = Accessible(Cell(6))->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Cell(6)->text(), QStringLiteral("1"));
+    EXPECT_EQ(Accessible(Cell(6))->text(QAccessible::Name), QStringLiteral("Позиция 7: 1"));
+    EXPECT_TRUE(UnderlinedCells().empty());
+
+    QAccessibleTextInterface* report = Accessible(Report())->textInterface();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->text(0, report->characterCount()), Report()->toPlainText());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRegularExpression>
+#include <QTimer>
 #include <memory>
 
 #include "WindowFixture.h"
@@ -125,13 +127,89 @@ TEST_F(WindowTest, KeyboardPressesTheFocusedButton) {
 TEST_F(WindowTest, TabOrderFollowsTheTabIndexes) {
     EXPECT_EQ(QApplication::focusWidget(), Report());
     const QString before = Report()->toPlainText();
-    const QWidget* expected[] = {Button(0), Button(1), Report(), Button(0)};
+    QWidget* row = Control(QStringLiteral("Frame1"));
+    const QWidget* expected[] = {Button(0), Button(1), row, Report(), Button(0)};
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), Report());
     EXPECT_EQ(Report()->toPlainText(), before);  // Tab typed nothing into the report
     for (int k = 0; k < 15; ++k) EXPECT_EQ(Cell(k)->focusPolicy(), Qt::NoFocus);
+}
+
+// The digit row by keyboard alone: Tab to it, arrows and Home/End move the
+// mark, Space or Enter clicks the marked cell exactly as the mouse does.
+TEST_F(WindowTest, TheDigitRowWorksByKeyboard) {
+    QWidget* row = Control(QStringLiteral("Frame1"));
+    const auto marked = [this] {
+        std::vector<int> cells;
+        for (int k = 0; k < 15; ++k) {
+            if (Cell(k)->isMarked()) cells.push_back(k);
+        }
+        return cells;
+    };
+    EXPECT_TRUE(marked().empty());  // no mark while the focus is elsewhere
+    for (int n = 0; n < 3; ++n) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), row);
+    EXPECT_EQ(marked(), std::vector<int>{0});
+
+    ClickButton(0);  // an underline for the keyboard's click to clear
+    row->setFocus();
+    const struct {
+        Qt::Key key;
+        int cell;
+        const char* row;
+    } steps[] = {
+        {Qt::Key_Space, 0, "100000000000000"},  {Qt::Key_Right, 1, "100000000000000"},
+        {Qt::Key_Right, 2, "100000000000000"},  {Qt::Key_Return, 2, "101000000000000"},
+        {Qt::Key_Enter, 2, "102000000000000"},  {Qt::Key_End, 14, "102000000000000"},
+        {Qt::Key_Right, 14, "102000000000000"}, {Qt::Key_Space, 14, "102000000000001"},
+        {Qt::Key_Left, 13, "102000000000001"},  {Qt::Key_Home, 0, "102000000000001"},
+        {Qt::Key_Left, 0, "102000000000001"},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(row, step.key);
+        EXPECT_EQ(marked(), std::vector<int>{step.cell}) << step.key;
+        EXPECT_EQ(Row(), QString::fromLatin1(step.row)) << step.key;
+    }
+    EXPECT_TRUE(UnderlinedCells().empty());
+
+    // The row keeps its cell while the focus is elsewhere; a mouse click on a
+    // cell does not take the focus.
+    QTest::keyClick(row, Qt::Key_End);
+    Report()->setFocus();
+    EXPECT_TRUE(marked().empty());
+    ClickCell(3);
+    EXPECT_EQ(QApplication::focusWidget(), Report());
+    row->setFocus();
+    EXPECT_EQ(marked(), std::vector<int>{14});
+}
+
+// F1 shows the help: the statement again, the keys, the version and the
+// licence; Escape closes it and leaves the row and the report as they were.
+TEST_F(WindowTest, HelpOpensOnF1AndEscapeClosesIt) {
+    EnterRow(QStringLiteral("120000000000000"));
+    ClickButton(0);
+    const QString report = Report()->toPlainText();
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(title, QStringLiteral("Помощ — Тривелан"));
+    EXPECT_TRUE(text.contains(QStringLiteral("балансирана редица - 001120000001111")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Версия 1.00")));
+    EXPECT_TRUE(text.contains(QStringLiteral("GNU General Public License")));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(Row(), QStringLiteral("120000000000000"));
+    EXPECT_EQ(Report()->toPlainText(), report);
 }
 
 TEST_F(WindowTest, CheckReplacesWhatTheUserTyped) {

@@ -1,11 +1,14 @@
 #include "SequenceForm.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numeric>
 #include <string>
 
 #include "Text.h"
+#include "design/Help.h"
+#include "design/RowKeys.h"
 #include "runtime/RuntimeError.h"
 
 namespace trivelan::win32 {
@@ -18,8 +21,16 @@ constexpr auto kControls = design::AllControls();
 constexpr wchar_t kClassName[] = L"TrivelanSequenceForm";
 // Clear of IDOK and IDCANCEL, which the dialog keys send to the window.
 constexpr int kFirstControlId = 100;
-constexpr WORD kSelectAllCommand = 200;
-constexpr WORD kEscapeCommand = 201;
+// The window's keyboard shortcuts, sent as commands by its accelerator table.
+enum Command : WORD {
+    kSelectAllCommand = 200,
+    kEscapeCommand,
+    kZoomInCommand,
+    kZoomOutCommand,
+    kNoZoomCommand,
+    kFullScreenCommand,
+    kHelpCommand,
+};
 // Fixed size: no sizing border, no maximise box.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr double kPixelsPerPoint = USER_DEFAULT_SCREEN_DPI / 72.0;
@@ -46,11 +57,10 @@ struct ControlClass {
 ControlClass ClassOf(const ControlDesign& control) {
     switch (control.kind) {
         case Kind::Label:
-            // Only the digit cells report clicks.
-            return {L"STATIC",
-                    static_cast<DWORD>((control.centred ? SS_CENTER : SS_LEFT) |
-                                       (IsDigitCell(control) ? SS_NOTIFY : 0)),
-                    0};
+            // The digit cells report clicks and are drawn by the window, which
+            // adds the keyboard's mark.
+            if (IsDigitCell(control)) return {L"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0};
+            return {L"STATIC", static_cast<DWORD>(control.centred ? SS_CENTER : SS_LEFT), 0};
         case Kind::Frame:
             return {L"BUTTON", BS_GROUPBOX, 0};
         case Kind::PushButton:
@@ -108,6 +118,16 @@ UniqueAccelerators CreateAccelerators() {
     ACCEL keys[] = {
         {FVIRTKEY | FCONTROL, 'A', kSelectAllCommand},
         {FVIRTKEY, VK_ESCAPE, kEscapeCommand},
+        // Ctrl+Plus is Ctrl+= with or without Shift, or the keypad's plus.
+        {FVIRTKEY | FCONTROL, VK_OEM_PLUS, kZoomInCommand},
+        {FVIRTKEY | FCONTROL | FSHIFT, VK_OEM_PLUS, kZoomInCommand},
+        {FVIRTKEY | FCONTROL, VK_ADD, kZoomInCommand},
+        {FVIRTKEY | FCONTROL, VK_OEM_MINUS, kZoomOutCommand},
+        {FVIRTKEY | FCONTROL, VK_SUBTRACT, kZoomOutCommand},
+        {FVIRTKEY | FCONTROL, '0', kNoZoomCommand},
+        {FVIRTKEY | FCONTROL, VK_NUMPAD0, kNoZoomCommand},
+        {FVIRTKEY, VK_F11, kFullScreenCommand},
+        {FVIRTKEY, VK_F1, kHelpCommand},
     };
     return UniqueAccelerators(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
 }
@@ -167,6 +187,10 @@ LRESULT SequenceForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_ERASEBKGND:
             OnEraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
+        case WM_GETMINMAXINFO:
+            // Zoomed past the screen, the window keeps the design's proportions.
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+            return 0;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -198,7 +222,7 @@ LRESULT SequenceForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 void SequenceForm::OnCreate() {
     dpi_ = DpiOf(window_);
     CreateControls();
-    Layout();
+    SetZoom(design::kNoZoom);
 }
 
 void SequenceForm::CreateControls() {
@@ -221,12 +245,17 @@ void SequenceForm::CreateControls() {
                                        instance, nullptr);
         if (control.kind == Kind::TextBox)
             SendMessageW(created, EM_SETLIMITTEXT, 0, 0);  // no limit
+        if (IsDigitCell(control)) {
+            SetWindowLongPtrW(
+                created, GWLP_USERDATA,
+                SetWindowLongPtrW(created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CellProc)));
+        }
         controls_.at(position) = created;
     }
+    MarkCell(0);
 }
 
-void SequenceForm::Layout() {
-    const design::Scale scale = CurrentScale();
+void SequenceForm::Layout(design::Scale scale, POINT origin) {
     UniqueFont windowFont = DesignFont(scale.Points(design::kWindowFontPoints), false);
     UniqueFont cellFont = DesignFont(scale.Points(design::kCellFontPoints), false);
     UniqueFont underlinedCellFont = DesignFont(scale.Points(design::kCellFontPoints), true);
@@ -237,7 +266,7 @@ void SequenceForm::Layout() {
         const design::PixelRect r =
             design::ToPixels(scale, design::WindowLeft(control), design::WindowTop(control),
                              control.width, control.height);
-        MoveWindow(handle, r.left, r.top, r.width, r.height, TRUE);
+        MoveWindow(handle, origin.x + r.left, origin.y + r.top, r.width, r.height, TRUE);
         HFONT font = windowFont.get();
         if (IsDigitCell(control)) {
             const bool underlined = reinterpret_cast<HFONT>(SendMessageW(
@@ -250,7 +279,10 @@ void SequenceForm::Layout() {
     windowFont_ = std::move(windowFont);
     cellFont_ = std::move(cellFont);
     underlinedCellFont_ = std::move(underlinedCellFont);
+    InvalidateRect(window_, nullptr, TRUE);
+}
 
+void SequenceForm::ResizeClient(design::Scale scale) {
     const design::PixelRect client =
         design::ToPixels(scale, 0, 0, design::kClientWidth, design::kClientHeight);
     RECT outer{};
@@ -262,8 +294,48 @@ void SequenceForm::Layout() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-design::Scale SequenceForm::CurrentScale() const {
-    return {static_cast<double>(dpi_) / USER_DEFAULT_SCREEN_DPI};
+design::Scale SequenceForm::ZoomScale() const {
+    return {static_cast<double>(dpi_) / USER_DEFAULT_SCREEN_DPI * design::ZoomFactor(zoom_)};
+}
+
+void SequenceForm::SetZoom(int percent) {
+    zoom_ = percent;
+    if (IsFullScreen()) return;  // the screen decides the size until full screen ends
+    Layout(ZoomScale(), {0, 0});
+    ResizeClient(ZoomScale());
+}
+
+bool SequenceForm::IsFullScreen() const {
+    return (GetWindowLongPtrW(window_, GWL_STYLE) & WS_POPUP) != 0;
+}
+
+void SequenceForm::SetFullScreen(bool fullScreen) {
+    if (fullScreen == IsFullScreen()) return;
+    if (!fullScreen) {
+        SetWindowLongPtrW(window_, GWL_STYLE, kWindowStyle | WS_VISIBLE);
+        const RECT& r = windowBeforeFullScreen_;
+        SetWindowPos(window_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_FRAMECHANGED);
+        SetZoom(zoom_);
+        return;
+    }
+    GetWindowRect(window_, &windowBeforeFullScreen_);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& screen = monitor.rcMonitor;
+    const int width = screen.right - screen.left;
+    const int height = screen.bottom - screen.top;
+    // A borderless window the size of the monitor needs no window manager's help.
+    SetWindowLongPtrW(window_, GWL_STYLE, WS_POPUP | WS_VISIBLE);
+    SetWindowPos(window_, HWND_TOP, screen.left, screen.top, width, height, SWP_FRAMECHANGED);
+    const design::ScreenFit fit = design::FitToScreen(width, height);
+    Layout(fit.scale, {fit.left, fit.top});
+}
+
+void SequenceForm::ShowHelp() {
+    MessageBoxW(window_, Wide(design::HelpText()).c_str(), Wide(design::kHelpTitle).c_str(),
+                MB_OK | MB_ICONINFORMATION);
 }
 
 void SequenceForm::OnCommand(int id, int code) {
@@ -274,8 +346,24 @@ void SequenceForm::OnCommand(int id, int code) {
                 SendMessageW(Control(design::kReport), EM_SETSEL, 0, -1);
             }
             return;
-        case kEscapeCommand:
-            return;  // a multi-line edit box would close the window on Escape
+        case kEscapeCommand:  // also keeps a multi-line edit box from closing the window
+            SetFullScreen(false);
+            return;
+        case kZoomInCommand:
+            SetZoom(design::ZoomIn(zoom_));
+            return;
+        case kZoomOutCommand:
+            SetZoom(design::ZoomOut(zoom_));
+            return;
+        case kNoZoomCommand:
+            SetZoom(design::kNoZoom);
+            return;
+        case kFullScreenCommand:
+            SetFullScreen(!IsFullScreen());
+            return;
+        case kHelpCommand:
+            ShowHelp();
+            return;
         default:
             break;
     }
@@ -304,7 +392,12 @@ LRESULT SequenceForm::OnControlColour(HDC dc, HWND control) {
 
 void SequenceForm::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const ControlDesign* design = DesignOf(static_cast<int>(item.CtlID));
-    if (design == nullptr || !design->background) return;
+    if (design == nullptr) return;
+    if (design->kind == Kind::PushButton) DrawButton(item, *design);
+    if (IsDigitCell(*design)) DrawCell(item);
+}
+
+void SequenceForm::DrawButton(const DRAWITEMSTRUCT& item, const ControlDesign& button) const {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
     RECT face = item.rcItem;
@@ -312,7 +405,7 @@ void SequenceForm::OnDrawItem(const DRAWITEMSTRUCT& item) {
         FrameRect(item.hDC, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         InflateRect(&face, -1, -1);
     }
-    FillRect(item.hDC, &face, BrushFor(*design->background));
+    FillRect(item.hDC, &face, BrushFor(*button.background));
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     RECT label = face;
@@ -320,13 +413,36 @@ void SequenceForm::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const SelectedObject font(item.hDC, windowFont_.get());
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
-    const std::wstring text = Wide(design->text);
+    const std::wstring text = Wide(button.text);
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &label,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (focused && (item.itemState & ODS_NOFOCUSRECT) == 0) {
         RECT mark = face;
         InflateRect(&mark, -3, -3);
         DrawFocusRect(item.hDC, &mark);
+    }
+}
+
+// A cell as a label draws it (centred text at the top, on its background, in
+// its font, underlined or not), and the keyboard's mark while the row has it.
+void SequenceForm::DrawCell(const DRAWITEMSTRUCT& item) const {
+    RECT area = item.rcItem;
+    FillRect(item.hDC, &area, BrushFor(*design::DigitCell(0).background));
+    const SelectedObject font(
+        item.hDC, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    const std::wstring text = WindowText(item.hwndItem);
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    if (GetFocus() != item.hwndItem) return;
+    // A frame in the highlight colour, thick enough to see from the back row.
+    const int width = std::max(2, static_cast<int>(area.bottom - area.top) / 20);
+    const UniqueBrush highlight(CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHT)));
+    InflateRect(&area, -1, -1);
+    for (int ring = 0; ring < width; ++ring) {
+        FrameRect(item.hDC, &area, highlight.get());
+        InflateRect(&area, -1, -1);
     }
 }
 
@@ -338,9 +454,10 @@ void SequenceForm::OnEraseBackground(HDC dc) const {
 
 void SequenceForm::OnDpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
+    if (IsFullScreen()) return;  // the fit counts the monitor's own pixels already
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    Layout();
+    SetZoom(zoom_);
 }
 
 void SequenceForm::OnActivate(bool active) {
@@ -361,6 +478,77 @@ LRESULT SequenceForm::OnGetDefaultButton() const {
     const ControlDesign* design = DesignOf(GetDlgCtrlID(focus));
     if (focus == nullptr || design == nullptr || design->kind != Kind::PushButton) return 0;
     return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+}
+
+LRESULT CALLBACK SequenceForm::CellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto staticProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(cell, GWLP_USERDATA));
+    auto* form = reinterpret_cast<SequenceForm*>(GetWindowLongPtrW(GetParent(cell), GWLP_USERDATA));
+    switch (message) {
+        case WM_GETDLGCODE: {
+            // Arrows and Space for the row; Enter too, which the dialog keys
+            // would otherwise send to a default button.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            const bool enter =
+                key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+            return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+        }
+        case WM_KEYDOWN:
+            if (form != nullptr) form->OnCellKey(cell, wParam);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(cell, nullptr, FALSE);  // the mark shows only with the focus
+            break;
+        default:
+            break;
+    }
+    return CallWindowProcW(staticProc, cell, message, wParam, lParam);
+}
+
+void SequenceForm::OnCellKey(HWND cell, WPARAM key) {
+    const int marked = MarkedCell();
+    switch (key) {
+        case VK_LEFT:
+            MarkCell(design::MoveInRow(marked, design::RowKey::Left));
+            break;
+        case VK_RIGHT:
+            MarkCell(design::MoveInRow(marked, design::RowKey::Right));
+            break;
+        case VK_HOME:
+            MarkCell(design::MoveInRow(marked, design::RowKey::Home));
+            break;
+        case VK_END:
+            MarkCell(design::MoveInRow(marked, design::RowKey::End));
+            break;
+        case VK_SPACE:
+        case VK_RETURN:
+            // The same notification a mouse click sends.
+            SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(cell), STN_CLICKED),
+                         reinterpret_cast<LPARAM>(cell));
+            break;
+        default:
+            break;
+    }
+}
+
+int SequenceForm::MarkedCell() const {
+    for (int k = 0; k < design::kDigitCellCount; ++k) {
+        if ((GetWindowLongPtrW(Control(design::DigitCell(k)), GWL_STYLE) & WS_TABSTOP) != 0)
+            return k;
+    }
+    return 0;
+}
+
+// The marked cell is the row's only Tab stop, so Tab comes back to it; it takes
+// the focus when the row has it.
+void SequenceForm::MarkCell(int cell) {
+    const bool rowHasFocus = Control(design::DigitCell(MarkedCell())) == GetFocus();
+    for (int k = 0; k < design::kDigitCellCount; ++k) {
+        HWND handle = Control(design::DigitCell(k));
+        const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
+        SetWindowLongPtrW(handle, GWL_STYLE, k == cell ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+    if (rowHasFocus) SetFocus(Control(design::DigitCell(cell)));
 }
 
 bool SequenceForm::TranslateKeyboard(MSG& message) {

@@ -10,6 +10,7 @@
 #include "Gdi.h"
 #include "design/FormDesign.h"
 #include "design/Twips.h"
+#include "design/Zoom.h"
 #include "logic/HandlerGuard.h"
 #include "logic/SequenceForm.h"
 #include "logic/SequenceView.h"
@@ -18,7 +19,9 @@ namespace trivelan::win32 {
 
 // The program's window on Windows. It builds its controls from the design table,
 // carries out the view contract and forwards clicks to the form's logic; it
-// decides nothing.
+// decides nothing. For the classroom it also zooms (Ctrl+Plus, Ctrl+Minus,
+// Ctrl+0), goes full screen (F11, Escape), shows the help (F1) and lets the
+// keyboard reach the digit row.
 class SequenceForm final : public logic::SequenceView {
   public:
     // Creates the window and every control, then raises the load event. The
@@ -41,14 +44,27 @@ class SequenceForm final : public logic::SequenceView {
     [[nodiscard]] std::u16string ReportText() const override;
     void SetReportText(const std::u16string& text) override;
 
+    [[nodiscard]] int Zoom() const { return zoom_; }
+    [[nodiscard]] bool IsFullScreen() const;
+    void SetZoom(int percent);
+    void SetFullScreen(bool fullScreen);
+    void ShowHelp();
+    // The cell the row's keyboard mark stands on: the row's one Tab stop.
+    [[nodiscard]] int MarkedCell() const;
+
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The digit cells' own keys and focus mark, ahead of the static control's.
+    static LRESULT CALLBACK CellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnCreate();
     void OnCommand(int id, int code);
     LRESULT OnControlColour(HDC dc, HWND control);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void DrawButton(const DRAWITEMSTRUCT& item, const design::ControlDesign& button) const;
+    void DrawCell(const DRAWITEMSTRUCT& item) const;
+    void OnCellKey(HWND cell, WPARAM key);
     void OnEraseBackground(HDC dc) const;
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnActivate(bool active);
@@ -56,15 +72,20 @@ class SequenceForm final : public logic::SequenceView {
     [[nodiscard]] LRESULT OnGetDefaultButton() const;
 
     void CreateControls();
-    // Places every control and sets its font for the current scale.
-    void Layout();
-    [[nodiscard]] design::Scale CurrentScale() const;
+    // Places every control and sets its font for the scale, the controls
+    // offset by origin (where full screen centres the design).
+    void Layout(design::Scale scale, POINT origin);
+    void ResizeClient(design::Scale scale);
+    [[nodiscard]] design::Scale ZoomScale() const;
+    void MarkCell(int cell);
     [[nodiscard]] HWND CellAt(std::int16_t cell) const;
     [[nodiscard]] HBRUSH BrushFor(design::Rgb colour) const;
 
     HWND window_ = nullptr;
     std::array<HWND, design::AllControls().size()> controls_{};  // in design table order
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    int zoom_ = design::kNoZoom;
+    RECT windowBeforeFullScreen_{};
     UniqueFont windowFont_;
     UniqueFont cellFont_;
     UniqueFont underlinedCellFont_;

@@ -39,6 +39,43 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
+// What a message box showed, read while it is up.
+struct ShownBox {
+    std::wstring title;
+    std::vector<std::wstring> texts;
+};
+ShownBox shownBox;
+
+void CALLBACK ReadAndCloseMessageBox(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
+                                     DWORD /*time*/) {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    if (box == nullptr) return;
+    KillTimer(nullptr, timer);
+    shownBox.title = TextOf(box);
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM) -> BOOL {
+            if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0 &&
+                GetWindowTextLengthW(child) > 0) {
+                shownBox.texts.push_back(TextOf(child));
+            }
+            return TRUE;
+        },
+        0);
+    // Closed with Escape, as a user would: the box's only button takes it.
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
+// The program's own reporter: the standard message in a box, then the message
+// loop is told to end with a non-zero status.
+// Windows closed by earlier tests asked their loop to end; a message box would
+// take that request as its own and close at once.
+void DiscardQuitRequests() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
 class Win32WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -58,6 +95,30 @@ class Win32WindowTest : public ::testing::Test {
     }
     void ClickButton(const design::ControlDesign& button) const {
         SendMessageW(Control(button), BM_CLICK, 0, 0);
+    }
+    // A key as the message loop hands it over: the window's shortcuts and the
+    // dialog keys first. Ctrl and Shift are set in the thread's key state,
+    // where the shortcut table looks for them.
+    void Press(WPARAM key, bool control = false, bool shift = false) const {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_CONTROL] = control ? 0x80 : 0;
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        HWND target = GetFocus() != nullptr ? GetFocus() : form->Handle();
+        MSG message{target, WM_KEYDOWN, key, 1, 0, {}};
+        if (!form->TranslateKeyboard(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        state[VK_CONTROL] = state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+    }
+    RECT Place(HWND control) const {
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(HWND_DESKTOP, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
     }
     std::wstring Row() const {
         std::wstring row;
@@ -151,6 +212,106 @@ TEST_F(Win32WindowTest, AMonitorsDpiScalesTheWholeDesign) {
     }
 }
 
+// The zoom keys step through the classroom sizes and scale the whole design;
+// a check's underline survives every step.
+TEST_F(Win32WindowTest, ZoomKeysScaleTheWholeDesignAtEveryStep) {
+    ClickButton(design::kCheck);  // cell 0 underlined
+    const struct {
+        WPARAM key;
+        bool shift;
+        int percent;
+    } steps[] = {{VK_OEM_PLUS, true, 125},   {VK_OEM_PLUS, false, 150}, {VK_ADD, false, 200},
+                 {VK_ADD, false, 250},       {VK_ADD, false, 300},      {VK_ADD, false, 300},
+                 {VK_OEM_MINUS, false, 250}, {'0', false, 100},         {VK_SUBTRACT, false, 100}};
+    for (const auto& step : steps) {
+        Press(step.key, true, step.shift);
+        SCOPED_TRACE(step.percent);
+        ASSERT_EQ(form->Zoom(), step.percent);
+        const design::Scale scale{step.percent / 100.0};
+        RECT client{};
+        GetClientRect(form->Handle(), &client);
+        EXPECT_EQ(client.right, scale.Pixels(design::kClientWidth));
+        EXPECT_EQ(client.bottom, scale.Pixels(design::kClientHeight));
+        for (const auto& c : design::AllControls()) {
+            const RECT r = Place(Control(c));
+            const design::PixelRect expected = design::ToPixels(
+                scale, design::WindowLeft(c), design::WindowTop(c), c.width, c.height);
+            EXPECT_EQ(design::PixelRect({r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                      expected)
+                << c.name << c.index;
+            EXPECT_EQ(FontOf(Control(c)).lfHeight, -scale.Pixels(c.fontPoints * 20));
+        }
+        EXPECT_EQ(UnderlinedCells(), std::vector<int>{0});
+    }
+}
+
+// F11 fills the monitor with the design at the largest size that fits, centred;
+// Escape or F11 again brings back the window with its zoom.
+TEST_F(Win32WindowTest, FullScreenFitsTheMonitorAndLeavingRestoresTheZoom) {
+    form->SetZoom(150);
+    RECT before{};
+    GetWindowRect(form->Handle(), &before);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT screen = monitor.rcMonitor;
+    const design::ScreenFit fit =
+        design::FitToScreen(screen.right - screen.left, screen.bottom - screen.top);
+    for (const WPARAM leave : {static_cast<WPARAM>(VK_F11), static_cast<WPARAM>(VK_ESCAPE)}) {
+        Press(VK_F11);
+        ASSERT_TRUE(form->IsFullScreen());
+        RECT window{};
+        GetWindowRect(form->Handle(), &window);
+        EXPECT_TRUE(EqualRect(&window, &screen));
+        for (const auto& c : {design::kFrame1, design::kReport, design::DigitCell(14)}) {
+            const RECT r = Place(Control(c));
+            const design::PixelRect p = design::ToPixels(fit.scale, design::WindowLeft(c),
+                                                         design::WindowTop(c), c.width, c.height);
+            EXPECT_EQ(design::PixelRect({r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                      design::PixelRect({fit.left + p.left, fit.top + p.top, p.width, p.height}))
+                << c.name;
+        }
+        Press(leave);
+        EXPECT_FALSE(form->IsFullScreen());
+        EXPECT_EQ(form->Zoom(), 150);
+        RECT after{};
+        GetWindowRect(form->Handle(), &after);
+        EXPECT_TRUE(EqualRect(&before, &after));
+    }
+}
+
+// The digit row by keyboard alone: one Tab stop after the clear button, arrows
+// and Home/End move the mark, Space or Enter clicks the marked cell.
+TEST_F(Win32WindowTest, TheDigitRowWorksByKeyboard) {
+    ClickButton(design::kCheck);  // an underline for the keyboard's click to clear
+    SetFocus(Control(design::kClear));
+    Press(VK_TAB);
+    ASSERT_EQ(GetFocus(), Cell(0));
+    const struct {
+        WPARAM key;
+        int cell;
+        const wchar_t* row;
+    } steps[] = {
+        {VK_SPACE, 0, L"100000000000000"},  {VK_RIGHT, 1, L"100000000000000"},
+        {VK_RIGHT, 2, L"100000000000000"},  {VK_RETURN, 2, L"101000000000000"},
+        {VK_END, 14, L"101000000000000"},   {VK_RIGHT, 14, L"101000000000000"},
+        {VK_SPACE, 14, L"101000000000001"}, {VK_LEFT, 13, L"101000000000001"},
+        {VK_HOME, 0, L"101000000000001"},   {VK_LEFT, 0, L"101000000000001"},
+    };
+    for (const auto& step : steps) {
+        Press(step.key);
+        EXPECT_EQ(GetFocus(), Cell(step.cell)) << step.key;
+        EXPECT_EQ(form->MarkedCell(), step.cell) << step.key;
+        EXPECT_EQ(Row(), step.row) << step.key;
+    }
+    EXPECT_TRUE(UnderlinedCells().empty());
+    Press(VK_END);
+    Press(VK_TAB);  // on to the report box; the row remembers its cell
+    EXPECT_EQ(GetFocus(), Report());
+    Press(VK_TAB, false, true);
+    EXPECT_EQ(GetFocus(), Cell(14));
+}
+
 TEST_F(Win32WindowTest, ClicksRaiseDigitsAndADoubleClickCountsOnce) {
     for (int n = 0; n < 10; ++n) ClickCell(7);
     EXPECT_EQ(Row(), L"000000000000000");  // ten clicks wrap through 9 to 0
@@ -215,7 +376,8 @@ TEST_F(Win32WindowTest, ReportKeepsCrLfAtTheContract) {
 }
 
 TEST_F(Win32WindowTest, TabOrderFollowsTheTabIndexesAndEnterPressesTheFocusedButton) {
-    const HWND order[] = {Report(), Control(design::kCheck), Control(design::kClear), Report()};
+    const HWND order[] = {Report(), Control(design::kCheck), Control(design::kClear), Cell(0),
+                          Report()};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         EXPECT_EQ(GetNextDlgTabItem(form->Handle(), order[i], FALSE), order[i + 1]) << i;
     }
@@ -249,44 +411,36 @@ TEST_F(Win32WindowTest, ARuntimeErrorInAHandlerIsReportedOnceAndEndsEventHandlin
 
 namespace {
 
-// What the fatal report's message box showed, read while it is up.
-struct ShownBox {
-    std::wstring title;
-    std::vector<std::wstring> texts;
-};
-ShownBox shownBox;
-
-void CALLBACK ReadAndCloseMessageBox(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
-                                     DWORD /*time*/) {
-    HWND box = FindWindowW(L"#32770", nullptr);
-    if (box == nullptr) return;
-    KillTimer(nullptr, timer);
-    shownBox.title = TextOf(box);
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM) -> BOOL {
-            if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0 &&
-                GetWindowTextLengthW(child) > 0) {
-                shownBox.texts.push_back(TextOf(child));
-            }
-            return TRUE;
-        },
-        0);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+// F1 shows the help: the statement again, the keys, the version and the
+// licence; Escape closes it and leaves the row and the report as they were.
+TEST_F(Win32WindowTest, HelpOpensOnF1AndEscapeClosesIt) {
+    EnterRow(L"120000000000000");
+    ClickButton(design::kCheck);
+    const std::wstring report = TextOf(Report());
+    SetFocus(Report());
+    DiscardQuitRequests();
+    shownBox = {};
+    SetTimer(nullptr, 0, 20, ReadAndCloseMessageBox);
+    Press(VK_F1);
+    EXPECT_EQ(shownBox.title, L"Помощ — Тривелан");
+    ASSERT_EQ(shownBox.texts.size(), 1U);
+    for (const wchar_t* part :
+         {L"балансирана редица - 001120000001111", L"Версия 1.00", L"GNU General Public License"}) {
+        EXPECT_NE(shownBox.texts[0].find(part), std::wstring::npos) << part;
+    }
+    EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
+    EXPECT_EQ(Row(), L"120000000000000");
+    EXPECT_EQ(TextOf(Report()), report);
 }
 
-// The program's own reporter: the standard message in a box, then the message
-// loop is told to end with a non-zero status.
 TEST(Win32FatalError, ShowsTheStandardMessageAndEndsTheLoopWithStatusOne) {
-    MSG message{};
-    // Windows closed by earlier tests asked their loop to end; a message box
-    // would take that request as its own and close at once.
-    while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    DiscardQuitRequests();
+    shownBox = {};
     SetTimer(nullptr, 0, 20, ReadAndCloseMessageBox);
     trivelan::win32::ReportFatalAndQuit(RuntimeError(trivelan::runtime::ErrorNumber::Overflow));
     EXPECT_EQ(shownBox.title, L"Тривелан");
     EXPECT_EQ(shownBox.texts, std::vector<std::wstring>{L"Run-time error '6':\n\nOverflow"});
+    MSG message{};
     ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 1U);
 }

@@ -30,7 +30,7 @@ cleanup() {
 trap cleanup EXIT
 
 if [ ${#launch[@]} -eq 0 ]; then
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(cat "$work/display")"
@@ -54,10 +54,10 @@ click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.6; }  # p
 double_click() { xdotool mousemove --window "$win" "$1" "$2" click --repeat 2 --delay 80 1; sleep 0.6; }
 cell_x() { echo $((40 + 16 + 24 * $1 + 12)); }
 readonly cell_y=92 check_x=100 clear_x=372 button_y=156 report_x=240 report_y=260
-report_text() {
+report_text() {  # report_text [ZOOM_FACTOR]
     # Copying an empty selection leaves the clipboard alone, so empty it first.
     xclip -selection clipboard -i /dev/null >/dev/null 2>&1
-    click "$report_x" "$report_y"
+    click $((report_x * ${1:-1})) $((report_y * ${1:-1}))
     xdotool key ctrl+a ctrl+c
     sleep 0.3
     xclip -o -selection clipboard 2>/dev/null || true
@@ -90,7 +90,8 @@ xwd -root -silent >"$work/screen.xwd"
 convert "$work/screen.xwd" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$name.png"
 echo "screenshot: $shots/$name.png"
 
-pixel() { convert "$shots/$name.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$1+$2" info:; }
+pixel_of() { convert "$1" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$2+$3" info:; }
+pixel() { pixel_of "$shots/$name.png" "$@"; }
 check "window background" "128,128,255" "$(pixel 5 100)"
 check "title label background" "255,192,128" "$(pixel 70 5)"
 check "digit cell background" "255,255,255" "$(pixel 58 66)"
@@ -115,6 +116,61 @@ click "$check_x" "$button_y"
 check "a quick click on the neighbouring cell counts" \
     "$(printf 'Номерата: 210000000000001 и 100000000000012 са различни.\nБалансирана редица в позиция: 1')" \
     "$(report_text)"
+
+# Keyboard only: Tab from the report box to the row, arrows and End move the
+# mark, Space clicks; Shift+Tab back to the check button and Space presses it.
+click "$report_x" "$report_y"
+xdotool key Tab Tab Tab Right Right space End
+sleep 0.3
+shoot() {  # shoot NAME: the window as it is now, cropped from the screen
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    xwd -root -silent >"$work/screen.xwd"
+    convert "$work/screen.xwd" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$1.png"
+    echo "screenshot: $shots/$1.png"
+}
+shoot "$name-keyboard"
+marked=$(pixel_of "$shots/$name-keyboard.png" $((56 + 24 * 14 + 12)) 66)
+unmarked=$(pixel_of "$shots/$name-keyboard.png" $((56 + 24 * 13 + 12)) 66)
+check "the keyboard mark shows on the marked cell only" "yes" \
+    "$([ "$marked" != "255,255,255" ] && [ "$unmarked" == "255,255,255" ] && echo yes || echo "no ($marked / $unmarked)")"
+xdotool key space shift+Tab shift+Tab space
+sleep 0.3
+check "a keyboard-only session" \
+    "$(printf 'Номерата: 211000000000002 и 200000000000112 са различни.\nБалансирана редица в позиция: 2')" \
+    "$(report_text)"
+
+# Zoom to 200 % (Ctrl+Plus, Ctrl+=, Ctrl+Plus): the window doubles and a click
+# on a doubled cell lands on it.
+xdotool key ctrl+plus ctrl+equal ctrl+plus
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$win")"
+check "window at 200 %" "962x726" "${WIDTH}x${HEIGHT}"
+xdotool mousemove --window "$win" $((2 * (56 + 24 * 7) + 24)) $((2 * cell_y)) click 1
+sleep 0.6
+xdotool mousemove --window "$win" $((2 * check_x)) $((2 * button_y)) click 1
+sleep 0.3
+shoot "$name-200"
+check "a click on a cell at 200 %" \
+    "$(printf 'Номерата: 211000010000002 и 200000010000112 са различни.\nРедицата не е балансирана! ')" \
+    "$(report_text 2)"
+
+# Full screen: the design as large as the screen allows, on the window colour;
+# Escape brings the 200 % window back.
+xdotool key F11
+sleep 0.8
+eval "$(xdotool getwindowgeometry --shell "$win")"
+check "full screen fills the screen" "1920x1080" "${WIDTH}x${HEIGHT}"
+shoot "$name-fullscreen"
+check "full screen around the design" "128,128,255 128,128,255" \
+    "$(pixel_of "$shots/$name-fullscreen.png" 5 5) $(pixel_of "$shots/$name-fullscreen.png" 1914 540)"
+xdotool key Escape
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$win")"
+check "Escape leaves full screen, zoom kept" "962x726" "${WIDTH}x${HEIGHT}"
+xdotool key ctrl+0
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$win")"
+check "Ctrl+0 returns to 100 %" "481x363" "${WIDTH}x${HEIGHT}"
 
 click "$clear_x" "$button_y"
 check "report after clear" "" "$(report_text)"

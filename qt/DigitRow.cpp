@@ -1,0 +1,77 @@
+#include "DigitRow.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+
+#include "DigitCell.h"
+#include "design/RowKeys.h"
+
+namespace trivelan::qt {
+
+DigitRow::DigitRow(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
+    setFocusPolicy(Qt::TabFocus);  // a mouse click on a cell leaves the focus where it was
+}
+
+void DigitRow::addCell(int k, DigitCell* cell) { cells_.at(static_cast<std::size_t>(k)) = cell; }
+
+bool DigitRow::event(QEvent* event) {
+    // QGroupBox keeps Space for a check box, which this frame has not: keys go
+    // past it to keyPressEvent, and Tab on to the next stop.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        return QWidget::event(event);  // NOLINT(bugprone-parent-virtual-call): on purpose
+    }
+    return QGroupBox::event(event);
+}
+
+void DigitRow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            setCurrentCell(design::MoveInRow(current_, design::RowKey::Left));
+            return;
+        case Qt::Key_Right:
+            setCurrentCell(design::MoveInRow(current_, design::RowKey::Right));
+            return;
+        case Qt::Key_Home:
+            setCurrentCell(design::MoveInRow(current_, design::RowKey::Home));
+            return;
+        case Qt::Key_End:
+            setCurrentCell(design::MoveInRow(current_, design::RowKey::End));
+            return;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!event->isAutoRepeat()) cells_.at(static_cast<std::size_t>(current_))->click();
+            return;
+        default:
+            QGroupBox::keyPressEvent(event);
+    }
+}
+
+void DigitRow::focusInEvent(QFocusEvent* event) {
+    QGroupBox::focusInEvent(event);
+    showMark();
+}
+
+void DigitRow::focusOutEvent(QFocusEvent* event) {
+    QGroupBox::focusOutEvent(event);
+    showMark();
+}
+
+void DigitRow::setCurrentCell(int k) {
+    if (k == current_) return;
+    current_ = k;
+    showMark();
+}
+
+void DigitRow::showMark() {
+    for (std::size_t k = 0; k < cells_.size(); ++k) {
+        cells_[k]->setMarked(hasFocus() && static_cast<int>(k) == current_);
+    }
+    if (hasFocus()) {
+        // Screen readers follow the mark as they would the focus.
+        QAccessibleEvent moved(cells_.at(static_cast<std::size_t>(current_)), QAccessible::Focus);
+        QAccessible::updateAccessibility(&moved);
+    }
+}
+
+}  // namespace trivelan::qt

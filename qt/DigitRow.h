@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+
+#include "design/FormDesign.h"
+
+namespace trivelan::qt {
+
+class DigitCell;
+
+// Frame1, holding the digit cells: one Tab stop for the whole row. Left, Right,
+// Home and End move a mark between the cells; Space or Enter clicks the marked
+// cell. The row remembers its cell while the focus is elsewhere.
+class DigitRow final : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit DigitRow(const QString& title, QWidget* parent = nullptr);
+
+    void addCell(int k, DigitCell* cell);
+    [[nodiscard]] int currentCell() const { return current_; }
+
+  protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    void setCurrentCell(int k);
+    void showMark();
+
+    std::array<DigitCell*, design::kDigitCellCount> cells_{};
+    int current_ = 0;
+};
+
+}  // namespace trivelan::qt
