@@ -23,3 +23,6 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-l
 # What cross-building the Windows program needs (the posix thread variant has
 # the std::mutex GoogleTest needs; Debian's own Perl makes the icon).
 WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+
+# What making the release packages needs (scripts/package.sh).
+PACKAGING_PACKAGES=(debhelper dpkg-dev lintian nsis)

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing and runs the whole test suite: a build with warnings as
 # errors and its tests, the Windows program cross-built and tested under Wine,
-# the linters, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a bounded libFuzzer run.
+# the release packages built, installed and removed again, the linters, the
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+# bounded libFuzzer run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev \
+install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}" libgtest-dev libgmock-dev \
     libbenchmark-dev libx11-dev xvfb xdotool xclip x11-apps x11-utils imagemagick desktop-file-utils \
-    appstream wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev
+    appstream unzip wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev
 jobs=$(nproc)
 stage() { echo; echo "== $* =="; }
 
@@ -22,6 +23,12 @@ cmake --preset windows -DTRIVELAN_WERROR=ON
 cmake --build --preset windows -j "$jobs"
 bash tests/win32/wine_session.sh build-windows/wine \
     ctest --test-dir build-windows --output-on-failure --no-tests=error -j "$jobs"
+
+stage "release packages"
+bash scripts/package.sh
+bash tests/packaging/release_test.sh dist
+bash tests/win32/wine_session.sh build-windows/wine \
+    bash tests/win32/installer_test.sh dist/trivelan-*-win64-setup.exe
 
 stage "lint"
 bash scripts/lint.sh build-test build-windows
@@ -50,4 +57,4 @@ grep -E '^(Done|stat::)' "$corpus/fuzz.log"
 
 # Every stage above stops the script on failure, so reaching here means all passed.
 echo
-echo "stages: 5 passed, 0 failed"
+echo "stages: 6 passed, 0 failed"

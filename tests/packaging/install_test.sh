@@ -14,7 +14,7 @@ root="$stage/usr/local"
 (cd "$root" && find . -type f | sort)
 for f in bin/trivelan "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
          "share/icons/hicolor/32x32/apps/$app_id.png" "share/icons/hicolor/64x64/apps/$app_id.png" \
-         "share/icons/hicolor/128x128/apps/$app_id.png"; do
+         "share/icons/hicolor/128x128/apps/$app_id.png" share/man/man1/trivelan.1; do
     check "installed $f" yes "$([ -f "$root/$f" ] && echo yes || echo no)"
 done
 check "executable is executable" yes "$([ -x "$root/bin/trivelan" ] && echo yes || echo no)"
@@ -28,6 +28,8 @@ check "launcher icon" "Icon=$app_id" "$(grep '^Icon=' "$desktop")"
 metainfo="$root/share/metainfo/$app_id.metainfo.xml"
 if appstreamcli validate --no-net "$metainfo"; then check "appstreamcli validate" pass pass
 else check "appstreamcli validate" pass fail; fi
+check "metainfo licences" "CC0-1.0 GPL-3.0-or-later" \
+    "$(sed -n 's:.*<\(metadata\|project\)_license>\(.*\)</.*:\2:p' "$metainfo" | tr '\n' ' ' | sed 's/ $//')"
 check "metainfo id" "$app_id" "$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")"
 check "metainfo release" '<release version="1.00"' "$(grep -o '<release version="[^"]*"' "$metainfo")"
 check "metainfo launchable" "$app_id.desktop" "$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")"

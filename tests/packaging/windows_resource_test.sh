@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Reads the Windows resources back with the MinGW resource compiler: from the
-# resource script once compiled, or from the built program itself.
-# Usage: windows_resource_test.sh RC_FILE|PROGRAM.exe
+# resource script once compiled, from the built program itself, or (--installer)
+# from the installer, which carries the icon and a version block of its own.
+# Usage: windows_resource_test.sh [--installer] RC_FILE|PROGRAM.exe
 set -euo pipefail
 export LC_ALL=C.UTF-8
 source "$(dirname "$0")/../check.sh"
+installer=no
+if [ "$1" == "--installer" ]; then
+    installer=yes
+    shift
+fi
 input=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -24,12 +30,24 @@ value() {
     printf "${raw//\\x/\\u}"
 }
 
+if [ "$installer" == yes ]; then
+    check "installer version" "1.00" "$(value ProductVersion)"
+    check "installer file version" "1.00" "$(value FileVersion)"
+    check "installer legal notice names the licence" "www.example.com; свободен софтуер под GNU GPL, версия 3 или по-нова" \
+        "$(value LegalCopyright)"
+    check "installer icon" yes "$(grep -q 'RT_GROUP_ICON' "$work/back.rc" && echo yes || echo no)"
+    finish
+    exit
+fi
+
 check "string block" 'BLOCK "040904B0"' "$(grep -o 'BLOCK "040904[Bb]0"' "$work/back.rc")"
 check "FileVersion" "1.00" "$(value FileVersion)"
 check "ProductVersion" "1.00" "$(value ProductVersion)"
 check "InternalName" "trivelan" "$(value InternalName)"
 check "OriginalFilename" "trivelan.exe" "$(value OriginalFilename)"
-for key in CompanyName LegalCopyright LegalTrademarks; do check "$key" "www.example.com" "$(value "$key")"; done
+for key in CompanyName LegalTrademarks; do check "$key" "www.example.com" "$(value "$key")"; done
+check "LegalCopyright names the licence" "www.example.com; свободен софтуер под GNU GPL, версия 3 или по-нова" \
+    "$(value LegalCopyright)"
 for key in Comments FileDescription ProductName; do check "$key" "Тривелан" "$(value "$key")"; done
 check "fixed file version" "FILEVERSION 1, 0, 0, 0" "$(grep -o 'FILEVERSION [0-9, ]*' "$work/back.rc" | head -n 1 | sed 's/ *$//')"
 check "fixed product version" "PRODUCTVERSION 1, 0, 0, 0" "$(grep -o 'PRODUCTVERSION [0-9, ]*' "$work/back.rc" | sed 's/ *$//')"

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what is missing and builds the release packages into dist/:
+#   trivelan_<version>-1_amd64.deb       Debian package (debhelper, checked by lintian)
+#   trivelan-<version>-win64.zip         the Windows program and ПРОЧЕТИ.txt, runs from any folder
+#   trivelan-<version>-win64-setup.exe   Windows installer (NSIS), per user, in Bulgarian
+#   SHA256SUMS
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
+export LC_ALL=C.UTF-8
+version=$(sed -n 's/^set(TRIVELAN_VERSION_TEXT "\(.*\)")$/\1/p' CMakeLists.txt)
+deb="trivelan_${version}-1_amd64.deb"
+zip="trivelan-${version}-win64.zip"
+setup="trivelan-${version}-win64-setup.exe"
+rm -rf dist
+mkdir -p dist
+
+echo "== Debian package =="
+# Built from a copy of the tracked files, so the working tree stays as it is.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/trivelan-$version"
+git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$work/trivelan-$version"
+(cd "$work/trivelan-$version" && dpkg-buildpackage -b -us -uc -j"$(nproc)" >"$work/build.log" 2>&1) ||
+    { tail -n 60 "$work/build.log"; exit 1; }
+cp "$work/$deb" dist/
+echo "lintian:"
+lintian --fail-on error,warning --display-info dist/"$deb" 2>&1 | sed 's/^/  /'
+echo "  (no errors or warnings)"
+
+echo "== Windows program, zip and installer =="
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target trivelan_portable trivelan_installer
+cp "build-windows/$zip" "build-windows/$setup" dist/
+
+(cd dist && sha256sum "$deb" "$zip" "$setup" >SHA256SUMS)
+ls -l dist
