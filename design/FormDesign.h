@@ -111,13 +111,18 @@ AllControls() {
     return all.size();
 }
 
+// The digit cells are the labels inside Frame1.
+[[nodiscard]] constexpr bool IsDigitCell(const ControlDesign& control) {
+    return control.container == Container::Frame1;
+}
+
 // A control's place in the window's client area, in twips; the digit cells are
 // designed relative to Frame1.
 [[nodiscard]] constexpr int WindowLeft(const ControlDesign& control) {
-    return control.container == Container::Frame1 ? kFrame1.left + control.left : control.left;
+    return IsDigitCell(control) ? kFrame1.left + control.left : control.left;
 }
 [[nodiscard]] constexpr int WindowTop(const ControlDesign& control) {
-    return control.container == Container::Frame1 ? kFrame1.top + control.top : control.top;
+    return IsDigitCell(control) ? kFrame1.top + control.top : control.top;
 }
 
 }  // namespace trivelan::design

@@ -88,9 +88,8 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
 
     const auto all = design::AllControls();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        controls_.at(i) = createControl(all.at(i), all.at(i).container == design::Container::Frame1
-                                                       ? static_cast<QWidget*>(row_)
-                                                       : this);
+        controls_.at(i) = createControl(
+            all.at(i), design::IsDigitCell(all.at(i)) ? static_cast<QWidget*>(row_) : this);
     }
     setZoom(design::kNoZoom);
     setTabOrderFromDesign();
@@ -106,7 +105,7 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
     switch (control.kind) {
         case Kind::Label: {
             QLabel* label = nullptr;
-            if (control.container == design::Container::Frame1) {
+            if (design::IsDigitCell(control)) {
                 auto* cell = new DigitCell(container);
                 cells_.at(static_cast<std::size_t>(control.index)) = cell;
                 row_->addCell(control.index, cell);
@@ -141,7 +140,7 @@ QWidget* SequenceForm::createControl(const ControlDesign& control, QWidget* cont
     widget->setObjectName(ObjectName(control));
     QString accessibleName = control.accessibleName.empty() ? ToQString(control.text)
                                                             : ToQString(control.accessibleName);
-    if (control.container == design::Container::Frame1)
+    if (design::IsDigitCell(control))
         accessibleName += QStringLiteral(" %1").arg(control.index + 1);
     widget->setAccessibleName(accessibleName);
     widget->setAccessibleDescription(ToQString(control.accessibleDescription));

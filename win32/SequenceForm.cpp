@@ -15,6 +15,7 @@ namespace trivelan::win32 {
 namespace {
 
 using design::ControlDesign;
+using design::IsDigitCell;
 using design::Kind;
 
 constexpr auto kControls = design::AllControls();
@@ -36,10 +37,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 constexpr double kPixelsPerPoint = USER_DEFAULT_SCREEN_DPI / 72.0;
 
 COLORREF ToColorRef(design::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
-
-bool IsDigitCell(const ControlDesign& control) {
-    return control.container == design::Container::Frame1;
-}
 
 // The design row behind a control id, or nullptr for an id of no control.
 const ControlDesign* DesignOf(int id) {

@@ -386,6 +386,9 @@ TEST_F(Win32WindowTest, TabOrderFollowsTheTabIndexesAndEnterPressesTheFocusedBut
     EXPECT_EQ(HIWORD(defaultButton), DC_HASDEFID);
     EXPECT_EQ(reinterpret_cast<HWND>(GetDlgItem(form->Handle(), LOWORD(defaultButton))),
               Control(design::kClear));
+    SetFocus(Control(design::kCheck));
+    Press(VK_RETURN);
+    EXPECT_EQ(TextOf(Report()).rfind(L"Поредният номер: 000000000000000", 0), 0U);
 }
 
 TEST_F(Win32WindowTest, ARuntimeErrorInAHandlerIsReportedOnceAndEndsEventHandling) {
