@@ -2,11 +2,30 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <optional>
 
 #include "DigitCell.h"
 #include "design/RowKeys.h"
 
 namespace trivelan::qt {
+namespace {
+
+std::optional<design::RowKey> RowKeyOf(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return design::RowKey::Left;
+        case Qt::Key_Right:
+            return design::RowKey::Right;
+        case Qt::Key_Home:
+            return design::RowKey::Home;
+        case Qt::Key_End:
+            return design::RowKey::End;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
 
 DigitRow::DigitRow(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
     setFocusPolicy(Qt::TabFocus);  // a mouse click on a cell leaves the focus where it was
@@ -24,26 +43,14 @@ bool DigitRow::event(QEvent* event) {
 }
 
 void DigitRow::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Left:
-            setCurrentCell(design::MoveInRow(current_, design::RowKey::Left));
-            return;
-        case Qt::Key_Right:
-            setCurrentCell(design::MoveInRow(current_, design::RowKey::Right));
-            return;
-        case Qt::Key_Home:
-            setCurrentCell(design::MoveInRow(current_, design::RowKey::Home));
-            return;
-        case Qt::Key_End:
-            setCurrentCell(design::MoveInRow(current_, design::RowKey::End));
-            return;
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (!event->isAutoRepeat()) cells_.at(static_cast<std::size_t>(current_))->click();
-            return;
-        default:
-            QGroupBox::keyPressEvent(event);
+    const int key = event->key();
+    if (const auto move = RowKeyOf(key)) {
+        setCurrentCell(design::MoveInRow(current_, *move));
+    } else if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // One click a press: a held key does not run the digit round.
+        if (!event->isAutoRepeat()) cells_.at(static_cast<std::size_t>(current_))->click();
+    } else {
+        QGroupBox::keyPressEvent(event);
     }
 }
 

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -175,6 +176,9 @@ TEST_F(WindowTest, TheDigitRowWorksByKeyboard) {
         EXPECT_EQ(Row(), QString::fromLatin1(step.row)) << step.key;
     }
     EXPECT_TRUE(UnderlinedCells().empty());
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(row, &held);  // a held key clicks once, not on every repeat
+    EXPECT_EQ(Row(), QStringLiteral("102000000000001"));
 
     // The row keeps its cell while the focus is elsewhere; a mouse click on a
     // cell does not take the focus.

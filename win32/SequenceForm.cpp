@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <string>
 
 #include "Text.h"
@@ -109,6 +110,21 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     RegisterClassExW(&windowClass);
+}
+
+std::optional<design::RowKey> RowKeyOf(WPARAM key) {
+    switch (key) {
+        case VK_LEFT:
+            return design::RowKey::Left;
+        case VK_RIGHT:
+            return design::RowKey::Right;
+        case VK_HOME:
+            return design::RowKey::Home;
+        case VK_END:
+            return design::RowKey::End;
+        default:
+            return std::nullopt;
+    }
 }
 
 UniqueAccelerators CreateAccelerators() {
@@ -490,7 +506,7 @@ LRESULT CALLBACK SequenceForm::CellProc(HWND cell, UINT message, WPARAM wParam, 
             return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
         }
         case WM_KEYDOWN:
-            if (form != nullptr) form->OnCellKey(cell, wParam);
+            if (form != nullptr) form->OnCellKey(cell, wParam, (lParam & (1 << 30)) != 0);
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
@@ -502,29 +518,13 @@ LRESULT CALLBACK SequenceForm::CellProc(HWND cell, UINT message, WPARAM wParam, 
     return CallWindowProcW(staticProc, cell, message, wParam, lParam);
 }
 
-void SequenceForm::OnCellKey(HWND cell, WPARAM key) {
-    const int marked = MarkedCell();
-    switch (key) {
-        case VK_LEFT:
-            MarkCell(design::MoveInRow(marked, design::RowKey::Left));
-            break;
-        case VK_RIGHT:
-            MarkCell(design::MoveInRow(marked, design::RowKey::Right));
-            break;
-        case VK_HOME:
-            MarkCell(design::MoveInRow(marked, design::RowKey::Home));
-            break;
-        case VK_END:
-            MarkCell(design::MoveInRow(marked, design::RowKey::End));
-            break;
-        case VK_SPACE:
-        case VK_RETURN:
-            // The same notification a mouse click sends.
-            SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(cell), STN_CLICKED),
-                         reinterpret_cast<LPARAM>(cell));
-            break;
-        default:
-            break;
+void SequenceForm::OnCellKey(HWND cell, WPARAM key, bool repeated) {
+    if (const auto move = RowKeyOf(key)) {
+        MarkCell(design::MoveInRow(MarkedCell(), *move));
+    } else if ((key == VK_SPACE || key == VK_RETURN) && !repeated) {
+        // The same notification a mouse click sends; a held key clicks once.
+        SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(cell), STN_CLICKED),
+                     reinterpret_cast<LPARAM>(cell));
     }
 }
 

@@ -64,7 +64,7 @@ class SequenceForm final : public logic::SequenceView {
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void DrawButton(const DRAWITEMSTRUCT& item, const design::ControlDesign& button) const;
     void DrawCell(const DRAWITEMSTRUCT& item) const;
-    void OnCellKey(HWND cell, WPARAM key);
+    void OnCellKey(HWND cell, WPARAM key, bool repeated);
     void OnEraseBackground(HDC dc) const;
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnActivate(bool active);

@@ -99,14 +99,14 @@ class Win32WindowTest : public ::testing::Test {
     // A key as the message loop hands it over: the window's shortcuts and the
     // dialog keys first. Ctrl and Shift are set in the thread's key state,
     // where the shortcut table looks for them.
-    void Press(WPARAM key, bool control = false, bool shift = false) const {
+    void Press(WPARAM key, bool control = false, bool shift = false, bool repeated = false) const {
         BYTE state[256] = {};
         GetKeyboardState(state);
         state[VK_CONTROL] = control ? 0x80 : 0;
         state[VK_SHIFT] = shift ? 0x80 : 0;
         SetKeyboardState(state);
         HWND target = GetFocus() != nullptr ? GetFocus() : form->Handle();
-        MSG message{target, WM_KEYDOWN, key, 1, 0, {}};
+        MSG message{target, WM_KEYDOWN, key, repeated ? 1 | (1 << 30) : 1, 0, {}};
         if (!form->TranslateKeyboard(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -305,6 +305,8 @@ TEST_F(Win32WindowTest, TheDigitRowWorksByKeyboard) {
         EXPECT_EQ(Row(), step.row) << step.key;
     }
     EXPECT_TRUE(UnderlinedCells().empty());
+    Press(VK_SPACE, false, false, true);  // a held key clicks once, not on every repeat
+    EXPECT_EQ(Row(), L"101000000000001");
     Press(VK_END);
     Press(VK_TAB);  // on to the report box; the row remembers its cell
     EXPECT_EQ(GetFocus(), Report());
