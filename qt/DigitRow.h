@@ -18,7 +18,6 @@ class DigitRow final : public QGroupBox {
     explicit DigitRow(const QString& title, QWidget* parent = nullptr);
 
     void addCell(int k, DigitCell* cell);
-    [[nodiscard]] int currentCell() const { return current_; }
 
   protected:
     bool event(QEvent* event) override;

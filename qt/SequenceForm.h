@@ -61,6 +61,7 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
     QPlainTextEdit* report_ = nullptr;
     DigitRow* row_ = nullptr;
     int zoom_ = design::kNoZoom;
+    // Kept by the window: without a window manager the platform may not report it.
     bool fullScreen_ = false;
     QPoint positionBeforeFullScreen_;
 };
