@@ -2,7 +2,9 @@
 // painted frame (the digit cell white on the blue window, read back from the
 // X server), alternating the programs run by run, and reports medians and the
 // peak resident set size each reached. Usage:
-//   trivelan_startup_bench [--runs N] PROGRAM FLOOR_PROGRAM
+//   trivelan_startup_bench [--runs N] [--launcher PATH] [--at X Y] PROGRAM FLOOR_PROGRAM
+// With --launcher (wine) each program is started through it; --at X Y says where
+// the window's client area stands when it is not at the screen's top left.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -34,9 +36,13 @@ struct Probe {
 constexpr Probe kCell{58, 66, 0xFFFFFF};
 constexpr Probe kBackground{5, 100, 0x8080FF};
 
+// Where the window's client area stands on the screen.
+int originX = 0;
+int originY = 0;
+
 bool Shows(Display* display, const Probe& probe) {
-    XImage* image =
-        XGetImage(display, DefaultRootWindow(display), probe.x, probe.y, 1, 1, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display, DefaultRootWindow(display), originX + probe.x,
+                              originY + probe.y, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr) return false;
     const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
     XDestroyImage(image);
@@ -56,14 +62,17 @@ struct Sample {
     long peakKiB;
 };
 
-Sample RunOnce(Display* display, const char* program) {
+Sample RunOnce(Display* display, const char* launcher, const char* program) {
     // Nothing of the previous run may be on the screen any more.
     while (Shows(display, kBackground)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
 
-    char* argv[] = {const_cast<char*>(program), nullptr};
+    std::vector<char*> argv;
+    if (launcher != nullptr) argv.push_back(const_cast<char*>(launcher));
+    argv.push_back(const_cast<char*>(program));
+    argv.push_back(nullptr);
     pid_t pid = 0;
     const auto start = Clock::now();
-    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) {
+    if (posix_spawn(&pid, argv.front(), nullptr, nullptr, argv.data(), environ) != 0) {
         std::perror(program);
         std::exit(1);
     }
@@ -95,16 +104,24 @@ T Median(std::vector<T> values) {
 
 int main(int argc, char* argv[]) {
     int runs = 15;
+    const char* launcher = nullptr;
     std::vector<const char*> programs;
     for (int i = 1; i < argc; ++i) {
         if (std::string(argv[i]) == "--runs" && i + 1 < argc) {
             runs = std::max(1, std::atoi(argv[++i]));
+        } else if (std::string(argv[i]) == "--at" && i + 2 < argc) {
+            originX = std::atoi(argv[++i]);
+            originY = std::atoi(argv[++i]);
+        } else if (std::string(argv[i]) == "--launcher" && i + 1 < argc) {
+            launcher = argv[++i];
         } else {
             programs.push_back(argv[i]);
         }
     }
     if (programs.size() != 2) {
-        std::fprintf(stderr, "usage: %s [--runs N] PROGRAM FLOOR_PROGRAM\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s [--runs N] [--launcher PATH] [--at X Y] PROGRAM FLOOR_PROGRAM\n",
+                     argv[0]);
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -116,7 +133,7 @@ int main(int argc, char* argv[]) {
     std::vector<Sample> samples[2];
     for (int run = -1; run < runs; ++run) {  // run -1 warms the caches and is not counted
         for (int p = 0; p < 2; ++p) {
-            const Sample s = RunOnce(display, programs[static_cast<std::size_t>(p)]);
+            const Sample s = RunOnce(display, launcher, programs[static_cast<std::size_t>(p)]);
             if (run >= 0) samples[p].push_back(s);
         }
     }

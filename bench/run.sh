@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds a release tree and runs both benchmarks:
-# start-up and memory against a bare Qt window under Xvfb, then the check and
-# digit-click timings on the offscreen platform.
+# Installs what is missing, builds release trees and runs the benchmarks:
+# start-up and memory against a bare Qt window under Xvfb, the check and
+# digit-click timings on the offscreen platform, and the Windows program's
+# start-up and memory against a bare Win32 window under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -20,3 +21,12 @@ DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb \
 
 QT_QPA_PLATFORM=offscreen build-bench/bench/trivelan_check_bench \
     --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+
+# The Windows program against a bare Win32 window, both under Wine in the Wine
+# session's own Xvfb, where Wine puts a window's client area at (3, 22).
+install_packages "${WINDOWS_BUILD_PACKAGES[@]}" wine wine64
+cmake --preset windows -DTRIVELAN_BUILD_TESTS=OFF >/dev/null
+cmake --build --preset windows --target trivelan trivelan_bare_window
+bash tests/win32/wine_session.sh build-windows/wine \
+    build-bench/bench/trivelan_startup_bench --runs "${RUNS:-15}" --launcher "$(command -v wine)" \
+    --at 3 22 build-windows/app/trivelan.exe build-windows/trivelan_bare_window.exe

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "logic/SequenceForm.h"
+
 // The window's design-time values, as the form designer set them: positions in
 // twips relative to the container, RGB colours, fonts in points, texts, tab indexes.
 namespace trivelan::design {
@@ -71,7 +73,7 @@ inline constexpr std::u16string_view kMotto =
     u"правилния начин, е, че никой не оценява колко трудно е \r\n"
     u"било. \r\n";
 
-inline constexpr int kDigitCellCount = 15;
+inline constexpr int kDigitCellCount = logic::kCellCount;
 inline constexpr int kDigitCellStep = 360;
 
 // clang-format off
@@ -88,6 +90,9 @@ inline constexpr ControlDesign kMottoBox{"Text1",    1, Kind::TextBox,    Contai
 }
 // clang-format on
 
+static_assert(kCheck.index == logic::kCheckButton && kClear.index == logic::kClearButton,
+              "the logic tells the buttons apart by their design indexes");
+
 inline constexpr std::array<ControlDesign, 6> kSingleControls{kLabel1, kFrame1, kCheck,
                                                               kClear,  kReport, kMottoBox};
 
@@ -102,15 +107,6 @@ AllControls() {
     return all;
 }
 
-// Where a control stands in AllControls(), or the array's size for none.
-[[nodiscard]] constexpr std::size_t PositionOf(std::string_view name, int index) {
-    const auto all = AllControls();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all.at(i).name == name && all.at(i).index == index) return i;
-    }
-    return all.size();
-}
-
 // The digit cells are the labels inside Frame1.
 [[nodiscard]] constexpr bool IsDigitCell(const ControlDesign& control) {
     return control.container == Container::Frame1;
@@ -123,6 +119,38 @@ AllControls() {
 }
 [[nodiscard]] constexpr int WindowTop(const ControlDesign& control) {
     return IsDigitCell(control) ? kFrame1.top + control.top : control.top;
+}
+
+// Where a control stands in AllControls(), or the array's size for none: the
+// cells by arithmetic, the six single controls by their name.
+[[nodiscard]] constexpr std::size_t PositionOf(const ControlDesign& control) {
+    if (IsDigitCell(control))
+        return kSingleControls.size() + static_cast<std::size_t>(control.index);
+    for (std::size_t i = 0; i < kSingleControls.size(); ++i) {
+        const ControlDesign& single = kSingleControls.at(i);
+        if (single.name == control.name && single.index == control.index) return i;
+    }
+    return kSingleControls.size() + kDigitCellCount;
+}
+
+// The controls' positions in AllControls() in the order Tab walks them.
+[[nodiscard]] constexpr std::array<std::size_t, kSingleControls.size() + kDigitCellCount>
+TabOrder() {
+    const auto all = AllControls();
+    std::array<std::size_t, all.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i) order.at(i) = i;
+    std::sort(order.begin(), order.end(), [&all](std::size_t a, std::size_t b) {
+        return all.at(a).tabIndex != all.at(b).tabIndex ? all.at(a).tabIndex < all.at(b).tabIndex
+                                                        : a < b;
+    });
+    return order;
+}
+
+// What the keyboard stops at: the text boxes, the buttons and the digit row,
+// which stands in its frame's place as one stop (the cells take no Tab of
+// their own; the row's arrows move between them).
+[[nodiscard]] constexpr bool IsTabStop(const ControlDesign& control) {
+    return control.kind != Kind::Label;
 }
 
 }  // namespace trivelan::design

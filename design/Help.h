@@ -1,13 +1,17 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "FormDesign.h"
+#include "Presentation.h"
+#include "Twips.h"
 #include "Version.h"
 
 // The help a pupil or teacher opens with F1: the exercise again (the report box
-// no longer shows it after a check), the keys, the version and the licence.
+// no longer shows it after a check), the keys, the version and the licence, in
+// a box that fits its screen's work area at every size.
 namespace trivelan::design {
 
 inline constexpr std::u16string_view kHelpTitle = u"Помощ — Тривелан";
@@ -35,6 +39,41 @@ inline constexpr std::u16string_view kLicence =
     text.append(kHelpKeys).append(u"\r\n");
     text.append(u"Версия ").append(version.begin(), version.end()).append(u"\r\n").append(kLicence);
     return text;
+}
+
+// The help box, designed in twips like the form and drawn at the form's scale:
+// the text with a vertical scroll bar, and under it the button that closes it.
+inline constexpr std::u16string_view kHelpClose = u"Добре";
+inline constexpr int kHelpWidth = 7215;
+inline constexpr int kHelpHeight = 7200;
+inline constexpr int kHelpMargin = 120;
+inline constexpr int kHelpButtonWidth = 1215;
+inline constexpr int kHelpButtonHeight = 375;
+
+struct HelpPlacement {
+    Point position;  // the box's outer top left
+    Size client;
+    PixelRect text;
+    PixelRect button;
+};
+
+// The box never leaves the work area: smaller than designed where the screen
+// is smaller (its text scrolls), and centred on the work area.
+[[nodiscard]] constexpr HelpPlacement PlaceHelp(Scale scale, const Screen& screen) {
+    const Size client{
+        std::min(scale.Pixels(kHelpWidth), screen.workArea.width - screen.frame.width),
+        std::min(scale.Pixels(kHelpHeight), screen.workArea.height - screen.frame.height)};
+    const int margin = scale.Pixels(kHelpMargin);
+    const int buttonWidth = scale.Pixels(kHelpButtonWidth);
+    const int buttonHeight = scale.Pixels(kHelpButtonHeight);
+    const PixelRect button{client.width - margin - buttonWidth,
+                           client.height - margin - buttonHeight, buttonWidth, buttonHeight};
+    const PixelRect text{margin, margin, client.width - 2 * margin,
+                         std::max(0, button.top - 2 * margin)};
+    const Point position{
+        screen.workArea.left + (screen.workArea.width - client.width - screen.frame.width) / 2,
+        screen.workArea.top + (screen.workArea.height - client.height - screen.frame.height) / 2};
+    return {position, client, text, button};
 }
 
 }  // namespace trivelan::design

@@ -6,8 +6,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
-#include "DesignFont.h"
 #include "DigitCellAccessible.h"
+#include "Fonts.h"
 #include "Version.h"
 #include "design/FormDesign.h"
 

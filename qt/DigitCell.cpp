@@ -1,8 +1,10 @@
+// A digit cell of the Qt window: its clicks and its keyboard mark.
 #include "DigitCell.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
+
+#include "design/DigitRow.h"
 
 namespace trivelan::qt {
 
@@ -45,8 +47,7 @@ void DigitCell::setMarked(bool marked) {
 void DigitCell::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!marked_) return;
-    // A frame in the highlight colour, thick enough to see from the back row.
-    const int width = std::max(2, height() / 20);
+    const int width = design::MarkWidth(height());
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine, Qt::SquareCap,
                         Qt::MiterJoin));

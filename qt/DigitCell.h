@@ -11,7 +11,10 @@ namespace trivelan::qt {
 class DigitCell final : public QLabel {
     Q_OBJECT
   public:
-    using QLabel::QLabel;
+    DigitCell(int position, QWidget* parent) : QLabel(parent), position_(position) {}
+
+    // The cell's index in the row, 0 to 14.
+    [[nodiscard]] int position() const { return position_; }
 
     // The keyboard's and the screen reader's click: the same signal as the mouse's.
     void click() { emit clicked(); }
@@ -30,6 +33,7 @@ class DigitCell final : public QLabel {
   private:
     void takePress(QMouseEvent* event);
 
+    int position_;
     bool pressed_ = false;
     bool tookLastPress_ = false;  // of the cells in this row
     bool marked_ = false;

@@ -1,8 +1,11 @@
+// What a screen reader meets in a digit cell of the Qt window: a button.
 #include "DigitCellAccessible.h"
 
 #include <QAccessibleWidget>
 
 #include "DigitCell.h"
+#include "Text.h"
+#include "design/Accessibility.h"
 
 namespace trivelan::qt {
 namespace {
@@ -12,9 +15,9 @@ class DigitCellAccessible final : public QAccessibleWidget {
     explicit DigitCellAccessible(DigitCell* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
 
     [[nodiscard]] QString text(QAccessible::Text kind) const override {
-        // The widget's accessible name is the position; the digit is its text.
+        // Named by its position and its digit as it is now.
         if (kind == QAccessible::Name) {
-            return QStringLiteral("%1: %2").arg(widget()->accessibleName(), cell()->text());
+            return ToQString(design::CellName(cell()->position(), ToU16(cell()->text())));
         }
         return QAccessibleWidget::text(kind);
     }

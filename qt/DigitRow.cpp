@@ -1,3 +1,4 @@
+// The Qt window's digit row: one Tab stop, its arrow keys and its mark.
 #include "DigitRow.h"
 
 #include <QAccessible>
@@ -5,7 +6,7 @@
 #include <optional>
 
 #include "DigitCell.h"
-#include "design/RowKeys.h"
+#include "design/DigitRow.h"
 
 namespace trivelan::qt {
 namespace {
@@ -31,7 +32,9 @@ DigitRow::DigitRow(const QString& title, QWidget* parent) : QGroupBox(title, par
     setFocusPolicy(Qt::TabFocus);  // a mouse click on a cell leaves the focus where it was
 }
 
-void DigitRow::addCell(int k, DigitCell* cell) { cells_.at(static_cast<std::size_t>(k)) = cell; }
+void DigitRow::addCell(DigitCell* cell) {
+    cells_.at(static_cast<std::size_t>(cell->position())) = cell;
+}
 
 bool DigitRow::event(QEvent* event) {
     // QGroupBox keeps Space for a check box, which this frame has not: keys go

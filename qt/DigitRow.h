@@ -17,7 +17,8 @@ class DigitRow final : public QGroupBox {
   public:
     explicit DigitRow(const QString& title, QWidget* parent = nullptr);
 
-    void addCell(int k, DigitCell* cell);
+    void addCell(DigitCell* cell);
+    [[nodiscard]] DigitCell* cell(std::size_t k) const { return cells_.at(k); }
 
   protected:
     bool event(QEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <iostream>
 
+#include "Text.h"
 #include "design/FormDesign.h"
 
 namespace trivelan::qt {
@@ -12,9 +13,7 @@ namespace trivelan::qt {
 void ReportFatalAndQuit(const runtime::RuntimeError& error) {
     const std::string message = error.StandardMessage();
     std::cerr << message << '\n';
-    const QString title =
-        QString::fromUtf16(design::kTitle.data(), static_cast<qsizetype>(design::kTitle.size()));
-    QMessageBox::critical(nullptr, title, QString::fromStdString(message));
+    QMessageBox::critical(nullptr, ToQString(design::kTitle), QString::fromStdString(message));
     QCoreApplication::exit(runtime::kFatalExitStatus);
 }
 

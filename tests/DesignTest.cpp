@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "design/Accessibility.h"
+#include "design/Commands.h"
+#include "design/DigitRow.h"
 #include "design/FormDesign.h"
 #include "design/Help.h"
-#include "design/RowKeys.h"
+#include "design/Presentation.h"
 #include "design/Twips.h"
-#include "design/Zoom.h"
+#include "runtime/RuntimeError.h"
 
 namespace {
 
@@ -62,6 +69,164 @@ TEST(FullScreen, TheLargestScaleThatFitsCentred) {
         EXPECT_EQ(fit.top, (s.height - height) / 2);
     }
     EXPECT_EQ(design::FitToScreen(481, 363).scale.factor, 1.0);
+}
+
+// A screen as a window reports it: the whole monitor, its work area, the
+// device scale and the window frame's extra pixels.
+design::Screen ScreenOf(int width, int height, int dpi, design::Size frame = {8, 31}) {
+    return {{0, 0, width, height}, {0, 0, width, height - 40}, dpi / 96.0, frame};
+}
+
+// Ctrl+Plus stops at the largest step whose window fits the work area; the
+// screens are those a new user tried, where the window grew off the screen.
+TEST(Presentation, ZoomStopsAtTheLargestStepThatFitsTheWorkArea) {
+    const struct {
+        int width;
+        int height;
+        int dpi;
+        int top;
+    } cases[] = {{1280, 1000, 96, 250}, {1280, 1000, 144, 150}, {1280, 1000, 192, 125},
+                 {3840, 2160, 96, 300}, {1024, 768, 96, 150},   {481, 363, 96, 100}};
+    for (const auto& c : cases) {
+        const design::Screen screen = ScreenOf(c.width, c.height, c.dpi);
+        design::Presentation presentation;
+        int refusals = 0;
+        for (int press = 0; press < 8; ++press) {
+            refusals += presentation.Apply(design::Command::ZoomIn, screen, {0, 0}).refused;
+        }
+        EXPECT_EQ(presentation.Zoom(), c.top) << c.width << "x" << c.height << " " << c.dpi;
+        EXPECT_GT(refusals, 0);
+        const design::Placement p = presentation.Place(screen);
+        EXPECT_TRUE(presentation.Fits(c.top, screen));
+        if (c.top == design::kNoZoom) continue;  // the floor, whatever the screen
+        EXPECT_LE(p.client.width + screen.frame.width, screen.workArea.width);
+        EXPECT_LE(p.client.height + screen.frame.height, screen.workArea.height);
+    }
+}
+
+// In full screen the screen decides the size; a zoom there is kept for later,
+// and leaving full screen brings back the zoom and the place the window had.
+TEST(Presentation, FullScreenKeepsTheZoomAndLeavingRestoresThePlace) {
+    const design::Screen screen = ScreenOf(1920, 1080, 96, {0, 0});
+    design::Presentation presentation;
+    presentation.Apply(design::Command::ZoomIn, screen, {0, 0});
+    const auto entered = presentation.Apply(design::Command::ToggleFullScreen, screen, {70, 40});
+    ASSERT_TRUE(entered.placement);
+    EXPECT_TRUE(entered.placement->fullScreen);
+    EXPECT_EQ(entered.placement->client, (design::Size{1920, 1080}));
+    EXPECT_EQ(entered.placement->moveTo, (design::Point{0, 0}));
+    const design::ScreenFit fit = design::FitToScreen(1920, 1080);
+    EXPECT_EQ(entered.placement->origin, (design::Point{fit.left, fit.top}));
+    const auto zoomed = presentation.Apply(design::Command::ZoomIn, screen, {0, 0});
+    ASSERT_TRUE(zoomed.placement);
+    EXPECT_EQ(zoomed.placement->scale.factor, fit.scale.factor);
+    EXPECT_EQ(presentation.Zoom(), 150);
+    for (const design::Command leave :
+         {design::Command::LeaveFullScreen, design::Command::ToggleFullScreen}) {
+        if (leave == design::Command::ToggleFullScreen) {
+            presentation.Apply(design::Command::ToggleFullScreen, screen, {70, 40});
+        }
+        const auto left = presentation.Apply(leave, screen, {0, 0});
+        ASSERT_TRUE(left.placement);
+        EXPECT_FALSE(left.placement->fullScreen);
+        EXPECT_EQ(left.placement->client, (design::Size{722, 545}));
+        EXPECT_EQ(left.placement->moveTo, (design::Point{70, 40}));
+        EXPECT_FALSE(
+            presentation.Apply(design::Command::LeaveFullScreen, screen, {0, 0}).placement);
+    }
+}
+
+// The help box fits the work area at every dpi and zoom, its button inside it
+// and its text above the button; the text keeps the design's size where it fits.
+TEST(Help, TheBoxFitsTheWorkAreaAtEveryDpiAndZoom) {
+    for (const int dpi : {96, 120, 144, 192}) {
+        for (const int percent : design::kZoomSteps) {
+            const design::Screen screen = ScreenOf(1280, 1000, dpi);
+            const design::Scale scale{dpi / 96.0 * design::ZoomFactor(percent)};
+            const design::HelpPlacement help = design::PlaceHelp(scale, screen);
+            SCOPED_TRACE(std::to_string(dpi) + " dpi " + std::to_string(percent) + "%");
+            EXPECT_GE(help.position.x, 0);
+            EXPECT_GE(help.position.y, 0);
+            EXPECT_LE(help.position.x + help.client.width + screen.frame.width, 1280);
+            EXPECT_LE(help.position.y + help.client.height + screen.frame.height, 960);
+            EXPECT_LE(help.button.left + help.button.width, help.client.width);
+            EXPECT_LE(help.button.top + help.button.height, help.client.height);
+            EXPECT_LT(help.text.top + help.text.height, help.button.top);
+            EXPECT_GT(help.text.height, 0);
+        }
+    }
+    const design::HelpPlacement designed = design::PlaceHelp({1.0}, ScreenOf(1280, 1000, 96));
+    EXPECT_EQ(designed.client, (design::Size{481, 480}));
+}
+
+TEST(Keyboard, EachClassroomKeyGivesItsCommand) {
+    using design::Command;
+    using design::Key;
+    const struct {
+        Key key;
+        bool control;
+        std::optional<Command> command;
+    } cases[] = {{Key::Plus, true, Command::ZoomIn},
+                 {Key::Equal, true, Command::ZoomIn},
+                 {Key::KeypadPlus, true, Command::ZoomIn},
+                 {Key::Minus, true, Command::ZoomOut},
+                 {Key::KeypadMinus, true, Command::ZoomOut},
+                 {Key::Zero, true, Command::NoZoom},
+                 {Key::F11, false, Command::ToggleFullScreen},
+                 {Key::Escape, false, Command::LeaveFullScreen},
+                 {Key::F1, false, Command::Help},
+                 {Key::A, true, Command::SelectAllReport},
+                 {Key::Plus, false, std::nullopt},
+                 {Key::A, false, std::nullopt},
+                 {Key::F1, true, std::nullopt}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(design::CommandFor(c.key, c.control), c.command) << static_cast<int>(c.key);
+    }
+}
+
+// Tab walks report box, check, clear and the row, which stands in its frame's
+// place; the hidden motto box sits between, as the design numbers it.
+TEST(Keyboard, TabStopsFollowTheTabIndexes) {
+    const auto all = design::AllControls();
+    std::vector<std::string> stops;
+    for (const std::size_t position : design::TabOrder()) {
+        if (design::IsTabStop(all.at(position))) {
+            stops.push_back(std::string(all.at(position).name) +
+                            std::to_string(all.at(position).index));
+        }
+    }
+    EXPECT_EQ(stops,
+              (std::vector<std::string>{"Text10", "Text11", "Command10", "Command11", "Frame1-1"}));
+    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(design::PositionOf(all.at(i)), i);
+}
+
+TEST(Accessibility, CaptionsFirstTextBoxesByNameCellsByPositionAndDigit) {
+    const struct {
+        design::ControlDesign control;
+        std::u16string_view name;
+    } cases[] = {{design::kLabel1, u"Тривелан"},
+                 {design::kFrame1, u"Промяна цифрите чрез On-Click"},
+                 {design::kCheck, u"Провери"},
+                 {design::kClear, u"Чисти"},
+                 {design::kReport, u"Отчет"},
+                 {design::DigitCell(0), u"Позиция 1: 0"},
+                 {design::DigitCell(14), u"Позиция 15: 0"}};
+    for (const auto& c : cases) EXPECT_EQ(design::AccessibleName(c.control), c.name);
+    EXPECT_EQ(design::CellName(2, u"5"), u"Позиция 3: 5");
+}
+
+TEST(RowKeys, AnIndexOutsideTheRowIsRuntimeError340AndTheMarkIsVisible) {
+    for (const std::int16_t cell : {-1, 15, 32767, -32768}) {
+        try {
+            (void)design::CellIndex(cell);
+            ADD_FAILURE() << cell;
+        } catch (const trivelan::runtime::RuntimeError& error) {
+            EXPECT_EQ(error.Number(), 340);
+        }
+    }
+    EXPECT_EQ(design::CellIndex(14), 14U);
+    EXPECT_EQ(design::MarkWidth(57), 2);
+    EXPECT_EQ(design::MarkWidth(171), 8);
 }
 
 TEST(RowKeys, MoveTheMarkAndStopAtTheEnds) {

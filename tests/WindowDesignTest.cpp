@@ -6,7 +6,7 @@
 
 #include "WindowFixture.h"
 #include "design/FormDesign.h"
-#include "design/Zoom.h"
+#include "design/Presentation.h"
 #include "qt/Twips.h"
 
 namespace {
@@ -169,13 +169,14 @@ TEST_F(WindowTest, ZoomScalesTheWholeDesignAtEveryStep) {
 // Full screen scales the design to the largest size the screen holds, centred
 // on the window colour; leaving it restores the zoom and the place it had.
 TEST_F(WindowTest, FullScreenFitsTheScreenAndLeavingRestoresTheZoom) {
-    form->setZoom(150);
+    form->apply(design::Command::ZoomIn);
+    form->apply(design::Command::ZoomIn);
     const QPoint place = form->pos();
     const QRect screen = form->screen()->geometry();
     const design::ScreenFit fit = design::FitToScreen(screen.width(), screen.height());
     for (const Qt::Key leave : {Qt::Key_F11, Qt::Key_Escape}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
-        ASSERT_TRUE(form->isFullScreenShown());
+        ASSERT_TRUE(form->isFullScreen());
         EXPECT_EQ(form->geometry(), screen);
         for (const auto& c : {design::kFrame1, design::kReport, design::kClear}) {
             const design::PixelRect r =
@@ -188,7 +189,7 @@ TEST_F(WindowTest, FullScreenFitsTheScreenAndLeavingRestoresTheZoom) {
         EXPECT_EQ(shot.pixelColor(shot.width() - 2, shot.height() - 2), QColor(128, 128, 255));
 
         QTest::keyClick(QApplication::focusWidget(), leave);
-        EXPECT_FALSE(form->isFullScreenShown());
+        EXPECT_FALSE(form->isFullScreen());
         EXPECT_EQ(form->zoom(), 150);
         EXPECT_EQ(form->size(), QSize(722, 545));
         EXPECT_EQ(form->pos(), place);

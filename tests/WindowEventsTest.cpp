@@ -199,10 +199,12 @@ TEST_F(WindowTest, HelpOpensOnF1AndEscapeClosesIt) {
     const QString report = Report()->toPlainText();
     QString title;
     QString text;
+    QRect place;
     QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             title = box->windowTitle();
-            text = box->text();
+            text = box->findChild<QPlainTextEdit*>()->toPlainText();
+            place = box->frameGeometry();
             QTest::keyClick(box, Qt::Key_Escape);
         }
     });
@@ -211,6 +213,7 @@ TEST_F(WindowTest, HelpOpensOnF1AndEscapeClosesIt) {
     EXPECT_TRUE(text.contains(QStringLiteral("балансирана редица - 001120000001111")));
     EXPECT_TRUE(text.contains(QStringLiteral("Версия 1.00")));
     EXPECT_TRUE(text.contains(QStringLiteral("GNU General Public License")));
+    EXPECT_TRUE(form->screen()->availableGeometry().contains(place));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(Row(), QStringLiteral("120000000000000"));
     EXPECT_EQ(Report()->toPlainText(), report);

@@ -1,12 +1,13 @@
-#include "DesignFont.h"
+// The design's fonts for the Qt window.
+#include "Fonts.h"
 
+#include "Text.h"
 #include "design/FormDesign.h"
 
 namespace trivelan::qt {
 
 QFont DesignFont(double points) {
-    QFont font(QString::fromUtf16(design::kFontFamily.data(),
-                                  static_cast<qsizetype>(design::kFontFamily.size())));
+    QFont font(ToQString(design::kFontFamily));
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::Serif);

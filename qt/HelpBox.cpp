@@ -1,0 +1,42 @@
+// The Qt window's help box.
+#include "HelpBox.h"
+
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "Fonts.h"
+#include "Screen.h"
+#include "Text.h"
+#include "design/Help.h"
+
+namespace trivelan::qt {
+namespace {
+
+QRect ToQRect(const design::PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+}  // namespace
+
+void ShowHelp(QWidget* window, design::Scale scale) {
+    QDialog box(window);
+    box.setWindowTitle(ToQString(design::kHelpTitle));
+    box.setFont(DesignFont(scale.Points(design::kWindowFontPoints)));
+    const design::HelpPlacement place = design::PlaceHelp(scale, ScreenOf(window));
+
+    auto* text = new QPlainTextEdit(ToWidgetText(design::HelpText()), &box);
+    text->setReadOnly(true);
+    text->setTabChangesFocus(true);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setGeometry(ToQRect(place.text));
+    auto* close = new QPushButton(ToQString(design::kHelpClose), &box);
+    close->setDefault(true);
+    close->setGeometry(ToQRect(place.button));
+    QObject::connect(close, &QPushButton::clicked, &box, &QDialog::accept);
+
+    box.setFixedSize(place.client.width, place.client.height);
+    box.move(place.position.x, place.position.y);
+    close->setFocus();
+    box.exec();  // Escape closes it too
+}
+
+}  // namespace trivelan::qt

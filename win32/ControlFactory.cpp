@@ -1,0 +1,69 @@
+// Builds the Win32 window's controls from the design table.
+#include "ControlFactory.h"
+
+#include "Text.h"
+#include "design/Accessibility.h"
+
+namespace trivelan::win32 {
+namespace {
+
+using design::ControlDesign;
+using design::Kind;
+
+constexpr auto kControls = design::AllControls();
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+ControlClass ClassOf(const ControlDesign& control) {
+    switch (control.kind) {
+        case Kind::Label:
+            // A digit cell is a push button to accessibility tools, named by its
+            // position and digit, drawn by the window as the label it is.
+            if (design::IsDigitCell(control)) return {L"BUTTON", BS_OWNERDRAW, 0};
+            return {L"STATIC", static_cast<DWORD>(control.centred ? SS_CENTER : SS_LEFT), 0};
+        case Kind::Frame:
+            return {L"BUTTON", BS_GROUPBOX, 0};
+        case Kind::PushButton:
+            // Drawn by the window: a standard push button cannot take a face colour.
+            return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+        case Kind::TextBox:
+            return {L"EDIT",
+                    ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
+                    WS_EX_CLIENTEDGE};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+}  // namespace
+
+const ControlDesign* DesignOf(int id) {
+    const int position = id - kFirstControlId;
+    if (position < 0 || position >= static_cast<int>(kControls.size())) return nullptr;
+    return &kControls.at(static_cast<std::size_t>(position));
+}
+
+ControlHandles CreateControls(HWND window) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    ControlHandles handles{};
+    for (const std::size_t position : design::TabOrder()) {
+        const ControlDesign& control = kControls.at(position);
+        const ControlClass type = ClassOf(control);
+        const DWORD visible = control.visible ? WS_VISIBLE : 0;
+        const std::u16string text = design::IsDigitCell(control) ? design::AccessibleName(control)
+                                                                 : std::u16string(control.text);
+        HWND created = CreateWindowExW(
+            type.extendedStyle, type.name, Wide(text).c_str(), WS_CHILD | visible | type.style, 0,
+            0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(position))),
+            instance, nullptr);
+        if (control.kind == Kind::TextBox)
+            SendMessageW(created, EM_SETLIMITTEXT, 0, 0);  // no limit
+        handles.at(position) = created;
+    }
+    return handles;
+}
+
+}  // namespace trivelan::win32

@@ -1,0 +1,148 @@
+// The Win32 window's digit row: its cells, their keys, clicks and mark.
+#include "DigitRow.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <optional>
+
+#include "Gdi.h"
+#include "Keyboard.h"
+#include "Text.h"
+#include "design/Accessibility.h"
+#include "design/DigitRow.h"
+
+namespace trivelan::win32 {
+namespace {
+
+std::optional<design::RowKey> RowKeyOf(WPARAM key) {
+    switch (key) {
+        case VK_LEFT:
+            return design::RowKey::Left;
+        case VK_RIGHT:
+            return design::RowKey::Right;
+        case VK_HOME:
+            return design::RowKey::Home;
+        case VK_END:
+            return design::RowKey::End;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+DigitRow::~DigitRow() {
+    for (std::size_t k = 0; k < cells_.size(); ++k) {
+        if (IsWindow(cells_.at(k))) RemoveWindowSubclass(cells_.at(k), CellProc, k);
+    }
+}
+
+void DigitRow::Attach(const Cells& cells, ClickHandler clicked) {
+    cells_ = cells;
+    clicked_ = std::move(clicked);
+    for (std::size_t k = 0; k < cells_.size(); ++k) {
+        captions_.at(k) = std::u16string(design::DigitCell(static_cast<int>(k)).text);
+        SetWindowSubclass(cells_.at(k), CellProc, k, reinterpret_cast<DWORD_PTR>(this));
+    }
+    Mark(0);
+}
+
+// The marked cell is the row's only Tab stop, so Tab comes back to it.
+void DigitRow::Mark(int cell) {
+    const bool rowHasFocus = cells_.at(static_cast<std::size_t>(mark_)) == GetFocus();
+    mark_ = cell;
+    for (std::size_t k = 0; k < cells_.size(); ++k) {
+        const LONG_PTR style = GetWindowLongPtrW(cells_.at(k), GWL_STYLE);
+        SetWindowLongPtrW(cells_.at(k), GWL_STYLE,
+                          static_cast<int>(k) == cell ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+    if (rowHasFocus) SetFocus(cells_.at(static_cast<std::size_t>(cell)));
+}
+
+void DigitRow::SetCaption(std::size_t k, const std::u16string& caption) {
+    captions_.at(k) = caption;
+    SetWindowTextW(cells_.at(k), Wide(design::CellName(static_cast<int>(k), caption)).c_str());
+}
+
+LRESULT CALLBACK DigitRow::CellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR k, DWORD_PTR row) {
+    return reinterpret_cast<DigitRow*>(row)->OnCellMessage(cell, static_cast<int>(k), message,
+                                                           wParam, lParam);
+}
+
+LRESULT DigitRow::OnCellMessage(HWND cell, int k, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_GETDLGCODE: {
+            // Arrows and Space for the row; Enter too, which the dialog keys
+            // would otherwise send to a default button.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            const bool enter =
+                key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+            return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+        }
+        case WM_KEYDOWN:
+            OnKey(k, wParam, (lParam & kKeyRepeatBit) != 0);
+            return 0;
+        case WM_KEYUP:  // the button's own Space would click a second time
+            return 0;
+        case WM_LBUTTONDOWN:  // a press leaves the focus where it was, as on a label
+            SetCapture(cell);
+            pressed_ = k;
+            return 0;
+        case WM_LBUTTONUP:
+            OnRelease(cell, k, lParam);
+            return 0;
+        case WM_LBUTTONDBLCLK:  // the second press of a double click clicks nothing
+            return 0;
+        case WM_CAPTURECHANGED:
+            pressed_ = -1;
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(cell, nullptr, FALSE);  // the mark shows only with the focus
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(cell, message, wParam, lParam);
+}
+
+void DigitRow::OnRelease(HWND cell, int k, LPARAM lParam) {
+    const bool pressedHere = pressed_ == k;
+    if (GetCapture() == cell) ReleaseCapture();
+    pressed_ = -1;
+    RECT area{};
+    GetClientRect(cell, &area);
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (pressedHere && PtInRect(&area, point) != 0) clicked_(k);
+}
+
+void DigitRow::OnKey(int k, WPARAM key, bool repeated) {
+    if (const auto move = RowKeyOf(key)) {
+        Mark(design::MoveInRow(mark_, *move));
+    } else if ((key == VK_SPACE || key == VK_RETURN) && !repeated) {
+        clicked_(k);  // a held key clicks once
+    }
+}
+
+void DigitRow::Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background) const {
+    RECT area = item.rcItem;
+    FillRect(item.hDC, &area, background);
+    const SelectedObject font(
+        item.hDC, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    const std::wstring text = Wide(captions_.at(k));
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    if (GetFocus() != item.hwndItem) return;
+    const int width = design::MarkWidth(static_cast<int>(area.bottom - area.top));
+    InflateRect(&area, -1, -1);
+    for (int ring = 0; ring < width; ++ring) {
+        FrameRect(item.hDC, &area, GetSysColorBrush(COLOR_HIGHLIGHT));
+        InflateRect(&area, -1, -1);
+    }
+}
+
+}  // namespace trivelan::win32

@@ -1,0 +1,39 @@
+// What the Win32 window knows of its monitor.
+#include "Screen.h"
+
+namespace trivelan::win32 {
+namespace {
+
+design::PixelRect ToPixelRect(const RECT& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+UINT DpiOf(HWND window) {
+    // Windows 10 and later give each monitor its own DPI; older ones one for all.
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    const FARPROC proc = GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    if (proc != nullptr) {
+        return reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void (*)()>(proc))(
+            window);
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return static_cast<UINT>(dpi);
+}
+
+design::Screen ScreenOf(HWND window, UINT dpi, DWORD style) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT frame{};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    return {ToPixelRect(monitor.rcMonitor),
+            ToPixelRect(monitor.rcWork),
+            static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI,
+            {frame.right - frame.left, frame.bottom - frame.top}};
+}
+
+}  // namespace trivelan::win32

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+#include "design/Presentation.h"
+
+namespace trivelan::win32 {
+
+// The dots per inch of the monitor a window stands on.
+[[nodiscard]] UINT DpiOf(HWND window);
+
+// The monitor a window stands on, as the presentation rules count it: in
+// device pixels, with the frame a window of this style adds to its client area.
+[[nodiscard]] design::Screen ScreenOf(HWND window, UINT dpi, DWORD style);
+
+}  // namespace trivelan::win32
