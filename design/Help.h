@@ -41,9 +41,11 @@ inline constexpr std::u16string_view kLicence =
     return text;
 }
 
+// What closes a box the program shows: the help, or the report of a run-time error.
+inline constexpr std::u16string_view kDialogOk = u"Добре";
+
 // The help box, designed in twips like the form and drawn at the form's scale:
 // the text with a vertical scroll bar, and under it the button that closes it.
-inline constexpr std::u16string_view kHelpClose = u"Добре";
 inline constexpr int kHelpWidth = 7215;
 inline constexpr int kHelpHeight = 7200;
 inline constexpr int kHelpMargin = 120;

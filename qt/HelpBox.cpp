@@ -28,7 +28,7 @@ void ShowHelp(QWidget* window, design::Scale scale) {
     text->setTabChangesFocus(true);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setGeometry(ToQRect(place.text));
-    auto* close = new QPushButton(ToQString(design::kHelpClose), &box);
+    auto* close = new QPushButton(ToQString(design::kDialogOk), &box);
     close->setDefault(true);
     close->setGeometry(ToQRect(place.button));
     QObject::connect(close, &QPushButton::clicked, &box, &QDialog::accept);

@@ -1,9 +1,13 @@
 #include "Values.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -20,13 +24,34 @@ bool IsExponentMark(char16_t c) { return c == u'E' || c == u'e' || c == u'D' || 
 // keeps the arithmetic defined for absurdly long exponents.
 constexpr long kExponentCap = 100000;
 
+// The correctly rounded double of an ASCII decimal number ("-12.5e3"), or
+// nullopt when it is beyond a double's range either way.
+std::optional<double> ParseDecimal(std::string number) {
+#if defined(__cpp_lib_to_chars)
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) return std::nullopt;
+    return value;
+#else
+    // Where the C++ library has no from_chars for double (emscripten's), the C
+    // library's strtod, correctly rounded there too. It reads the point of the
+    // current C locale, which a toolkit may have set from the system's.
+    std::replace(number.begin(), number.end(), '.', *std::localeconv()->decimal_point);
+    errno = 0;
+    const double value = std::strtod(number.c_str(), nullptr);
+    if (errno == ERANGE && (std::isinf(value) || value == 0.0)) return std::nullopt;
+    return value;
+#endif
+}
+
 }  // namespace
 
 double TextToNumber(std::u16string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsBlank(text[pos])) ++pos;
 
-    std::string number;  // ASCII copy of the recognised number, for from_chars
+    std::string number;  // ASCII copy of the recognised number
     if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
         if (text[pos] == u'-') number += '-';
         ++pos;
@@ -72,18 +97,17 @@ double TextToNumber(std::u16string_view text) {
     number += 'e';
     number += std::to_string(exponent);
 
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // Decimal magnitude of the first significant digit decides the direction.
+    const std::optional<double> value = ParseDecimal(number);
+    if (!value) {
+        // Out of range: the decimal magnitude of the first significant digit
+        // decides the direction.
         const long magnitude =
             (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
         if (magnitude > 0) throw RuntimeError(ErrorNumber::Overflow);
         return number.front() == '-' ? -0.0 : 0.0;
     }
-    if (!std::isfinite(value)) throw RuntimeError(ErrorNumber::Overflow);
-    return value;
+    if (!std::isfinite(*value)) throw RuntimeError(ErrorNumber::Overflow);
+    return *value;
 }
 
 std::int16_t ToInt16(double value) {

@@ -41,7 +41,7 @@ void OnInitDialog(HWND box, HelpRequest& request) {
     HFONT font = request.font.get();
     // The button first: the dialog gives the focus back to its first control,
     // and an edit box taking it would select its text and scroll to the end.
-    HWND close = CreateChild(box, L"BUTTON", design::kHelpClose, BS_DEFPUSHBUTTON, 0, IDOK,
+    HWND close = CreateChild(box, L"BUTTON", design::kDialogOk, BS_DEFPUSHBUTTON, 0, IDOK,
                              place.button, font);
     CreateChild(box, L"EDIT", design::HelpText(),
                 ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE, kTextId,

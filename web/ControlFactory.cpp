@@ -1,0 +1,130 @@
+// Builds the page's elements from the design table.
+#include "ControlFactory.h"
+
+#include "Text.h"
+#include "design/Accessibility.h"
+#include "design/Twips.h"
+
+namespace trivelan::web {
+namespace {
+
+using design::ControlDesign;
+using design::Kind;
+using emscripten::val;
+
+constexpr auto kControls = design::AllControls();
+
+std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
+
+std::string Css(design::Rgb rgb) {
+    return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
+           std::to_string(rgb.blue) + ")";
+}
+
+void SetStyle(const val& element, const char* property, const std::string& value) {
+    element["style"].call<void>("setProperty", val(property), val(value));
+}
+
+// The frame's border and its legend, as the style sheet draws them: a
+// fieldset's cells stand inside its border and below its legend.
+constexpr int kFrameBorder = 2;
+constexpr int kLegendHeight = 18;
+
+void Place(const val& element, const ControlDesign& control) {
+    design::PixelRect r = design::ToPixels(design::Scale{}, control.left, control.top,
+                                           control.width, control.height);
+    if (design::IsDigitCell(control)) {
+        r.left -= kFrameBorder;
+        r.top -= kLegendHeight;
+    }
+    SetStyle(element, "left", Px(r.left));
+    SetStyle(element, "top", Px(r.top));
+    SetStyle(element, "width", Px(r.width));
+    SetStyle(element, "height", Px(r.height));
+}
+
+const char* TagOf(const ControlDesign& control) {
+    switch (control.kind) {
+        case Kind::Label:
+            return design::IsDigitCell(control) ? "button" : "div";
+        case Kind::Frame:
+            return "fieldset";
+        case Kind::PushButton:
+            return "button";
+        case Kind::TextBox:
+            return "textarea";
+    }
+    return "div";
+}
+
+const char* ClassOf(const ControlDesign& control) {
+    if (design::IsDigitCell(control)) return "cell";
+    switch (control.kind) {
+        case Kind::Label:
+            return "label";
+        case Kind::Frame:
+            return "frame";
+        case Kind::PushButton:
+            return "command";
+        case Kind::TextBox:
+            return "text";
+    }
+    return "";
+}
+
+val CreateControl(const val& document, const ControlDesign& control) {
+    val element = document.call<val>("createElement", val(TagOf(control)));
+    element.set("id", val(ElementId(control)));
+    element.set("className", val(ClassOf(control)));
+    if (control.kind == Kind::Frame) {
+        val legend = document.call<val>("createElement", val("legend"));
+        legend.set("textContent", ToJs(control.text));
+        element.call<void>("appendChild", legend);
+    } else if (control.kind == Kind::TextBox) {
+        element.set("value", ToJs(ToWidgetText(control.text)));
+        element.call<void>("setAttribute", val("aria-label"), ToJs(design::AccessibleName(control)));
+    } else {
+        element.set("textContent", ToJs(control.text));
+    }
+    if (control.kind == Kind::PushButton || design::IsDigitCell(control)) {
+        element.set("type", val("button"));
+    }
+    if (design::IsDigitCell(control)) {
+        element.call<void>("setAttribute", val("aria-label"), ToJs(design::AccessibleName(control)));
+    }
+    if (!control.accessibleDescription.empty()) {
+        element.call<void>("setAttribute", val("aria-description"),
+                           ToJs(control.accessibleDescription));
+    }
+    if (control.background) SetStyle(element, "background-color", Css(*control.background));
+    if (!control.visible) element.set("hidden", val(true));
+    Place(element, control);
+    return element;
+}
+
+}  // namespace
+
+std::string ElementId(const ControlDesign& control) {
+    std::string id(control.name);
+    if (control.index >= 0) id += "_" + std::to_string(control.index);
+    return id;
+}
+
+Controls CreateControls(const val& document) {
+    Controls made;
+    made.all.assign(kControls.size(), val::null());
+    made.form = document.call<val>("getElementById", val("SequenceForm"));
+    made.form.set("textContent", val(""));  // what stood there until the program loaded
+    val frame = val::null();
+    for (const std::size_t position : design::TabOrder()) {
+        const ControlDesign& control = kControls.at(position);
+        val element = CreateControl(document, control);
+        if (control.kind == Kind::Frame) frame = element;
+        (design::IsDigitCell(control) ? frame : made.form).call<void>("appendChild", element);
+        made.all.at(position) = element;
+        if (control.kind == Kind::TextBox && control.index == 0) made.report = element;
+    }
+    return made;
+}
+
+}  // namespace trivelan::web

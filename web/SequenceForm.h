@@ -1,0 +1,56 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "ControlFactory.h"
+#include "DigitRow.h"
+#include "design/Presentation.h"
+#include "logic/HandlerGuard.h"
+#include "logic/SequenceForm.h"
+#include "logic/SequenceView.h"
+
+namespace trivelan::web {
+
+// The program's window as a web page. It builds its elements from the design
+// table, carries out the view contract, forwards clicks, taps and keys to the
+// form's logic and the design's rules, and fits the design to the browser
+// window; it decides nothing. The browser's own zoom and full screen stay the
+// browser's.
+class SequenceForm final : public logic::SequenceView {
+  public:
+    explicit SequenceForm(logic::ErrorReporter reporter);
+
+    [[nodiscard]] std::u16string Caption(std::int16_t cell) const override;
+    void SetCaption(std::int16_t cell, const std::u16string& caption) override;
+    void SetUnderline(std::int16_t cell, bool underline) override;
+    [[nodiscard]] std::u16string ReportText() const override;
+    void SetReportText(const std::u16string& text) override;
+
+    // The page's events, as the browser delivers them.
+    void OnCellClick(int cell, const emscripten::val& event);
+    void OnCellKey(int cell, const emscripten::val& event);
+    void OnButtonClick(int button);
+    void OnPageKey(const emscripten::val& event);
+    // Scales the design to the browser window, whole and centred.
+    void FitToWindow();
+    // After a run-time error the page answers no more events.
+    void Stop();
+
+    [[nodiscard]] design::Screen Screen() const;
+    [[nodiscard]] design::Scale FitScale() const { return scale_; }
+
+  private:
+    void BindEvents();
+
+    emscripten::val document_;
+    Controls controls_;
+    DigitRow row_;
+    design::Scale scale_;
+    bool stopped_ = false;
+    logic::SequenceForm logic_{*this};
+    logic::HandlerGuard handlers_;
+};
+
+}  // namespace trivelan::web

@@ -1,0 +1,41 @@
+#!/usr/bin/env python3
+"""Makes the page one self-contained file that opens from a folder or a USB stick
+(file://): the style sheet with the font as a data URL and the program with its
+WebAssembly inlined, each allowed by its hash in the Content-Security-Policy.
+No manifest and no service worker: neither works from file://.
+
+Usage: single_file.py INDEX_HTML STYLE_SHEET FONT SINGLE_FILE_JS OUTPUT
+"""
+import base64
+import hashlib
+import re
+import sys
+
+
+def csp_hash(text):
+    return "'sha256-%s'" % base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
+
+
+def main(index, css, font, script, output):
+    html = open(index, encoding="utf-8").read()
+    font_url = "data:font/woff2;base64," + base64.b64encode(open(font, "rb").read()).decode()
+    style = open(css, encoding="utf-8").read().replace("url(trivelan.woff2)", "url(%s)" % font_url)
+    program = open(script, encoding="utf-8").read()
+    assert "</script" not in program.lower()
+    policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; font-src data:;"
+              " object-src 'none'; base-uri 'none'; form-action 'none'"
+              % (csp_hash(program), csp_hash(style)))
+    html = re.sub(r'(http-equiv="Content-Security-Policy" content=")[^"]*"',
+                  lambda match: match.group(1) + policy + '"', html)
+    for dropped in (r'<link rel="manifest"[^>]*>\n', r'<link rel="icon"[^>]*>\n',
+                    r'<link rel="preload"[^>]*>\n', r'<script src="offline.js"></script>\n'):
+        html, count = re.subn(dropped, "", html)
+        assert count == 1, dropped
+    # Replaced by functions, so that nothing in the inlined text is read as a pattern.
+    html = re.sub(r'<link rel="stylesheet" href="trivelan.css">', lambda _: "<style>%s</style>" % style, html)
+    html = re.sub(r'<script src="trivelan.js"></script>', lambda _: "<script>%s</script>" % program, html)
+    open(output, "w", encoding="utf-8").write(html)
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
