@@ -26,6 +26,8 @@ constexpr long kExponentCap = 100000;
 
 // The correctly rounded double of an ASCII decimal number ("-12.5e3"), or
 // nullopt when it is beyond a double's range either way.
+// A copy: the strtod path spells the point its own way.
+// cppcheck-suppress passedByValue
 std::optional<double> ParseDecimal(std::string number) {
 #if defined(__cpp_lib_to_chars)
     double value = 0.0;

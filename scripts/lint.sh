@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1
 windows_build=$2
-dirs=(runtime logic design qt win32 app packaging bench fuzz tests)
+dirs=(runtime logic design qt win32 web app packaging bench fuzz tests)
 mapfile -t sources < <(git ls-files -- "${dirs[@]/%//*.cpp}" "${dirs[@]/%//*.h}")
 
 echo "clang-format: ${#sources[@]} files"

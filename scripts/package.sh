@@ -3,16 +3,19 @@
 #   trivelan_<version>-1_amd64.deb       Debian package (debhelper, checked by lintian)
 #   trivelan-<version>-win64.zip         the Windows program and ПРОЧЕТИ.txt, runs from any folder
 #   trivelan-<version>-win64-setup.exe   Windows installer (NSIS), per user, in Bulgarian
+#   trivelan-<version>-web.zip           the web page: a site for any static host and one file
 #   SHA256SUMS
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
+install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WEB_BUILD_PACKAGES[@]}" \
+    "${PACKAGING_PACKAGES[@]}"
 export LC_ALL=C.UTF-8
 version=$(sed -n 's/^set(TRIVELAN_VERSION_TEXT "\(.*\)")$/\1/p' CMakeLists.txt)
 deb="trivelan_${version}-1_amd64.deb"
 zip="trivelan-${version}-win64.zip"
 setup="trivelan-${version}-win64-setup.exe"
+web="trivelan-${version}-web.zip"
 rm -rf dist
 mkdir -p dist
 
@@ -34,5 +37,10 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows --target trivelan_portable trivelan_installer
 cp "build-windows/$zip" "build-windows/$setup" dist/
 
-(cd dist && sha256sum "$deb" "$zip" "$setup" >SHA256SUMS)
+echo "== Web page =="
+cmake --preset web >/dev/null
+cmake --build --preset web --target trivelan_web_zip
+cp "build-web/$web" dist/
+
+(cd dist && sha256sum "$deb" "$zip" "$setup" "$web" >SHA256SUMS)
 ls -l dist

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing and runs the whole test suite: a build with warnings as
 # errors and its tests, the Windows program cross-built and tested under Wine,
+# the web page built with emscripten and tested under node and in Chromium,
 # the release packages built, installed and removed again, the linters, the
 # same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a
 # bounded libFuzzer run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}" libgtest-dev libgmock-dev \
+install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WEB_BUILD_PACKAGES[@]}" \
+    "${PACKAGING_PACKAGES[@]}" chromium libgtest-dev libgmock-dev \
     libbenchmark-dev libx11-dev xvfb xdotool xclip x11-apps x11-utils imagemagick desktop-file-utils \
     appstream unzip wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev
 jobs=$(nproc)
@@ -19,10 +21,15 @@ cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure --no-tests=error -j "$jobs"
 
 stage "Windows program, tested under Wine"
-cmake --preset windows -DTRIVELAN_WERROR=ON
+cmake --preset windows -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON
 cmake --build --preset windows -j "$jobs"
 bash tests/win32/wine_session.sh build-windows/wine \
     ctest --test-dir build-windows --output-on-failure --no-tests=error -j "$jobs"
+
+stage "web page, tested in Chromium"
+cmake --preset web -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON
+cmake --build --preset web -j "$jobs"
+ctest --test-dir build-web --output-on-failure --no-tests=error
 
 stage "release packages"
 bash scripts/package.sh
@@ -57,4 +64,4 @@ grep -E '^(Done|stat::)' "$corpus/fuzz.log"
 
 # Every stage above stops the script on failure, so reaching here means all passed.
 echo
-echo "stages: 6 passed, 0 failed"
+echo "stages: 7 passed, 0 failed"

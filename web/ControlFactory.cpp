@@ -31,8 +31,8 @@ constexpr int kFrameBorder = 2;
 constexpr int kLegendHeight = 18;
 
 void Place(const val& element, const ControlDesign& control) {
-    design::PixelRect r = design::ToPixels(design::Scale{}, control.left, control.top,
-                                           control.width, control.height);
+    design::PixelRect r =
+        design::ToPixels(design::Scale{}, control.left, control.top, control.width, control.height);
     if (design::IsDigitCell(control)) {
         r.left -= kFrameBorder;
         r.top -= kLegendHeight;
@@ -82,7 +82,11 @@ val CreateControl(const val& document, const ControlDesign& control) {
         element.call<void>("appendChild", legend);
     } else if (control.kind == Kind::TextBox) {
         element.set("value", ToJs(ToWidgetText(control.text)));
-        element.call<void>("setAttribute", val("aria-label"), ToJs(design::AccessibleName(control)));
+        element.call<void>("setSelectionRange", val(0), val(0));  // the start shows first
+        // A new verdict is read out while the focus stays on the button.
+        if (control.visible) element.call<void>("setAttribute", val("aria-live"), val("polite"));
+        element.call<void>("setAttribute", val("aria-label"),
+                           ToJs(design::AccessibleName(control)));
     } else {
         element.set("textContent", ToJs(control.text));
     }
@@ -90,7 +94,8 @@ val CreateControl(const val& document, const ControlDesign& control) {
         element.set("type", val("button"));
     }
     if (design::IsDigitCell(control)) {
-        element.call<void>("setAttribute", val("aria-label"), ToJs(design::AccessibleName(control)));
+        element.call<void>("setAttribute", val("aria-label"),
+                           ToJs(design::AccessibleName(control)));
     }
     if (!control.accessibleDescription.empty()) {
         element.call<void>("setAttribute", val("aria-description"),

@@ -13,7 +13,7 @@ namespace trivelan::web {
 // needs of each.
 struct Controls {
     emscripten::val form = emscripten::val::null();  // holds the whole design
-    std::vector<emscripten::val> all;  // in design table order
+    std::vector<emscripten::val> all;                // in design table order
     emscripten::val report = emscripten::val::null();
 };
 

@@ -42,8 +42,10 @@ void ShowDialog(const val& document, std::u16string_view title, std::u16string_v
 
     val dialog = Child(document, document["body"], "dialog", "box");
     dialog.call<void>("setAttribute", val("aria-labelledby"), val("box-title"));
-    PlaceAt(dialog, {place.position.x, place.position.y, place.client.width,
-                     place.client.height + titleBar}, 0);
+    PlaceAt(
+        dialog,
+        {place.position.x, place.position.y, place.client.width, place.client.height + titleBar},
+        0);
     dialog["style"].call<void>("setProperty", val("font-size"),
                                val(std::to_string(scale.Points(design::kWindowFontPoints)) + "pt"));
     val heading = Child(document, dialog, "h2", "box-title");

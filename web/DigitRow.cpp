@@ -32,8 +32,8 @@ void DigitRow::Mark(int cell) {
     for (std::size_t k = 0; k < cells_.size(); ++k) {
         cells_.at(k).set("tabIndex", val(static_cast<int>(k) == cell ? 0 : -1));
     }
-    const bool rowHasFocus =
-        val::global("document")["activeElement"].strictlyEquals(cells_.at(static_cast<std::size_t>(mark_)));
+    const bool rowHasFocus = val::global("document")["activeElement"].strictlyEquals(
+        cells_.at(static_cast<std::size_t>(mark_)));
     mark_ = cell;
     if (rowHasFocus) cells_.at(static_cast<std::size_t>(cell)).call<void>("focus");
 }
@@ -56,7 +56,9 @@ bool DigitRow::OnKey(int k, const std::string& key, bool repeated) {
     return false;
 }
 
-std::u16string DigitRow::Caption(std::size_t k) const { return FromJs(cells_.at(k)["textContent"]); }
+std::u16string DigitRow::Caption(std::size_t k) const {
+    return FromJs(cells_.at(k)["textContent"]);
+}
 
 void DigitRow::SetCaption(std::size_t k, const std::u16string& caption) {
     cells_.at(k).set("textContent", ToJs(caption));

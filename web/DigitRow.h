@@ -2,9 +2,9 @@
 
 #include <emscripten/val.h>
 
-#include <vector>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "design/FormDesign.h"
 

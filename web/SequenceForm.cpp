@@ -18,7 +18,6 @@ namespace {
 
 using emscripten::val;
 
-
 // The page keeps the browser's own zoom and full screen; of the classroom
 // keys only the help is the page's.
 std::optional<design::Key> KeyOf(const std::string& key) {
@@ -47,6 +46,7 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter)
     });
     BindEvents();
     FitToWindow();
+    controls_.report.call<void>("focus");  // where the desktop windows start too
     handlers_.Run([this] { logic_.OnLoad(); });
 }
 
@@ -62,6 +62,8 @@ void SequenceForm::BindEvents() {
         controls_.all.at(design::PositionOf(button))
             .call<void>("addEventListener", val("click"), Handler("onButtonClick", button.index));
     }
+    controls_.report.call<void>("addEventListener", val("keydown"),
+                                val::module_property("onReportKey"));
     document_.call<void>("addEventListener", val("keydown"), val::module_property("onPageKey"));
     val::global("window").call<void>("addEventListener", val("resize"),
                                      val::module_property("onResize"));
@@ -102,7 +104,20 @@ void SequenceForm::OnCellKey(int cell, const val& event) {
         if (key == " ") event.call<void>("preventDefault");
         return;
     }
+    if (key == "Tab" && !event["shiftKey"].as<bool>()) {
+        // The row is the last Tab stop; as in a desktop window, Tab goes round.
+        controls_.report.call<void>("focus");
+        event.call<void>("preventDefault");
+        return;
+    }
     if (row_.OnKey(cell, key, event["repeat"].as<bool>())) event.call<void>("preventDefault");
+}
+
+void SequenceForm::OnReportKey(const val& event) {
+    if (stopped_ || event["key"].as<std::string>() != "Tab" || !event["shiftKey"].as<bool>())
+        return;
+    row_.Cell(static_cast<std::size_t>(row_.MarkedCell())).call<void>("focus");
+    event.call<void>("preventDefault");
 }
 
 void SequenceForm::OnButtonClick(int button) {
@@ -141,6 +156,9 @@ std::u16string SequenceForm::ReportText() const {
 
 void SequenceForm::SetReportText(const std::u16string& text) {
     controls_.report.set("value", ToJs(ToWidgetText(text)));
+    // At the text's start, as a desktop text box puts it.
+    controls_.report.call<void>("setSelectionRange", val(0), val(0));
+    controls_.report.set("scrollTop", val(0));
 }
 
 }  // namespace trivelan::web

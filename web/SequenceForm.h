@@ -31,6 +31,7 @@ class SequenceForm final : public logic::SequenceView {
     // The page's events, as the browser delivers them.
     void OnCellClick(int cell, const emscripten::val& event);
     void OnCellKey(int cell, const emscripten::val& event);
+    void OnReportKey(const emscripten::val& event);
     void OnButtonClick(int button);
     void OnPageKey(const emscripten::val& event);
     // Scales the design to the browser window, whole and centred.

@@ -23,6 +23,7 @@ std::unique_ptr<SequenceForm> page;
 
 void OnCellClick(int cell, val event) { page->OnCellClick(cell, event); }
 void OnCellKey(int cell, val event) { page->OnCellKey(cell, event); }
+void OnReportKey(val event) { page->OnReportKey(event); }
 void OnButtonClick(int button, val /*event*/) { page->OnButtonClick(button); }
 void OnPageKey(val event) { page->OnPageKey(event); }
 void OnResize(val /*event*/) { page->FitToWindow(); }
@@ -33,8 +34,8 @@ void ReportFatal(const trivelan::runtime::RuntimeError& error) {
     page->Stop();
     const std::string message = error.StandardMessage();  // ASCII
     trivelan::web::ShowDialog(val::global("document"), trivelan::design::kTitle,
-                              std::u16string(message.begin(), message.end()),
-                              page->FitScale(), page->Screen());
+                              std::u16string(message.begin(), message.end()), page->FitScale(),
+                              page->Screen());
 }
 
 }  // namespace
@@ -42,6 +43,7 @@ void ReportFatal(const trivelan::runtime::RuntimeError& error) {
 EMSCRIPTEN_BINDINGS(trivelan_page) {
     emscripten::function("onCellClick", &OnCellClick);
     emscripten::function("onCellKey", &OnCellKey);
+    emscripten::function("onReportKey", &OnReportKey);
     emscripten::function("onButtonClick", &OnButtonClick);
     emscripten::function("onPageKey", &OnPageKey);
     emscripten::function("onResize", &OnResize);

@@ -23,6 +23,7 @@ def main(index, css, font, script, output):
     program = open(script, encoding="utf-8").read()
     assert "</script" not in program.lower()
     policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; font-src data:;"
+              " connect-src data:;"
               " object-src 'none'; base-uri 'none'; form-action 'none'"
               % (csp_hash(program), csp_hash(style)))
     html = re.sub(r'(http-equiv="Content-Security-Policy" content=")[^"]*"',

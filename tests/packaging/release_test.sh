@@ -9,9 +9,10 @@ source "$(dirname "$0")/../check.sh"
 dist=$(realpath "$1")
 deb=$(ls "$dist"/trivelan_*_amd64.deb)
 zip=$(ls "$dist"/trivelan-*-win64.zip)
+web=$(ls "$dist"/trivelan-*-web.zip)
 
 check "checksums" "ok" "$(cd "$dist" && sha256sum --quiet -c SHA256SUMS && echo ok)"
-check "SHA256SUMS names the three files" 3 "$(wc -l <"$dist/SHA256SUMS")"
+check "SHA256SUMS names the four files" 4 "$(wc -l <"$dist/SHA256SUMS")"
 
 check "the zip holds exactly the program and the text" "trivelan.exe ПРОЧЕТИ.txt" \
     "$(unzip -Z1 "$zip" | sort | tr '\n' ' ' | sed 's/ $//')"
@@ -19,6 +20,12 @@ readme=$(unzip -p "$zip" ПРОЧЕТИ.txt)
 check "ПРОЧЕТИ.txt is UTF-8 with a byte-order mark" "efbbbf" "$(head -c 3 <<<"$readme" | od -An -tx1 | tr -d ' ')"
 check "ПРОЧЕТИ.txt has Windows line ends" yes "$(grep -q $'\r$' <<<"$readme" && echo yes || echo no)"
 check "ПРОЧЕТИ.txt says how to start it" yes "$(grep -q 'trivelan.exe' <<<"$readme" && echo yes || echo no)"
+
+check "the web zip holds the one file, the read-me and the site" \
+    "site/icon-192.png site/icon-512.png site/index.html site/manifest.webmanifest site/offline.js site/sw.js site/trivelan.css site/trivelan.js site/trivelan.wasm site/trivelan.woff2 trivelan.html ПРОЧЕТИ.txt" \
+    "$(unzip -Z1 "$web" | grep -v '/$' | sort | tr '\n' ' ' | sed 's/ $//')"
+check "the web read-me says how to open the one file" yes \
+    "$(unzip -p "$web" ПРОЧЕТИ.txt | grep -q 'trivelan.html' && echo yes || echo no)"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6gui6; do

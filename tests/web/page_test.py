@@ -1,0 +1,318 @@
+#!/usr/bin/env python3
+"""Drives the page in headless Chromium only by real input events (mouse,
+touch, keys) and reads it back as a person or a screen reader would: the
+design's example rows, double clicks, quick neighbour clicks and taps, a
+keyboard-only run, the help, a run-time error, the accessibility tree, the fit
+from a phone to a projector, a reload with the server stopped, and the one
+file from file://. Screenshots go to SHOTS.
+
+Usage: page_test.py SITE_DIR ONE_FILE_PAGE SHOTS
+"""
+import functools
+import http.server
+import os
+import sys
+import threading
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from devtools import SHIFT, Browser  # noqa: E402
+
+failures = 0
+passes = 0
+
+
+def check(what, expected, actual):
+    global failures, passes
+    if expected == actual:
+        passes += 1
+        print("ok:", what)
+    else:
+        failures += 1
+        print("FAIL:", what)
+        print("  expected:", repr(expected))
+        print("  actual:  ", repr(actual))
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    handler = functools.partial(QuietHandler, directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, "http://127.0.0.1:%d/" % server.server_address[1]
+
+
+def cell(k):
+    return "#Label2_%d" % k
+
+
+def row(page):
+    return page.evaluate("[...document.querySelectorAll('.cell')].map(c => c.textContent).join('')")
+
+
+def report(page):
+    return page.evaluate("document.getElementById('Text1_0').value")
+
+
+def underlined(page):
+    return page.evaluate("[...document.querySelectorAll('.cell')].flatMap((c, k) =>"
+                         " getComputedStyle(c).textDecorationLine === 'underline' ? [k] : [])")
+
+
+def focused(page):
+    return page.evaluate("document.activeElement.id")
+
+
+def quarters(page, k):
+    """A point at three quarters of cell k and one at a quarter of cell k + 1:
+    a quick move of a few pixels from one to the next."""
+    return page.evaluate("(() => { const a = document.getElementById('Label2_%d')"
+                         ".getBoundingClientRect(), b = document.getElementById('Label2_%d')"
+                         ".getBoundingClientRect(); return [[a.left + 0.75 * a.width, a.top + 20],"
+                         " [b.left + 0.25 * b.width, b.top + 20]]; })()" % (k, k + 1))
+
+
+def enter_row(page, digits):
+    for k, digit in enumerate(digits):
+        for _ in range(int(digit)):
+            page.click(cell(k))
+
+
+def balance(digits):
+    """The balanced position of a row, counted from 1, or 0: the first split
+    whose left part sums to half the total."""
+    values = [int(d) for d in digits]
+    for position in range(1, len(values)):
+        if 2 * sum(values[:position]) == sum(values):
+            return position
+    return 0
+
+
+def verdict(digits, position=None):
+    position = balance(digits) if position is None else position
+    backwards = digits[::-1]
+    first = ("Поредният номер: %s е палиндром." % digits if digits == backwards
+             else "Номерата: %s и %s са различни." % (digits, backwards))
+    second = ("Балансирана редица в позиция: %d" % position if position
+              else "Редицата не е балансирана! ")
+    return first + "\n" + second + "\n"
+
+
+def test_rows_and_clicks(page):
+    check("page title is the window's caption", "www.example.com Тривелан",
+          page.evaluate("document.title"))
+    check("statement at start", "Ще наричаме една редица балансирана", report(page)[:35])
+    check("fifteen zeros at start", "0" * 15, row(page))
+    check("the report box has the focus at start", "Text1_0", focused(page))
+    # The design's examples and more: row, balanced position (0: none), underlined cell.
+    for digits, position, marked in (("001100000001100", 4, [3]), ("001120000001111", 5, [4]),
+                                     ("100000000000001", 1, [0]), ("100000000000000", 0, []),
+                                     ("000000000000000", 1, [0]), ("000000000000011", 14, [13])):
+        page.click("#Command1_1")
+        enter_row(page, digits)
+        page.click("#Command1_0")
+        check("report after a check on " + digits, verdict(digits, position), report(page))
+        check("underline after a check on " + digits, marked, underlined(page))
+    page.click(cell(7))
+    check("a click removes the underline", [], underlined(page))
+    page.click("#Command1_1")
+    check("clear empties the report", "", report(page))
+    check("clear resets the row", "0" * 15, row(page))
+    for _ in range(10):
+        page.click(cell(9))
+    check("ten clicks wrap through 9 to 0", "0" * 15, row(page))
+
+    page.click(cell(2), count=2)
+    check("a double click raises the digit once", "001000000000000", row(page))
+    first, second = quarters(page, 0)
+    page.click_at(*first)
+    page.click_at(*second, count=2)  # the browser counts it as a double click
+    check("a quick click on the neighbouring cell counts", "111000000000000", row(page))
+
+
+def test_keyboard(page):
+    page.reload()
+    page.keys("Tab")
+    check("Tab from the report box reaches Провери", "Command1_0", focused(page))
+    page.keys("Tab")
+    check("then Чисти", "Command1_1", focused(page))
+    page.keys("Tab")
+    check("then the row, on its marked cell", "Label2_0", focused(page))
+    page.keys("ArrowRight", "ArrowRight", " ", "End", "Enter", "ArrowLeft", "Home", "ArrowLeft")
+    check("arrows, Home and End move the mark; Space and Enter click", "001000000000001",
+          row(page))
+    check("the mark stops at the row's start", "Label2_0", focused(page))
+    check("one Tab stop in the row", [0] + [-1] * 14,
+          page.evaluate("[...document.querySelectorAll('.cell')].map(c => c.tabIndex)"))
+    page.key(" ", repeat=True)
+    check("a held key clicks once", "001000000000001", row(page))
+    page.key("Tab", SHIFT)
+    page.key("Tab", SHIFT)
+    page.keys(" ")
+    check("Space presses the focused button", verdict("001000000000001"), report(page))
+    check("the focus stays on the button", "Command1_0", focused(page))
+    page.keys("Tab", "Tab", "Tab")
+    check("Tab from the row comes back to the report box", "Text1_0", focused(page))
+
+    page.keys("F1")
+    page.wait_for("document.querySelector('dialog[open]') !== null")
+    page.screenshot(os.path.join(page.shots, "page-help.png"))
+    check("F1 opens the help", "Помощ — Тривелан",
+          page.evaluate("document.querySelector('dialog[open] h2').textContent"))
+    text = page.evaluate("document.querySelector('dialog[open] .box-text').textContent")
+    check("the help repeats the statement", True, "балансирана редица - 001120000001111" in text)
+    check("the help names the version", True, "Версия 1.00" in text)
+    check("the help fits the window", True, page.evaluate(
+        "(() => { const r = document.querySelector('dialog[open]').getBoundingClientRect();"
+        " return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight; })()"))
+    page.keys("Escape")
+    page.wait_for("document.querySelector('dialog') === null")
+    check("Escape closes the help", "Text1_0", focused(page))
+    check("the row is as it was", "001000000000001", row(page))
+
+
+def test_accessibility(page):
+    page.reload()
+    page.click(cell(2))
+    nodes = page.ax_nodes()
+    names = {node.get("name", {}).get("value"): node for node in nodes
+             if node.get("role", {}).get("value") not in ("StaticText", "InlineTextBox")}
+    buttons = [node["name"]["value"] for node in nodes
+               if node.get("role", {}).get("value") == "button"
+               and node.get("name", {}).get("value", "").startswith("Позиция")]
+    check("cells are buttons named by position and digit",
+          ["Позиция %d: %d" % (k + 1, 1 if k == 2 else 0) for k in range(15)], buttons)
+    group = names.get("Промяна цифрите чрез On-Click", {})
+    check("the frame is a group named by its caption", "group", group.get("role", {}).get("value"))
+    report_node = names.get("Отчет", {})
+    live = {p["name"]: p["value"].get("value") for p in report_node.get("properties", [])}
+    check("the report box is a polite live region", "polite", live.get("live"))
+    check("the buttons are named by their captions", True,
+          "Провери" in names and "Чисти" in names)
+
+
+def test_run_time_error(page, shots):
+    page.reload()
+    page.evaluate("document.getElementById('Label2_4').textContent = '32767'")
+    page.click(cell(4))
+    page.wait_for("document.querySelector('dialog[open]') !== null")
+    check("a run-time error is titled with the program's name", "Тривелан",
+          page.evaluate("document.querySelector('dialog[open] h2').textContent"))
+    check("and shows the standard message", "Run-time error '6':\n\nOverflow",
+          page.evaluate("document.querySelector('dialog[open] .box-text').textContent"))
+    check("the dialog is modal", True, page.evaluate("document.querySelector('dialog').matches(':modal')"))
+    page.screenshot(os.path.join(shots, "page-run-time-error.png"))
+    page.click("dialog .box-ok")
+    page.click(cell(0))
+    page.click("#Command1_0")
+    check("then the page answers no more events", "0000327670000000"[:4] + "32767" + "0" * 10,
+          row(page))
+    check("not even a check", "Ще наричаме", report(page)[:11])
+
+
+def test_fit(page, shots):
+    for width, height in ((360, 640), (640, 360), (800, 600), (1280, 800), (3840, 2160)):
+        page.resize(width, height)
+        page.wait_for("innerWidth === %d && innerHeight === %d" % (width, height))
+        page.evaluate("new Promise(done => requestAnimationFrame(() => setTimeout(done, 50)))")
+        box = page.evaluate("(() => { const r = document.getElementById('SequenceForm')"
+                            ".getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()")
+        left, top, w, h = box
+        size = "%dx%d" % (width, height)
+        check("the design is whole at " + size, True,
+              left >= -0.5 and top >= -0.5 and left + w <= width + 0.5 and top + h <= height + 0.5)
+        check("and fills the window one way at " + size, True,
+              abs(w - width) <= 1.5 or abs(h - height) <= 1.5)
+        check("and is centred at " + size, True,
+              abs(left - (width - w) / 2) <= 1 and abs(top - (height - h) / 2) <= 1)
+        page.screenshot(os.path.join(shots, "page-%s.png" % size))
+    page.resize(800, 600)
+
+
+def test_taps(browser, url, shots):
+    phone = browser.new_page(360, 640, mobile=True)
+    phone.open(url)
+    check("taps have no delay and no double-tap zoom", ["manipulation"] * 2, [
+        phone.evaluate("getComputedStyle(document.querySelector(%r)).touchAction" % s)
+        for s in (cell(0), "#Command1_0")])
+    x, y = phone.centre_of(cell(5))
+    phone.tap_at(x, y)
+    phone.tap_at(x, y)
+    phone.wait_for("document.getElementById('Label2_5').textContent === '1'")
+    time.sleep(0.8)  # past the double-tap interval
+    check("a double tap raises the digit once", "000001000000000", row(phone))
+    first, second = quarters(phone, 5)
+    phone.tap_at(*first)
+    phone.tap_at(*second)
+    phone.wait_for("document.getElementById('Label2_6').textContent === '1'")
+    check("quick taps on neighbouring cells each count", "000002100000000", row(phone))
+    phone.tap_at(*phone.centre_of("#Command1_0"))
+    phone.wait_for("document.getElementById('Text1_0').value.startsWith('Номерата')")
+    check("a tap on Провери checks", verdict("000002100000000"), report(phone))
+    phone.screenshot(os.path.join(shots, "page-phone-tapped.png"))
+    box = phone.evaluate("(() => { const r = document.getElementById('SequenceForm')"
+                         ".getBoundingClientRect(); return [r.left, r.right, innerWidth]; })()")
+    check("a phone shows the design whole, as wide as the phone", [0, 360, 360],
+          [round(v) for v in box])
+
+
+def outside_requests(page, base):
+    urls = [e["request"]["url"] for e in page.events("Network.requestWillBeSent")]
+    return [u for u in urls if not (u.startswith(base) or u.startswith("data:"))]
+
+
+def policy_violations(page):
+    return [e["entry"]["text"] for e in page.events("Log.entryAdded")
+            if "Content Security Policy" in e["entry"]["text"]]
+
+
+def main(site, one_file, shots):
+    os.makedirs(shots, exist_ok=True)
+    server, url = serve(site)
+    browser = Browser()
+    try:
+        page = browser.new_page(800, 600)
+        page.shots = shots
+        page.open(url)
+        page.screenshot(os.path.join(shots, "page.png"))
+        test_rows_and_clicks(page)
+        page.screenshot(os.path.join(shots, "page-clicked.png"))
+        test_keyboard(page)
+        test_accessibility(page)
+        test_fit(page, shots)
+        test_taps(browser, url, shots)
+        test_run_time_error(page, shots)
+        check("no requests beyond the page's own files", [], outside_requests(page, url))
+        check("nothing the security policy blocked", [], policy_violations(page))
+
+        offline = browser.new_page(800, 600)
+        offline.open(url)
+        offline.wait_for("navigator.serviceWorker.controller !== null", 20)
+        server.shutdown()
+        server.server_close()
+        offline.reload()
+        offline.click(cell(3))
+        check("a reload with the server stopped still works", "000100000000000", row(offline))
+
+        local = browser.new_page(800, 600)
+        local.open("file://" + os.path.abspath(one_file))
+        local.click(cell(14))
+        local.click("#Command1_0")
+        check("the one file from file:// works", verdict("000000000000001"), report(local))
+        check("the one file needs nothing the security policy blocks", [], policy_violations(local))
+        check("the one file asks for nothing", [], [
+            e["request"]["url"] for e in local.events("Network.requestWillBeSent")
+            if not e["request"]["url"].startswith(("file:", "data:"))])
+        local.screenshot(os.path.join(shots, "page-file.png"))
+    finally:
+        browser.close()
+    print("%d passed, %d failed" % (passes, failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:]))
