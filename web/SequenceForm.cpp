@@ -80,13 +80,13 @@ void SequenceForm::FitToWindow() {
     const design::Screen screen = Screen();
     const design::ScreenFit fit = design::FitToScreen(screen.whole.width, screen.whole.height);
     scale_ = fit.scale;
-    controls_.form["style"].call<void>(
-        "setProperty", val("transform"),
-        val("translate(" + std::to_string(fit.left) + "px," + std::to_string(fit.top) +
-            "px) scale(" + std::to_string(fit.scale.factor) + ")"));
+    const val style = controls_.form["style"];
+    style.call<void>("setProperty", val("--scale"), val(std::to_string(fit.scale.factor)));
+    style.call<void>("setProperty", val("--left"), val(std::to_string(fit.left) + "px"));
+    style.call<void>("setProperty", val("--top"), val(std::to_string(fit.top) + "px"));
     // The keyboard mark keeps its width on the screen whatever the scale.
     const design::ControlDesign cell = design::DigitCell(0);
-    controls_.form["style"].call<void>(
+    style.call<void>(
         "setProperty", val("--mark"),
         val(std::to_string(design::MarkWidth(fit.scale.Pixels(cell.height)) / fit.scale.factor) +
             "px"));

@@ -4,7 +4,7 @@
 WebAssembly inlined, each allowed by its hash in the Content-Security-Policy.
 No manifest and no service worker: neither works from file://.
 
-Usage: single_file.py INDEX_HTML STYLE_SHEET FONT SINGLE_FILE_JS OUTPUT
+Usage: single_file.py INDEX_HTML FONT SINGLE_FILE_JS OUTPUT
 """
 import base64
 import hashlib
@@ -16,10 +16,12 @@ def csp_hash(text):
     return "'sha256-%s'" % base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
 
 
-def main(index, css, font, script, output):
+def main(index, font, script, output):
     html = open(index, encoding="utf-8").read()
     font_url = "data:font/woff2;base64," + base64.b64encode(open(font, "rb").read()).decode()
-    style = open(css, encoding="utf-8").read().replace("url(trivelan.woff2)", "url(%s)" % font_url)
+    style = re.search(r"<style>(.*?)</style>", html, re.S).group(1)
+    html = html.replace(style, style.replace("url(trivelan.woff2)", "url(%s)" % font_url))
+    style = style.replace("url(trivelan.woff2)", "url(%s)" % font_url)
     program = open(script, encoding="utf-8").read()
     assert "</script" not in program.lower()
     policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; font-src data:;"
@@ -28,13 +30,13 @@ def main(index, css, font, script, output):
               % (csp_hash(program), csp_hash(style)))
     html = re.sub(r'(http-equiv="Content-Security-Policy" content=")[^"]*"',
                   lambda match: match.group(1) + policy + '"', html)
-    for dropped in (r'<link rel="manifest"[^>]*>\n', r'<link rel="icon"[^>]*>\n',
-                    r'<link rel="preload"[^>]*>\n', r'<script src="offline.js"></script>\n'):
+    for dropped in (r'<link rel="manifest"[^>]*>\n', r'<link rel="icon"[^>]*>\n'):
         html, count = re.subn(dropped, "", html)
         assert count == 1, dropped
-    # Replaced by functions, so that nothing in the inlined text is read as a pattern.
-    html = re.sub(r'<link rel="stylesheet" href="trivelan.css">', lambda _: "<style>%s</style>" % style, html)
-    html = re.sub(r'<script src="trivelan.js"></script>', lambda _: "<script>%s</script>" % program, html)
+    # Replaced by a function, so that nothing in the inlined text is read as a pattern.
+    html, count = re.subn(r'<script src="start.js" async></script>',
+                          lambda _: "<script>%s</script>" % program, html)
+    assert count == 1
     open(output, "w", encoding="utf-8").write(html)
 
 

@@ -34,8 +34,11 @@ class Browser:
         from_chromium_read, from_chromium_write = os.pipe()
 
         def arrange_pipes():  # Chromium reads commands on fd 3 and writes on fd 4
-            os.dup2(to_chromium_read, 3)
-            os.dup2(from_chromium_write, 4)
+            # Copied out of the way first: dup2 onto the same number would keep
+            # the pipe's close-on-exec flag.
+            reading, writing = os.dup(to_chromium_read), os.dup(from_chromium_write)
+            os.dup2(reading, 3)
+            os.dup2(writing, 4)
 
         env = dict(os.environ, HOME=self.profile)
         self.process = subprocess.Popen(
@@ -113,11 +116,14 @@ class Page:
         return [e["params"] for e in self.browser.events
                 if e.get("sessionId") == self.session and e["method"] == method]
 
-    def open(self, url, ready="document.querySelectorAll('.cell').length === 15"):
+    # The program has taken the first frame over: the row's roving tab index is set.
+    def open(self, url, ready="document.getElementById('Label2_14') !== null && document.getElementById('Label2_14').tabIndex === -1"):
+        self.send("Page.bringToFront")
         self.send("Page.navigate", {"url": url})
         self.wait_for(ready)
 
-    def reload(self, ready="document.querySelectorAll('.cell').length === 15"):
+    def reload(self, ready="document.getElementById('Label2_14') !== null && document.getElementById('Label2_14').tabIndex === -1"):
+        self.send("Page.bringToFront")
         self.send("Page.reload", {"ignoreCache": False})
         time.sleep(0.3)
         self.wait_for(ready)

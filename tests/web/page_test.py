@@ -108,6 +108,13 @@ def test_rows_and_clicks(page):
     check("statement at start", "Ще наричаме една редица балансирана", report(page)[:35])
     check("fifteen zeros at start", "0" * 15, row(page))
     check("the report box has the focus at start", "Text1_0", focused(page))
+    # A device without Times New Roman gets the page's own font, metric-compatible.
+    widths = page.evaluate(
+        "document.fonts.load('36pt \"Trivelan Serif\"').then(() => {"
+        " const c = document.createElement('canvas').getContext('2d'), text = '0123456789';"
+        " return ['Times New Roman', 'Trivelan Serif'].map(f => {"
+        " c.font = '36pt \"' + f + '\"'; return Math.round(c.measureText(text).width); }); })")
+    check("the page's font has the design font's widths", widths[0], widths[1])
     # The design's examples and more: row, balanced position (0: none), underlined cell.
     for digits, position, marked in (("001100000001100", 4, [3]), ("001120000001111", 5, [4]),
                                      ("100000000000001", 1, [0]), ("100000000000000", 0, []),
@@ -260,6 +267,27 @@ def test_taps(browser, url, shots):
           [round(v) for v in box])
 
 
+def test_first_frame(browser, url, shots):
+    """The page shows the design before the program has loaded (written at
+    build time), and the program takes it over with no visible change."""
+    shots_of = {}
+    for name, scripts in (("first-frame", False), ("loaded", True)):
+        page = browser.new_page(800, 600)
+        page.send("Emulation.setScriptExecutionDisabled", {"value": not scripts})
+        page.send("Page.bringToFront")
+        page.send("Page.navigate", {"url": url})
+        if scripts:
+            page.wait_for("document.getElementById('Label2_14').tabIndex === -1")
+            page.evaluate("document.activeElement.blur()")  # no caret in the picture
+        time.sleep(1)  # the font
+        path = os.path.join(shots, "page-%s.png" % name)
+        page.screenshot(path)
+        shots_of[name] = open(path, "rb").read()
+        page.send("Page.close")
+    check("the program takes the first frame over with no visible change", True,
+          shots_of["first-frame"] == shots_of["loaded"])
+
+
 def outside_requests(page, base):
     urls = [e["request"]["url"] for e in page.events("Network.requestWillBeSent")]
     return [u for u in urls if not (u.startswith(base) or u.startswith("data:"))]
@@ -279,6 +307,7 @@ def main(site, one_file, shots):
         page.shots = shots
         page.open(url)
         page.screenshot(os.path.join(shots, "page.png"))
+        test_first_frame(browser, url, shots)
         test_rows_and_clicks(page)
         page.screenshot(os.path.join(shots, "page-clicked.png"))
         test_keyboard(page)

@@ -1,0 +1,71 @@
+#!/usr/bin/env python3
+"""The page's first visit: what it downloads, compressed with gzip, and its time
+to first contentful paint against a floor page (a bare HTML page of the same
+size with one white 36 pt label), alternating in one headless Chromium with
+the cache and the service worker bypassed.
+
+Usage: page_bench.py SITE_DIR [RUNS]
+"""
+import gzip
+import os
+import shutil
+import statistics
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
+from devtools import Browser  # noqa: E402
+from page_test import serve  # noqa: E402
+
+FCP = ("new Promise(done => new PerformanceObserver((list, observer) => {"
+       " const e = list.getEntriesByName('first-contentful-paint')[0];"
+       " if (e) { observer.disconnect(); done(e.startTime); } })"
+       ".observe({type: 'paint', buffered: true}))")
+
+
+def first_paint(browser, url):
+    page = browser.new_page(800, 600)
+    page.send("Network.setCacheDisabled", {"cacheDisabled": True})
+    page.send("Network.setBypassServiceWorker", {"bypass": True})
+    page.send("Page.navigate", {"url": url})
+    page.wait_for("document.readyState === 'complete'")
+    milliseconds = page.evaluate(FCP)
+    page.send("Page.close")
+    return milliseconds
+
+
+def main(site, runs="15"):
+    files = sorted(os.listdir(site))
+    sizes = {f: len(gzip.compress(open(os.path.join(site, f), "rb").read(), 9)) for f in files}
+    for name in files:
+        print("%-22s %7d bytes gzip" % (name, sizes[name]))
+    print("first visit downloads %d bytes with gzip (target at most 102400)" % sum(sizes.values()))
+
+    folder = tempfile.mkdtemp()
+    shutil.copytree(site, os.path.join(folder, "site"))
+    shutil.copy(os.path.join(os.path.dirname(__file__), "floor.html"), folder)
+    server, url = serve(folder)
+    browser = Browser()
+    times = {"page": [], "floor": []}
+    ratios = []
+    try:
+        for run in range(-1, int(runs)):  # run -1 warms the browser and is not counted
+            page = first_paint(browser, url + "site/index.html")
+            floor = first_paint(browser, url + "floor.html")
+            if run >= 0:
+                times["page"].append(page)
+                times["floor"].append(floor)
+                ratios.append(page / floor)
+    finally:
+        browser.close()
+        server.shutdown()
+        shutil.rmtree(folder)
+    for name, values in times.items():
+        print("%-6s median first contentful paint %6.1f ms (min %.1f, max %.1f)"
+              % (name, statistics.median(values), min(values), max(values)))
+    print("runs %s; paint ratio (median of pairwise) %.3f (target at most 1.2)"
+          % (runs, statistics.median(ratios)))
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
