@@ -2,7 +2,8 @@
 # Installs what is missing and builds the release packages into dist/:
 #   trivelan_<version>-1_amd64.deb       Debian package (debhelper, checked by lintian)
 #   trivelan-<version>-win64.zip         the Windows program and ПРОЧЕТИ.txt, runs from any folder
-#   trivelan-<version>-win64-setup.exe   Windows installer (NSIS), per user, in Bulgarian
+#   trivelan-<version>-win64-setup.exe   Windows installer (NSIS) in Bulgarian, per user or /AllUsers
+#   trivelan-<version>-win64.msi         Windows Installer package, per machine, for a whole room
 #   trivelan-<version>-web.zip           the web page: a site for any static host and one file
 #   SHA256SUMS
 set -euo pipefail
@@ -15,6 +16,7 @@ version=$(sed -n 's/^set(TRIVELAN_VERSION_TEXT "\(.*\)")$/\1/p' CMakeLists.txt)
 deb="trivelan_${version}-1_amd64.deb"
 zip="trivelan-${version}-win64.zip"
 setup="trivelan-${version}-win64-setup.exe"
+msi="trivelan-${version}-win64.msi"
 web="trivelan-${version}-web.zip"
 rm -rf dist
 mkdir -p dist
@@ -32,15 +34,15 @@ echo "lintian:"
 lintian --fail-on error,warning --display-info dist/"$deb" 2>&1 | sed 's/^/  /'
 echo "  (no errors or warnings)"
 
-echo "== Windows program, zip and installer =="
+echo "== Windows program, zip, installer and MSI =="
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target trivelan_portable trivelan_installer
-cp "build-windows/$zip" "build-windows/$setup" dist/
+cmake --build --preset windows --target trivelan_portable trivelan_installer trivelan_msi
+cp "build-windows/$zip" "build-windows/$setup" "build-windows/$msi" dist/
 
 echo "== Web page =="
 cmake --preset web >/dev/null
 cmake --build --preset web --target trivelan_web_zip
 cp "build-web/$web" dist/
 
-(cd dist && sha256sum "$deb" "$zip" "$setup" "$web" >SHA256SUMS)
+(cd dist && sha256sum "$deb" "$zip" "$setup" "$msi" "$web" >SHA256SUMS)
 ls -l dist

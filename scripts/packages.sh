@@ -32,5 +32,6 @@ WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mi
 WEB_BUILD_PACKAGES=(cmake ninja-build emscripten python3-fonttools python3-brotli fonts-liberation
     imagemagick)
 
-# What making the release packages needs (scripts/package.sh).
-PACKAGING_PACKAGES=(debhelper dpkg-dev lintian nsis)
+# What making the release packages needs (scripts/package.sh); wixl and
+# msitools make the MSI.
+PACKAGING_PACKAGES=(debhelper dpkg-dev lintian nsis wixl msitools)

@@ -36,6 +36,9 @@ bash scripts/package.sh
 bash tests/packaging/release_test.sh dist
 bash tests/win32/wine_session.sh build-windows/wine \
     bash tests/win32/installer_test.sh dist/trivelan-*-win64-setup.exe
+bash tests/win32/wine_session.sh build-windows/wine \
+    bash tests/win32/msi_test.sh dist/trivelan-*-win64.msi build-windows/packaging/windows/trivelan.wxs \
+    build-windows/app/trivelan.exe build-windows/packaging/icons/trivelan.ico
 
 stage "lint"
 bash scripts/lint.sh build-test build-windows

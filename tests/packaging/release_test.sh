@@ -12,7 +12,8 @@ zip=$(ls "$dist"/trivelan-*-win64.zip)
 web=$(ls "$dist"/trivelan-*-web.zip)
 
 check "checksums" "ok" "$(cd "$dist" && sha256sum --quiet -c SHA256SUMS && echo ok)"
-check "SHA256SUMS names the four files" 4 "$(wc -l <"$dist/SHA256SUMS")"
+check "SHA256SUMS names the five files" 5 "$(wc -l <"$dist/SHA256SUMS")"
+check "SHA256SUMS covers the MSI" yes "$(grep -q 'win64.msi$' "$dist/SHA256SUMS" && echo yes || echo no)"
 
 check "the zip holds exactly the program and the text" "trivelan.exe ПРОЧЕТИ.txt" \
     "$(unzip -Z1 "$zip" | sort | tr '\n' ' ' | sed 's/ $//')"

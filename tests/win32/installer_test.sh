@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine, as an administrator rolling it out would
-# use it: /S installs for the current user, the program starts and shows its
-# window, and the uninstaller's /S removes everything the installer put there.
+# use it: /S installs for the current user, /S /AllUsers for every user, the
+# program starts and shows its window, the uninstaller refuses while the
+# program is open and leaves everything as it was, and its /S with _?= (which
+# waits for the end) removes everything the installer put there.
 # Usage: installer_test.sh SETUP.exe   (inside tests/win32/wine_session.sh)
 set -euo pipefail
 export LC_ALL=C.UTF-8
@@ -10,8 +12,25 @@ setup=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trivelan'
+# The uninstaller in place and to its end, as an administrator's script runs it:
+# _?= must come last and unquoted, so it goes through a batch file, as typed.
+uninstall_in_place() {  # uninstall_in_place FOLDER: the uninstaller's exit status
+    local folder
+    folder=$(winepath -w "$1")
+    printf '@"%s\\uninstall.exe" /S _?=%s\r\n@exit /b %%errorlevel%%\r\n' "$folder" "$folder" \
+        >"$work/uninstall.cmd"
+    wine cmd /c "$(winepath -w "$work/uninstall.cmd")" >/dev/null 2>&1
+}
 windows_dir() { winepath -u "$(wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
 registry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
+closed() {  # closed PID: ends the program and waits until its window is gone
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+    for _ in $(seq 60); do
+        xdotool search --onlyvisible --name "Тривелан" >/dev/null 2>&1 || return 0
+        sleep 0.25
+    done
+}
 gone() {  # gone PATH: waits up to 30 s for PATH to disappear
     for _ in $(seq 60); do [ -e "$1" ] || return 0; sleep 0.5; done
     return 1
@@ -39,13 +58,45 @@ wine "$program_dir/trivelan.exe" 2>/dev/null &
 app=$!
 win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1 || true)
 check "the installed program shows its window" yes "$([ -n "$win" ] && echo yes || echo no)"
-kill "$app" 2>/dev/null || true
-wait "$app" 2>/dev/null || true
+# Uninstalling while it is open: refused, and nothing removed.
+status=$(uninstall_in_place "$program_dir"; echo $?)
+check "uninstalling while the program is open fails" yes "$([ "$status" -ne 0 ] && echo yes || echo no)"
+check "and leaves the program" yes "$([ -f "$program_dir/trivelan.exe" ] && echo yes || echo no)"
+check "and its shortcut" yes "$([ -f "$shortcut" ] && echo yes || echo no)"
+check "and its entry" present "$(wine reg query "$key" >/dev/null 2>&1 && echo present || echo absent)"
+closed "$app"
 
-wine "$program_dir/uninstall.exe" /S  # it copies itself away and removes the folder
-check "uninstalled: program folder removed" yes "$(gone "$program_dir" && echo yes || echo no)"
-check "uninstalled: shortcut removed" no "$([ -e "$shortcut" ] && echo yes || echo no)"
-check "uninstalled: no entry in installed programs" absent \
+# As the README says: _?= runs the uninstaller in place and returns at its end;
+# the uninstaller cannot delete itself there, so the folder goes after it.
+check "uninstalled in place" 0 "$(uninstall_in_place "$program_dir"; echo $?)"
+check "uninstalled at once: program removed" no "$([ -e "$program_dir/trivelan.exe" ] && echo yes || echo no)"
+check "uninstalled at once: shortcut removed" no "$([ -e "$shortcut" ] && echo yes || echo no)"
+check "uninstalled at once: no entry in installed programs" absent \
     "$(wine reg query "$key" >/dev/null 2>&1 && echo present || echo absent)"
+wine cmd /c rmdir /s /q "$(winepath -w "$program_dir")" 2>/dev/null
+check "uninstalled: program folder removed" no "$([ -e "$program_dir" ] && echo yes || echo no)"
+
+# For every user of the computer, by an administrator (Wine's user is one).
+wine "$setup" /S /AllUsers
+machine_dir="$(windows_dir ProgramFiles)/Trivelan"
+machine_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trivelan'
+common_shortcut="$(windows_dir ProgramData)/Microsoft/Windows/Start Menu/Programs/Тривелан.lnk"
+check "/AllUsers: program in Program Files" yes "$([ -f "$machine_dir/trivelan.exe" ] && echo yes || echo no)"
+check "/AllUsers: Start-menu shortcut for all users" yes "$([ -f "$common_shortcut" ] && echo yes || echo no)"
+check "/AllUsers: a per-machine entry" "1.00" \
+    "$(wine reg query "$machine_key" /v DisplayVersion 2>/dev/null | tr -d '\r' | sed -n 's/^ *DisplayVersion *REG_SZ *//p')"
+check "/AllUsers: no per-user entry" absent "$(wine reg query "$key" >/dev/null 2>&1 && echo present || echo absent)"
+wine "$machine_dir/trivelan.exe" 2>/dev/null &
+app=$!
+win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1 || true)
+check "/AllUsers: the program shows its window" yes "$([ -n "$win" ] && echo yes || echo no)"
+closed "$app"
+check "/AllUsers uninstalled in place" 0 "$(uninstall_in_place "$machine_dir"; echo $?)"
+check "/AllUsers uninstalled: program removed" no "$([ -e "$machine_dir/trivelan.exe" ] && echo yes || echo no)"
+check "/AllUsers uninstalled: shortcut removed" no "$([ -e "$common_shortcut" ] && echo yes || echo no)"
+check "/AllUsers uninstalled: no entry" absent \
+    "$(wine reg query "$machine_key" >/dev/null 2>&1 && echo present || echo absent)"
+wine cmd /c rmdir /s /q "$(winepath -w "$machine_dir")" 2>/dev/null
+check "/AllUsers uninstalled: folder removed" no "$([ -e "$machine_dir" ] && echo yes || echo no)"
 
 finish
