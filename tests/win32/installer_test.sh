@@ -21,6 +21,18 @@ uninstall_in_place() {  # uninstall_in_place FOLDER: the uninstaller's exit stat
         >"$work/uninstall.cmd"
     wine cmd /c "$(winepath -w "$work/uninstall.cmd")" >/dev/null 2>&1
 }
+# As the README says: _?= runs the uninstaller in place and returns at its end,
+# when everything must be gone at once; it cannot delete itself there, so the
+# folder goes after it.
+uninstalled() {  # uninstalled LABEL FOLDER SHORTCUT KEY
+    check "${1}uninstalled in place" 0 "$(uninstall_in_place "$2"; echo $?)"
+    check "${1}uninstalled at once: program removed" no "$([ -e "$2/trivelan.exe" ] && echo yes || echo no)"
+    check "${1}uninstalled at once: shortcut removed" no "$([ -e "$3" ] && echo yes || echo no)"
+    check "${1}uninstalled at once: no entry in installed programs" absent \
+        "$(wine reg query "$4" >/dev/null 2>&1 && echo present || echo absent)"
+    wine cmd /c rmdir /s /q "$(winepath -w "$2")" 2>/dev/null
+    check "${1}uninstalled: program folder removed" no "$([ -e "$2" ] && echo yes || echo no)"
+}
 windows_dir() { winepath -u "$(wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
 registry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
 closed() {  # closed PID: ends the program and waits until its window is gone
@@ -66,15 +78,7 @@ check "and its shortcut" yes "$([ -f "$shortcut" ] && echo yes || echo no)"
 check "and its entry" present "$(wine reg query "$key" >/dev/null 2>&1 && echo present || echo absent)"
 closed "$app"
 
-# As the README says: _?= runs the uninstaller in place and returns at its end;
-# the uninstaller cannot delete itself there, so the folder goes after it.
-check "uninstalled in place" 0 "$(uninstall_in_place "$program_dir"; echo $?)"
-check "uninstalled at once: program removed" no "$([ -e "$program_dir/trivelan.exe" ] && echo yes || echo no)"
-check "uninstalled at once: shortcut removed" no "$([ -e "$shortcut" ] && echo yes || echo no)"
-check "uninstalled at once: no entry in installed programs" absent \
-    "$(wine reg query "$key" >/dev/null 2>&1 && echo present || echo absent)"
-wine cmd /c rmdir /s /q "$(winepath -w "$program_dir")" 2>/dev/null
-check "uninstalled: program folder removed" no "$([ -e "$program_dir" ] && echo yes || echo no)"
+uninstalled "" "$program_dir" "$shortcut" "$key"
 
 # For every user of the computer, by an administrator (Wine's user is one).
 wine "$setup" /S /AllUsers
@@ -91,12 +95,6 @@ app=$!
 win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1 || true)
 check "/AllUsers: the program shows its window" yes "$([ -n "$win" ] && echo yes || echo no)"
 closed "$app"
-check "/AllUsers uninstalled in place" 0 "$(uninstall_in_place "$machine_dir"; echo $?)"
-check "/AllUsers uninstalled: program removed" no "$([ -e "$machine_dir/trivelan.exe" ] && echo yes || echo no)"
-check "/AllUsers uninstalled: shortcut removed" no "$([ -e "$common_shortcut" ] && echo yes || echo no)"
-check "/AllUsers uninstalled: no entry" absent \
-    "$(wine reg query "$machine_key" >/dev/null 2>&1 && echo present || echo absent)"
-wine cmd /c rmdir /s /q "$(winepath -w "$machine_dir")" 2>/dev/null
-check "/AllUsers uninstalled: folder removed" no "$([ -e "$machine_dir" ] && echo yes || echo no)"
+uninstalled "/AllUsers: " "$machine_dir" "$common_shortcut" "$machine_key"
 
 finish
