@@ -51,7 +51,7 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
 void SequenceForm::apply(design::Command command) {
     switch (command) {
         case design::Command::Help:
-            ShowHelp(this, scale_);
+            ShowHelp(this, presentation_.Place(ScreenOf(this)).scale);
             return;
         case design::Command::SelectAllReport:
             if (controls_.report->hasFocus()) controls_.report->selectAll();
@@ -66,7 +66,6 @@ void SequenceForm::apply(design::Command command) {
 }
 
 void SequenceForm::layOut(const design::Placement& placement) {
-    scale_ = placement.scale;
     if (placement.fullScreen != windowState().testFlag(Qt::WindowFullScreen)) {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
     }

@@ -47,7 +47,6 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
     logic::HandlerGuard handlers_;
     Controls controls_;
     design::Presentation presentation_;
-    design::Scale scale_;
 };
 
 }  // namespace trivelan::qt

@@ -1,6 +1,7 @@
 // Builds the page's elements from the design table.
 #include "ControlFactory.h"
 
+#include "Style.h"
 #include "Text.h"
 #include "design/Accessibility.h"
 #include "design/Twips.h"
@@ -14,15 +15,9 @@ using emscripten::val;
 
 constexpr auto kControls = design::AllControls();
 
-std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
-
 std::string Css(design::Rgb rgb) {
     return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
            std::to_string(rgb.blue) + ")";
-}
-
-void SetStyle(const val& element, const char* property, const std::string& value) {
-    element["style"].call<void>("setProperty", val(property), val(value));
 }
 
 // The frame's border and its legend, as the style sheet draws them: a
@@ -37,45 +32,35 @@ void Place(const val& element, const ControlDesign& control) {
         r.left -= kFrameBorder;
         r.top -= kLegendHeight;
     }
-    SetStyle(element, "left", Px(r.left));
-    SetStyle(element, "top", Px(r.top));
-    SetStyle(element, "width", Px(r.width));
-    SetStyle(element, "height", Px(r.height));
+    PlaceAt(element, r);
 }
 
-const char* TagOf(const ControlDesign& control) {
-    switch (control.kind) {
-        case Kind::Label:
-            return design::IsDigitCell(control) ? "button" : "div";
-        case Kind::Frame:
-            return "fieldset";
-        case Kind::PushButton:
-            return "button";
-        case Kind::TextBox:
-            return "textarea";
-    }
-    return "div";
-}
+// The native element a design row becomes, and the style sheet's class for it.
+struct Element {
+    const char* tag;
+    const char* className;
+};
 
-const char* ClassOf(const ControlDesign& control) {
-    if (design::IsDigitCell(control)) return "cell";
+Element ElementOf(const ControlDesign& control) {
     switch (control.kind) {
         case Kind::Label:
-            return "label";
+            return design::IsDigitCell(control) ? Element{"button", "cell"}
+                                                : Element{"div", "label"};
         case Kind::Frame:
-            return "frame";
+            return {"fieldset", "frame"};
         case Kind::PushButton:
-            return "command";
+            return {"button", "command"};
         case Kind::TextBox:
-            return "text";
+            return {"textarea", "text"};
     }
-    return "";
+    return {"div", ""};
 }
 
 val CreateControl(const val& document, const ControlDesign& control) {
-    val element = document.call<val>("createElement", val(TagOf(control)));
+    const Element kind = ElementOf(control);
+    val element = document.call<val>("createElement", val(kind.tag));
     element.set("id", val(ElementId(control)));
-    element.set("className", val(ClassOf(control)));
+    element.set("className", val(kind.className));
     if (control.kind == Kind::Frame) {
         val legend = document.call<val>("createElement", val("legend"));
         legend.set("textContent", ToJs(control.text));

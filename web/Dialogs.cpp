@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "Style.h"
 #include "Text.h"
 #include "design/Help.h"
 
@@ -14,8 +15,6 @@ using emscripten::val;
 // The title bar, as a desktop window draws one, in design pixels.
 constexpr int kTitleBarHeight = 22;
 
-std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
-
 val Child(const val& document, const val& parent, const char* tag, const char* className) {
     val element = document.call<val>("createElement", val(tag));
     element.set("className", val(className));
@@ -23,12 +22,10 @@ val Child(const val& document, const val& parent, const char* tag, const char* c
     return element;
 }
 
-void PlaceAt(const val& element, const design::PixelRect& r, int top) {
-    val style = element["style"];
-    style.call<void>("setProperty", val("left"), val(Px(r.left)));
-    style.call<void>("setProperty", val("top"), val(Px(top + r.top)));
-    style.call<void>("setProperty", val("width"), val(Px(r.width)));
-    style.call<void>("setProperty", val("height"), val(Px(r.height)));
+// Below the title bar.
+design::PixelRect Below(design::PixelRect r, int titleBar) {
+    r.top += titleBar;
+    return r;
 }
 
 }  // namespace
@@ -42,24 +39,21 @@ void ShowDialog(const val& document, std::u16string_view title, std::u16string_v
 
     val dialog = Child(document, document["body"], "dialog", "box");
     dialog.call<void>("setAttribute", val("aria-labelledby"), val("box-title"));
-    PlaceAt(
-        dialog,
-        {place.position.x, place.position.y, place.client.width, place.client.height + titleBar},
-        0);
-    dialog["style"].call<void>("setProperty", val("font-size"),
-                               val(std::to_string(scale.Points(design::kWindowFontPoints)) + "pt"));
+    PlaceAt(dialog, {place.position.x, place.position.y, place.client.width,
+                     place.client.height + titleBar});
+    SetStyle(dialog, "font-size", std::to_string(scale.Points(design::kWindowFontPoints)) + "pt");
     val heading = Child(document, dialog, "h2", "box-title");
     heading.set("id", val("box-title"));
     heading.set("textContent", ToJs(title));
-    heading["style"].call<void>("setProperty", val("height"), val(Px(titleBar)));
+    SetStyle(heading, "height", Px(titleBar));
     val body = Child(document, dialog, "div", "box-text");
     body.set("textContent", ToJs(ToWidgetText(text)));
     body.set("tabIndex", val(0));  // scrolls by keyboard too
-    PlaceAt(body, place.text, titleBar);
+    PlaceAt(body, Below(place.text, titleBar));
     val close = Child(document, dialog, "button", "box-ok");
     close.set("type", val("button"));
     close.set("textContent", ToJs(design::kDialogOk));
-    PlaceAt(close, place.button, titleBar);
+    PlaceAt(close, Below(place.button, titleBar));
     // The box leaves the page when it closes, by its button or by Escape.
     close.call<void>("addEventListener", val("click"), dialog["close"].call<val>("bind", dialog));
     dialog.call<void>("addEventListener", val("close"), dialog["remove"].call<val>("bind", dialog));

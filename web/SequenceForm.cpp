@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "Dialogs.h"
+#include "Style.h"
 #include "Text.h"
 #include "design/Commands.h"
 #include "design/DigitRow.h"
@@ -76,20 +77,21 @@ design::Screen SequenceForm::Screen() const {
     return {viewport, viewport, 1.0, {0, 0}};
 }
 
+design::Scale SequenceForm::FitScale() const {
+    const design::Screen screen = Screen();
+    return design::FitToScreen(screen.whole.width, screen.whole.height).scale;
+}
+
 void SequenceForm::FitToWindow() {
     const design::Screen screen = Screen();
     const design::ScreenFit fit = design::FitToScreen(screen.whole.width, screen.whole.height);
-    scale_ = fit.scale;
-    const val style = controls_.form["style"];
-    style.call<void>("setProperty", val("--scale"), val(std::to_string(fit.scale.factor)));
-    style.call<void>("setProperty", val("--left"), val(std::to_string(fit.left) + "px"));
-    style.call<void>("setProperty", val("--top"), val(std::to_string(fit.top) + "px"));
+    const val& form = controls_.form;
+    SetStyle(form, "--scale", std::to_string(fit.scale.factor));
+    SetStyle(form, "--left", Px(fit.left));
+    SetStyle(form, "--top", Px(fit.top));
     // The keyboard mark keeps its width on the screen whatever the scale.
-    const design::ControlDesign cell = design::DigitCell(0);
-    style.call<void>(
-        "setProperty", val("--mark"),
-        val(std::to_string(design::MarkWidth(fit.scale.Pixels(cell.height)) / fit.scale.factor) +
-            "px"));
+    const int mark = design::MarkWidth(fit.scale.Pixels(design::DigitCell(0).height));
+    SetStyle(form, "--mark", std::to_string(mark / fit.scale.factor) + "px");
 }
 
 void SequenceForm::OnCellClick(int cell, const val& event) {
@@ -130,7 +132,7 @@ void SequenceForm::OnPageKey(const val& event) {
     if (stopped_ || !key) return;
     if (design::CommandFor(*key, event["ctrlKey"].as<bool>()) != design::Command::Help) return;
     event.call<void>("preventDefault");  // not the browser's own help
-    ShowDialog(document_, design::kHelpTitle, design::HelpText(), scale_, Screen());
+    ShowDialog(document_, design::kHelpTitle, design::HelpText(), FitScale(), Screen());
 }
 
 void SequenceForm::Stop() {

@@ -40,7 +40,8 @@ class SequenceForm final : public logic::SequenceView {
     void Stop();
 
     [[nodiscard]] design::Screen Screen() const;
-    [[nodiscard]] design::Scale FitScale() const { return scale_; }
+    // The scale the design is drawn at in the browser window.
+    [[nodiscard]] design::Scale FitScale() const;
 
   private:
     void BindEvents();
@@ -48,7 +49,6 @@ class SequenceForm final : public logic::SequenceView {
     emscripten::val document_;
     Controls controls_;
     DigitRow row_;
-    design::Scale scale_;
     bool stopped_ = false;
     logic::SequenceForm logic_{*this};
     logic::HandlerGuard handlers_;

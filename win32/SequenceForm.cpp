@@ -137,7 +137,7 @@ void SequenceForm::OnCreate() {
 void SequenceForm::Apply(design::Command command) {
     switch (command) {
         case design::Command::Help:
-            ShowHelp(window_, scale_, Screen());
+            ShowHelp(window_, presentation_.Place(Screen()).scale, Screen());
             return;
         case design::Command::SelectAllReport:
             // An edit box has no Ctrl+A of its own outside a dialog.
@@ -196,7 +196,6 @@ void SequenceForm::PlaceWindow(const design::Placement& placement) {
 }
 
 void SequenceForm::LayOut(const design::Placement& placement) {
-    scale_ = placement.scale;
     PlaceWindow(placement);
     Fonts fonts = Fonts::At(placement.scale);
     for (std::size_t position = 0; position < kControls.size(); ++position) {

@@ -71,7 +71,6 @@ class SequenceForm final : public logic::SequenceView {
     DigitRow row_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     design::Presentation presentation_;
-    design::Scale scale_;
     Fonts fonts_;
     Brushes brushes_;
     UniqueAccelerators accelerators_;
