@@ -52,9 +52,21 @@ inline constexpr std::array<KeyBinding, 11> kKeyBindings{{
     {Key::A, true, Command::SelectAllReport},
 }};
 
-[[nodiscard]] constexpr std::optional<Command> CommandFor(Key key, bool control) {
+// The windows: the desktop ones, and the page, which leaves zoom and full
+// screen to the browser, whose own keys they are there.
+enum class Window { Desktop, Page };
+
+[[nodiscard]] constexpr bool Offers(Window window, Command command) {
+    return window == Window::Desktop || command == Command::Help ||
+           command == Command::SelectAllReport;
+}
+
+// The command a key gives in a window, if that window offers one for it.
+[[nodiscard]] constexpr std::optional<Command> CommandFor(Key key, bool control,
+                                                          Window window = Window::Desktop) {
     for (const KeyBinding& binding : kKeyBindings) {
-        if (binding.key == key && binding.control == control) return binding.command;
+        if (binding.key == key && binding.control == control && Offers(window, binding.command))
+            return binding.command;
     }
     return std::nullopt;
 }

@@ -3,16 +3,18 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "FormDesign.h"
 #include "runtime/RuntimeError.h"
 
-// The digit row's rules: one Tab stop whose arrow keys move a focus mark
-// between the cells, Space or Enter on the marked cell is a click on it, and a
-// cell index outside the row is a run-time error.
+// The digit row's rules, the same in every window: one Tab stop whose arrow
+// keys move a focus mark between the cells, Space or Enter on the marked cell
+// is a click on it, a press on a cell is a click unless it is the second of a
+// double click, and a cell index outside the row is a run-time error.
 namespace trivelan::design {
 
-enum class RowKey { Left, Right, Home, End };
+enum class RowKey { Left, Right, Home, End, Space, Enter };
 
 // The cell the mark moves to; it stops at the row's ends.
 [[nodiscard]] constexpr int MoveInRow(int cell, RowKey key) {
@@ -25,9 +27,57 @@ enum class RowKey { Left, Right, Home, End };
             return 0;
         case RowKey::End:
             return kDigitCellCount - 1;
+        case RowKey::Space:
+        case RowKey::Enter:
+            break;
     }
     return cell;
 }
+
+// What a key in the row does: the mark's new cell, and the cell it clicks.
+struct RowKeyOutcome {
+    int mark;
+    std::optional<int> click;
+};
+
+// The row's input as a window hands it over: pointer presses with the time
+// they happened and the keys that reach the row. The window keeps one of these
+// and carries out what it answers.
+class RowInput {
+  public:
+    [[nodiscard]] constexpr int Mark() const { return mark_; }
+
+    // A press of the main button or a touch on a cell, at a time in
+    // milliseconds on the window's own clock. It is a click unless it is the
+    // second press of a double click on the same cell; a third press starts a
+    // new pair. So n quick presses on one cell are ceil(n / 2) clicks, and
+    // quick presses on neighbouring cells each count.
+    constexpr bool Press(int cell, std::int64_t time, int doubleClickTime) {
+        const bool second = pairOpen_ && cell == lastCell_ && time - lastTime_ < doubleClickTime &&
+                            time >= lastTime_;
+        pairOpen_ = !second;
+        lastCell_ = cell;
+        lastTime_ = time;
+        return !second;
+    }
+
+    // The arrows, Home and End move the mark; Space and Enter click the marked
+    // cell, once for a held key.
+    constexpr RowKeyOutcome Key(RowKey key, bool repeated) {
+        if (key == RowKey::Space || key == RowKey::Enter) {
+            if (repeated) return {mark_, std::nullopt};
+            return {mark_, mark_};
+        }
+        mark_ = MoveInRow(mark_, key);
+        return {mark_, std::nullopt};
+    }
+
+  private:
+    int mark_ = 0;
+    int lastCell_ = -1;
+    std::int64_t lastTime_ = 0;
+    bool pairOpen_ = false;
+};
 
 // The mark's line width for a cell this many pixels high: thick enough to see
 // from the back row.

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "logic/SequenceForm.h"
@@ -146,11 +147,48 @@ TabOrder() {
     return order;
 }
 
-// What the keyboard stops at: the text boxes, the buttons and the digit row,
-// which stands in its frame's place as one stop (the cells take no Tab of
+// What the keyboard stops at: the shown text boxes, the buttons and the digit
+// row, which stands in its frame's place as one stop (the cells take no Tab of
 // their own; the row's arrows move between them).
 [[nodiscard]] constexpr bool IsTabStop(const ControlDesign& control) {
-    return control.kind != Kind::Label;
+    return control.kind != Kind::Label && control.visible;
+}
+
+// The Tab stop after (or, backwards, before) the control at this position in
+// AllControls(), going round at either end, as Tab and Shift+Tab walk them.
+[[nodiscard]] constexpr std::size_t NextTabStop(std::size_t position, bool forward) {
+    const auto all = AllControls();
+    const auto order = TabOrder();
+    std::size_t at = 0;
+    while (at < order.size() && order.at(at) != position) ++at;
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        const std::size_t next =
+            forward ? (at + step) % order.size() : (at + order.size() - step) % order.size();
+        if (IsTabStop(all.at(order.at(next)))) return order.at(next);
+    }
+    return position;
+}
+
+// Where the focus is when the window opens: its first Tab stop, the report box.
+[[nodiscard]] constexpr std::size_t FirstFocus() {
+    return NextTabStop(TabOrder().back(), true);
+}
+
+// Whether a pointer press moves the focus to the control, as a desktop
+// window's buttons and text boxes take it; a press on a label, the frame or a
+// digit cell leaves the focus where it was.
+[[nodiscard]] constexpr bool TakesFocusOnPress(const ControlDesign& control) {
+    return control.kind == Kind::PushButton || control.kind == Kind::TextBox;
+}
+
+// The name a window's object takes from its design row, with the index between
+// these two marks: "Label2(3)" for a toolkit, "Label2_3" for a page's element.
+[[nodiscard]] inline std::string ControlName(const ControlDesign& control,
+                                             std::string_view open = "(",
+                                             std::string_view close = ")") {
+    std::string name(control.name);
+    if (control.index >= 0) name.append(open).append(std::to_string(control.index)).append(close);
+    return name;
 }
 
 }  // namespace trivelan::design

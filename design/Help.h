@@ -1,9 +1,12 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "Commands.h"
 #include "FormDesign.h"
 #include "Presentation.h"
 #include "Twips.h"
@@ -16,27 +19,41 @@ namespace trivelan::design {
 
 inline constexpr std::u16string_view kHelpTitle = u"Помощ — Тривелан";
 
-inline constexpr std::u16string_view kHelpKeys =
-    u"Клавиши\r\n"
-    u"Tab, Shift+Tab — към отчета, „Провери“, „Чисти“ и редицата от цифри\r\n"
-    u"Стрелки наляво и надясно, Home, End — избор на цифра в редицата\r\n"
-    u"Интервал или Enter — увеличава избраната цифра с 1 или натиска избрания бутон\r\n"
-    u"Ctrl+Плюс, Ctrl+Минус — по-едър или по-дребен изглед (от 100 до 300 %), "
-    u"Ctrl+0 — 100 %\r\n"
-    u"F11 — цял екран, Esc — обратно в прозорец\r\n"
-    u"F1 — тази помощ, Esc — затваря я\r\n";
+// The keys' lines, each with the command a window must offer to list it.
+struct HelpLine {
+    std::optional<Command> needs;
+    std::u16string_view text;
+};
+
+inline constexpr std::array<HelpLine, 6> kHelpKeys{{
+    {std::nullopt,
+     u"Tab, Shift+Tab — към отчета, „Провери“, „Чисти“ и редицата от цифри\r\n"},
+    {std::nullopt, u"Стрелки наляво и надясно, Home, End — избор на цифра в редицата\r\n"},
+    {std::nullopt,
+     u"Интервал или Enter — увеличава избраната цифра с 1 или натиска избрания бутон\r\n"},
+    {Command::ZoomIn,
+     u"Ctrl+Плюс, Ctrl+Минус — по-едър или по-дребен изглед (от 100 до 300 %), "
+     u"Ctrl+0 — 100 %\r\n"},
+    {Command::ToggleFullScreen, u"F11 — цял екран, Esc — обратно в прозорец\r\n"},
+    {Command::Help, u"F1 — тази помощ, Esc — затваря я\r\n"},
+}};
 
 inline constexpr std::u16string_view kLicence =
     u"Тривелан е свободен софтуер: можете да го разпространявате и променяте при условията "
     u"на GNU General Public License, версия 3 или по-нова.\r\n";
 
-// CR LF after every line, as in the design's texts.
-[[nodiscard]] inline std::u16string HelpText() {
+// CR LF after every line, as in the design's texts; only the keys this window
+// answers to.
+[[nodiscard]] inline std::u16string HelpText(Window window) {
     const std::string_view version = kVersionText;  // ASCII
     std::u16string text;
     text.append(u"Тривелан — упражнение по математика и информатика\r\n\r\n");
     text.append(u"Задачата\r\n").append(kStatement).append(u"\r\n");
-    text.append(kHelpKeys).append(u"\r\n");
+    text.append(u"Клавиши\r\n");
+    for (const HelpLine& line : kHelpKeys) {
+        if (!line.needs || Offers(window, *line.needs)) text.append(line.text);
+    }
+    text.append(u"\r\n");
     text.append(u"Версия ").append(version.begin(), version.end()).append(u"\r\n").append(kLicence);
     return text;
 }

@@ -16,13 +16,6 @@ namespace {
 using design::ControlDesign;
 using design::Kind;
 
-QString ObjectName(const ControlDesign& control) {
-    QString name =
-        QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
-    if (control.index >= 0) name += QStringLiteral("(%1)").arg(control.index);
-    return name;
-}
-
 void SetBackground(QWidget* widget, design::Rgb rgb) {
     const QColor colour(rgb.red, rgb.green, rgb.blue);
     QPalette palette = widget->palette();
@@ -90,10 +83,14 @@ Controls CreateControls(QWidget* window) {
     for (std::size_t i = 0; i < all.size(); ++i) {
         const ControlDesign& control = all.at(i);
         QWidget* widget = CreateControl(control, made, window);
-        widget->setObjectName(ObjectName(control));
+        widget->setObjectName(QString::fromStdString(design::ControlName(control)));
         widget->setAccessibleName(ToQString(design::AccessibleName(control)));
         widget->setAccessibleDescription(ToQString(control.accessibleDescription));
         if (control.background) SetBackground(widget, *control.background);
+        // A press takes the focus only where the design says; Tab stops where it says.
+        if (!design::TakesFocusOnPress(control)) {
+            widget->setFocusPolicy(design::IsTabStop(control) ? Qt::TabFocus : Qt::NoFocus);
+        }
         widget->setVisible(control.visible);
         made.all.at(i) = widget;
     }

@@ -4,20 +4,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "DigitRow.h"
 #include "design/DigitRow.h"
 
 namespace trivelan::qt {
 
-void DigitCell::takePress(QMouseEvent* event) {
-    for (auto* cell : parentWidget()->findChildren<DigitCell*>(Qt::FindDirectChildrenOnly)) {
-        cell->tookLastPress_ = false;
-    }
-    tookLastPress_ = true;
-    pressed_ = event->button() == Qt::LeftButton;
+void DigitCell::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton &&
+               static_cast<DigitRow*>(parentWidget())->press(position_, event->timestamp());
     event->accept();
 }
-
-void DigitCell::mousePressEvent(QMouseEvent* event) { takePress(event); }
 
 void DigitCell::mouseReleaseEvent(QMouseEvent* event) {
     const bool clickedHere = pressed_ && event->button() == Qt::LeftButton &&
@@ -27,16 +23,9 @@ void DigitCell::mouseReleaseEvent(QMouseEvent* event) {
     if (clickedHere) emit clicked();
 }
 
-void DigitCell::mouseDoubleClickEvent(QMouseEvent* event) {
-    // Qt pairs two quick presses by time and distance alone; on a neighbouring
-    // cell the second one is that cell's first press.
-    if (!tookLastPress_) {
-        takePress(event);
-        return;
-    }
-    pressed_ = false;
-    event->accept();
-}
+// Qt sends the second press of a quick pair as a double click, judged by time
+// and distance alone; the row's rules judge it as any other press.
+void DigitCell::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void DigitCell::setMarked(bool marked) {
     if (marked == marked_) return;

@@ -4,10 +4,9 @@
 
 namespace trivelan::qt {
 
-// A label that reports a click: a left-button press and release on the cell.
-// The second press of a double click on the same cell starts no click, so a
-// double click counts once; a quick press on a neighbour is still a click.
-// The cell never takes the keyboard focus; the row marks the cell it stands on.
+// A label that reports a click: a left-button press and release on the cell,
+// where the row's rules count the press as one. The cell never takes the
+// keyboard focus; the row marks the cell it stands on.
 class DigitCell final : public QLabel {
     Q_OBJECT
   public:
@@ -31,11 +30,8 @@ class DigitCell final : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void takePress(QMouseEvent* event);
-
     int position_;
     bool pressed_ = false;
-    bool tookLastPress_ = false;  // of the cells in this row
     bool marked_ = false;
 };
 

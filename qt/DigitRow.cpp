@@ -2,6 +2,8 @@
 #include "DigitRow.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QKeyEvent>
 #include <optional>
 
@@ -13,6 +15,11 @@ namespace {
 
 std::optional<design::RowKey> RowKeyOf(int key) {
     switch (key) {
+        case Qt::Key_Space:
+            return design::RowKey::Space;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return design::RowKey::Enter;
         case Qt::Key_Left:
             return design::RowKey::Left;
         case Qt::Key_Right:
@@ -28,9 +35,7 @@ std::optional<design::RowKey> RowKeyOf(int key) {
 
 }  // namespace
 
-DigitRow::DigitRow(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
-    setFocusPolicy(Qt::TabFocus);  // a mouse click on a cell leaves the focus where it was
-}
+DigitRow::DigitRow(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
 void DigitRow::addCell(DigitCell* cell) {
     cells_.at(static_cast<std::size_t>(cell->position())) = cell;
@@ -45,16 +50,21 @@ bool DigitRow::event(QEvent* event) {
     return QGroupBox::event(event);
 }
 
+bool DigitRow::press(int cell, quint64 time) {
+    return input_.Press(cell, static_cast<std::int64_t>(time),
+                        QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
 void DigitRow::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (const auto move = RowKeyOf(key)) {
-        setCurrentCell(design::MoveInRow(current_, *move));
-    } else if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        // One click a press: a held key does not run the digit round.
-        if (!event->isAutoRepeat()) cells_.at(static_cast<std::size_t>(current_))->click();
-    } else {
+    const auto key = RowKeyOf(event->key());
+    if (!key) {
         QGroupBox::keyPressEvent(event);
+        return;
     }
+    const int before = input_.Mark();
+    const design::RowKeyOutcome outcome = input_.Key(*key, event->isAutoRepeat());
+    if (outcome.mark != before) showMark();
+    if (outcome.click) cells_.at(static_cast<std::size_t>(*outcome.click))->click();
 }
 
 void DigitRow::focusInEvent(QFocusEvent* event) {
@@ -67,19 +77,14 @@ void DigitRow::focusOutEvent(QFocusEvent* event) {
     showMark();
 }
 
-void DigitRow::setCurrentCell(int k) {
-    if (k == current_) return;
-    current_ = k;
-    showMark();
-}
-
 void DigitRow::showMark() {
     for (std::size_t k = 0; k < cells_.size(); ++k) {
-        cells_[k]->setMarked(hasFocus() && static_cast<int>(k) == current_);
+        cells_[k]->setMarked(hasFocus() && static_cast<int>(k) == input_.Mark());
     }
     if (hasFocus()) {
         // Screen readers follow the mark as they would the focus.
-        QAccessibleEvent moved(cells_.at(static_cast<std::size_t>(current_)), QAccessible::Focus);
+        QAccessibleEvent moved(cells_.at(static_cast<std::size_t>(input_.Mark())),
+                               QAccessible::Focus);
         QAccessible::updateAccessibility(&moved);
     }
 }

@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <array>
 
-#include "design/FormDesign.h"
+#include "design/DigitRow.h"
 
 namespace trivelan::qt {
 
@@ -19,6 +19,9 @@ class DigitRow final : public QGroupBox {
 
     void addCell(DigitCell* cell);
     [[nodiscard]] DigitCell* cell(std::size_t k) const { return cells_.at(k); }
+    // A left-button press on a cell at a time on the event clock, in
+    // milliseconds; true when the press starts a click.
+    bool press(int cell, quint64 time);
 
   protected:
     bool event(QEvent* event) override;
@@ -27,11 +30,10 @@ class DigitRow final : public QGroupBox {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    void setCurrentCell(int k);
     void showMark();
 
     std::array<DigitCell*, design::kDigitCellCount> cells_{};
-    int current_ = 0;
+    design::RowInput input_;
 };
 
 }  // namespace trivelan::qt

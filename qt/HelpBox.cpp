@@ -17,13 +17,13 @@ QRect ToQRect(const design::PixelRect& r) { return {r.left, r.top, r.width, r.he
 
 }  // namespace
 
-void ShowHelp(QWidget* window, design::Scale scale) {
+void ShowHelp(QWidget* window, design::Scale scale, design::Window kind) {
     QDialog box(window);
     box.setWindowTitle(ToQString(design::kHelpTitle));
     box.setFont(DesignFont(scale.Points(design::kWindowFontPoints)));
     const design::HelpPlacement place = design::PlaceHelp(scale, ScreenOf(window));
 
-    auto* text = new QPlainTextEdit(ToWidgetText(design::HelpText()), &box);
+    auto* text = new QPlainTextEdit(ToWidgetText(design::HelpText(kind)), &box);
     text->setReadOnly(true);
     text->setTabChangesFocus(true);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

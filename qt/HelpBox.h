@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/Commands.h"
 #include "design/Twips.h"
 
 class QWidget;
@@ -8,6 +9,7 @@ namespace trivelan::qt {
 
 // Shows the help over the window, at the window's scale and within its
 // screen's work area, until Escape or its button closes it.
-void ShowHelp(QWidget* window, design::Scale scale);
+// The text names the keys of this kind of window.
+void ShowHelp(QWidget* window, design::Scale scale, design::Window kind);
 
 }  // namespace trivelan::qt

@@ -1,9 +1,13 @@
 // The Qt window's keyboard: the classroom commands as shortcuts.
 #include "Keyboard.h"
 
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QWidget>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace trivelan::qt {
 namespace {
@@ -37,16 +41,42 @@ QKeyCombination QtKeyOf(design::Key key) {
     return Qt::Key_unknown;
 }
 
+// Lets a command's key past a text box that would keep it (Ctrl+A in the
+// report): the box does not claim the key, so the window's shortcut runs.
+class CommandKeys final : public QObject {
+  public:
+    CommandKeys(QObject* parent, std::vector<QKeyCombination> keys)
+        : QObject(parent), keys_(std::move(keys)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
+            if (std::find(keys_.begin(), keys_.end(), key) != keys_.end()) return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::vector<QKeyCombination> keys_;
+};
+
 }  // namespace
 
-void BindCommands(QWidget* window, const std::function<void(design::Command)>& command) {
+void BindCommands(QWidget* window, const design::WindowRules& rules,
+                  const std::function<void(design::Command)>& command) {
+    std::vector<QKeyCombination> keys;
     for (const design::KeyBinding& binding : design::kKeyBindings) {
+        if (!rules.CommandFor(binding.key, binding.control)) continue;
         QKeyCombination key = QtKeyOf(binding.key);
         if (binding.control) key = key.keyboardModifiers() | Qt::ControlModifier | key.key();
+        keys.push_back(key);
         auto* shortcut = new QShortcut(QKeySequence(key), window);
         QObject::connect(shortcut, &QShortcut::activated, window,
                          [command, chosen = binding.command] { command(chosen); });
     }
+    auto* filter = new CommandKeys(window, std::move(keys));
+    for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(filter);
 }
 
 }  // namespace trivelan::qt

@@ -39,30 +39,35 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
     setObjectName(QStringLiteral("SequenceForm"));
     setWindowTitle(ToQString(design::kCaption));
     setWindowIcon(DesignIcon());
-    layOut(presentation_.Place(ScreenOf(this)));
+    layOut(rules_.Place(ScreenOf(this)));
     setTabOrderFromDesign();
     bindEvents();
-    BindCommands(this, [this](design::Command command) { apply(command); });
-    controls_.report->setFocus();
+    BindCommands(this, rules_, [this](design::Command command) { apply(command); });
+    controls_.all.at(design::FirstFocus())->setFocus();
 
     handlers_.Run([this] { logic_.OnLoad(); });
 }
 
 void SequenceForm::apply(design::Command command) {
-    switch (command) {
-        case design::Command::Help:
-            ShowHelp(this, presentation_.Place(ScreenOf(this)).scale);
-            return;
-        case design::Command::SelectAllReport:
-            if (controls_.report->hasFocus()) controls_.report->selectAll();
-            return;
-        default:
+    const design::CommandOutcome outcome =
+        rules_.Apply(command, ScreenOf(this), {pos().x(), pos().y()}, controls_.report->hasFocus());
+    switch (outcome.effect) {
+        case design::Effect::ShowHelp:
+            ShowHelp(this, rules_.Place(ScreenOf(this)).scale, rules_.Kind());
+            rules_.HelpClosed();
+            break;
+        case design::Effect::SelectAllReport:
+            controls_.report->selectAll();
+            break;
+        case design::Effect::Place:
+            layOut(*outcome.placement);
+            break;
+        case design::Effect::Beep:
+            QApplication::beep();
+            break;
+        case design::Effect::Nothing:
             break;
     }
-    const design::Outcome outcome =
-        presentation_.Apply(command, ScreenOf(this), {pos().x(), pos().y()});
-    if (outcome.refused) QApplication::beep();
-    if (outcome.placement) layOut(*outcome.placement);
 }
 
 void SequenceForm::layOut(const design::Placement& placement) {

@@ -4,7 +4,7 @@
 
 #include "ControlFactory.h"
 #include "design/Commands.h"
-#include "design/Presentation.h"
+#include "design/WindowRules.h"
 #include "logic/HandlerGuard.h"
 #include "logic/SequenceForm.h"
 #include "logic/SequenceView.h"
@@ -27,8 +27,8 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
     [[nodiscard]] std::u16string ReportText() const override;
     void SetReportText(const std::u16string& text) override;
 
-    [[nodiscard]] int zoom() const { return presentation_.Zoom(); }
-    [[nodiscard]] bool isFullScreen() const { return presentation_.IsFullScreen(); }
+    [[nodiscard]] int zoom() const { return rules_.Zoom(); }
+    [[nodiscard]] bool isFullScreen() const { return rules_.IsFullScreen(); }
     // A classroom command, as its key gives it.
     void apply(design::Command command);
 
@@ -46,7 +46,7 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
     logic::SequenceForm logic_{*this};
     logic::HandlerGuard handlers_;
     Controls controls_;
-    design::Presentation presentation_;
+    design::WindowRules rules_{design::Window::Desktop};
 };
 
 }  // namespace trivelan::qt

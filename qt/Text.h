@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "design/Text.h"
+
 // The logic and the design speak UTF-16 as char16_t with CR LF line ends; Qt's
 // text widgets keep one '\n' per line.
 namespace trivelan::qt {
@@ -15,11 +17,11 @@ namespace trivelan::qt {
 [[nodiscard]] inline std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
 
 [[nodiscard]] inline QString ToWidgetText(std::u16string_view text) {
-    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return ToQString(design::ToLineFeeds(text));
 }
 
-[[nodiscard]] inline std::u16string FromWidgetText(QString text) {
-    return ToU16(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+[[nodiscard]] inline std::u16string FromWidgetText(const QString& text) {
+    return design::ToCrLf(ToU16(text));
 }
 
 }  // namespace trivelan::qt

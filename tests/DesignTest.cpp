@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/Accessibility.h"
@@ -10,7 +11,9 @@
 #include "design/FormDesign.h"
 #include "design/Help.h"
 #include "design/Presentation.h"
+#include "design/Text.h"
 #include "design/Twips.h"
+#include "design/WindowRules.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
@@ -185,19 +188,35 @@ TEST(Keyboard, EachClassroomKeyGivesItsCommand) {
 }
 
 // Tab walks report box, check, clear and the row, which stands in its frame's
-// place; the hidden motto box sits between, as the design numbers it.
-TEST(Keyboard, TabStopsFollowTheTabIndexes) {
+// place, and goes round both ways; the hidden motto box is no stop. The first
+// focus is the report box; a press takes the focus only on buttons and text boxes.
+TEST(Focus, TabStopsGoRoundBothWaysInTheOrderOfTheTabIndexes) {
     const auto all = design::AllControls();
-    std::vector<std::string> stops;
-    for (const std::size_t position : design::TabOrder()) {
-        if (design::IsTabStop(all.at(position))) {
-            stops.push_back(std::string(all.at(position).name) +
-                            std::to_string(all.at(position).index));
-        }
+    const auto name = [&all](std::size_t position) {
+        return design::ControlName(all.at(position));
+    };
+    std::vector<std::string> forward;
+    std::vector<std::string> backward;
+    std::size_t at = design::FirstFocus();
+    std::size_t back = at;
+    for (int step = 0; step < 5; ++step) {
+        forward.push_back(name(at));
+        backward.push_back(name(back));
+        at = design::NextTabStop(at, true);
+        back = design::NextTabStop(back, false);
     }
-    EXPECT_EQ(stops,
-              (std::vector<std::string>{"Text10", "Text11", "Command10", "Command11", "Frame1-1"}));
-    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(design::PositionOf(all.at(i)), i);
+    EXPECT_EQ(forward, (std::vector<std::string>{"Text1(0)", "Command1(0)", "Command1(1)",
+                                                 "Frame1", "Text1(0)"}));
+    EXPECT_EQ(backward, (std::vector<std::string>{"Text1(0)", "Frame1", "Command1(1)",
+                                                  "Command1(0)", "Text1(0)"}));
+    std::vector<std::string> takeFocus;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        EXPECT_EQ(design::PositionOf(all.at(i)), i);
+        if (design::TakesFocusOnPress(all.at(i))) takeFocus.push_back(name(i));
+    }
+    EXPECT_EQ(takeFocus, (std::vector<std::string>{"Command1(0)", "Command1(1)", "Text1(0)",
+                                                   "Text1(1)"}));
+    EXPECT_EQ(design::ControlName(design::DigitCell(3), "_", ""), "Label2_3");
 }
 
 TEST(Accessibility, CaptionsFirstTextBoxesByNameCellsByPositionAndDigit) {
@@ -229,28 +248,130 @@ TEST(RowKeys, AnIndexOutsideTheRowIsRuntimeError340AndTheMarkIsVisible) {
     EXPECT_EQ(design::MarkWidth(171), 8);
 }
 
-TEST(RowKeys, MoveTheMarkAndStopAtTheEnds) {
+// The row's keys from a fresh row: the mark's cell after each key and the cell
+// it clicks (-1: none); a held key clicks nothing more.
+TEST(RowKeys, MoveTheMarkStopAtTheEndsAndClickOncePerPress) {
     using design::RowKey;
     const struct {
-        int from;
         RowKey key;
-        int to;
-    } cases[] = {{0, RowKey::Left, 0},    {0, RowKey::Right, 1},   {7, RowKey::Left, 6},
-                 {13, RowKey::Right, 14}, {14, RowKey::Right, 14}, {9, RowKey::Home, 0},
-                 {3, RowKey::End, 14}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(design::MoveInRow(c.from, c.key), c.to) << c.from;
+        bool repeated;
+        int mark;
+        int click;
+    } steps[] = {{RowKey::Left, false, 0, -1},   {RowKey::Space, false, 0, 0},
+                 {RowKey::Right, false, 1, -1},  {RowKey::Right, true, 2, -1},
+                 {RowKey::Enter, false, 2, 2},   {RowKey::Enter, true, 2, -1},
+                 {RowKey::End, false, 14, -1},   {RowKey::Right, false, 14, -1},
+                 {RowKey::Space, true, 14, -1},  {RowKey::Left, false, 13, -1},
+                 {RowKey::Home, false, 0, -1},   {RowKey::Space, false, 0, 0}};
+    design::RowInput row;
+    int n = 0;
+    for (const auto& step : steps) {
+        const design::RowKeyOutcome outcome = row.Key(step.key, step.repeated);
+        EXPECT_EQ(outcome.mark, step.mark) << "step " << n;
+        EXPECT_EQ(outcome.click.value_or(-1), step.click) << "step " << n;
+        EXPECT_EQ(row.Mark(), step.mark) << "step " << n;
+        ++n;
     }
 }
 
-TEST(Help, RepeatsTheStatementAndNamesTheKeysVersionAndLicence) {
-    const std::u16string help = design::HelpText();
-    for (const std::u16string_view part :
-         {design::kStatement, std::u16string_view(u"F11"), std::u16string_view(u"Ctrl+0"),
-          std::u16string_view(u"Версия 1.00\r\n"),
-          std::u16string_view(u"GNU General Public License, версия 3 или по-нова")}) {
-        EXPECT_NE(help.find(part), std::u16string::npos);
+// Presses as (cell, time in ms) with a 500 ms double-click time, and the
+// clicks they give: the second press of a pair on one cell is none.
+TEST(RowPresses, TheSecondPressOfADoubleClickOnOneCellIsNoClick) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<int, std::int64_t>> presses;
+        std::vector<int> clicks;
+    } cases[] = {
+        {"one press", {{3, 1000}}, {3}},
+        {"a double click", {{3, 1000}, {3, 1200}}, {3}},
+        {"a triple click", {{3, 1000}, {3, 1100}, {3, 1200}}, {3, 3}},
+        {"nine quick presses",
+         {{5, 0}, {5, 100}, {5, 200}, {5, 300}, {5, 400}, {5, 500}, {5, 600}, {5, 700}, {5, 800}},
+         {5, 5, 5, 5, 5}},
+        {"slow presses", {{5, 0}, {5, 500}, {5, 1000}}, {5, 5, 5}},
+        {"quick presses on neighbours", {{0, 0}, {1, 50}, {0, 100}, {1, 150}}, {0, 1, 0, 1}},
+        {"a pair then a neighbour", {{2, 0}, {2, 50}, {3, 100}, {3, 150}}, {2, 3}},
+        {"a clock that went back", {{2, 1000}, {2, 900}}, {2, 2}},
+    };
+    for (const auto& c : cases) {
+        design::RowInput row;
+        std::vector<int> clicks;
+        for (const auto& [cell, time] : c.presses) {
+            if (row.Press(cell, time, 500)) clicks.push_back(cell);
+        }
+        EXPECT_EQ(clicks, c.clicks) << c.what;
     }
+    for (int n = 1; n <= 9; ++n) {
+        design::RowInput row;
+        int clicks = 0;
+        for (int i = 0; i < n; ++i) clicks += row.Press(7, 100 * i, 400) ? 1 : 0;
+        EXPECT_EQ(clicks, (n + 1) / 2) << n << " quick presses";
+    }
+}
+
+// The page leaves zoom and full screen to the browser; its help lists only
+// the keys it answers to.
+TEST(Commands, EachWindowOffersItsOwnAndItsHelpNamesOnlyThose) {
+    using design::Command;
+    using design::Key;
+    using design::Window;
+    EXPECT_EQ(design::CommandFor(Key::F11, false, Window::Page), std::nullopt);
+    EXPECT_EQ(design::CommandFor(Key::Plus, true, Window::Page), std::nullopt);
+    EXPECT_EQ(design::CommandFor(Key::F1, false, Window::Page), Command::Help);
+    EXPECT_EQ(design::CommandFor(Key::A, true, Window::Page), Command::SelectAllReport);
+    const struct {
+        Window window;
+        bool listsZoom;
+    } cases[] = {{Window::Desktop, true}, {Window::Page, false}};
+    for (const auto& c : cases) {
+        const std::u16string help = design::HelpText(c.window);
+        for (const std::u16string_view part :
+             {design::kStatement, std::u16string_view(u"Версия 1.00\r\n"),
+              std::u16string_view(u"F1 — тази помощ"), std::u16string_view(u"Интервал или Enter"),
+              std::u16string_view(u"GNU General Public License, версия 3 или по-нова")}) {
+            EXPECT_NE(help.find(part), std::u16string::npos);
+        }
+        for (const std::u16string_view key : {u"Ctrl+0", u"F11", u"Ctrl+Плюс"}) {
+            EXPECT_EQ(help.find(key) != std::u16string::npos, c.listsZoom);
+        }
+    }
+}
+
+// F1 with the help open keeps one box; select-all only in the report; a zoom
+// past the screen beeps; the page has no zoom of its own.
+TEST(Commands, WhatAWindowDoesForEachCommand) {
+    using design::Command;
+    using design::Effect;
+    const design::Screen screen{{0, 0, 1024, 768}, {0, 0, 1024, 740}, 1.0, {8, 30}};
+    design::WindowRules desktop(design::Window::Desktop);
+    EXPECT_EQ(desktop.Apply(Command::Help, screen, {}, false).effect, Effect::ShowHelp);
+    EXPECT_EQ(desktop.Apply(Command::Help, screen, {}, false).effect, Effect::Nothing);
+    desktop.HelpClosed();
+    EXPECT_EQ(desktop.Apply(Command::Help, screen, {}, false).effect, Effect::ShowHelp);
+    EXPECT_EQ(desktop.Apply(Command::SelectAllReport, screen, {}, true).effect,
+              Effect::SelectAllReport);
+    EXPECT_EQ(desktop.Apply(Command::SelectAllReport, screen, {}, false).effect, Effect::Nothing);
+    std::vector<Effect> zooms;
+    for (int n = 0; n < 4; ++n) zooms.push_back(desktop.Apply(Command::ZoomIn, screen, {}, false).effect);
+    EXPECT_EQ(zooms, (std::vector<Effect>{Effect::Place, Effect::Place, Effect::Beep, Effect::Beep}));
+    EXPECT_EQ(desktop.Zoom(), 150);  // 200 % with its frame is taller than the work area
+    design::WindowRules page(design::Window::Page);
+    EXPECT_EQ(page.Apply(Command::ZoomIn, screen, {}, false).effect, Effect::Nothing);
+    EXPECT_EQ(page.Apply(Command::ToggleFullScreen, screen, {}, false).effect, Effect::Nothing);
+    EXPECT_EQ(page.Zoom(), 100);
+}
+
+TEST(Text, LineEndsAreCrLfAtTheContractAndLineFeedsInTheBox) {
+    const struct {
+        std::u16string_view contract;
+        std::u16string_view box;
+    } cases[] = {{u"", u""}, {u"a\r\n", u"a\n"}, {u"ред 1\r\nред 2\r\n\r\n", u"ред 1\nред 2\n\n"},
+                 {u"без край", u"без край"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(design::ToLineFeeds(c.contract), c.box);
+        EXPECT_EQ(design::ToCrLf(c.box), c.contract);
+    }
+    EXPECT_EQ(design::ToLineFeeds(u"a\rb\r"), u"a\rb\r");  // a lone CR stays
 }
 
 }  // namespace

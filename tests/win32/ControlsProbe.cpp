@@ -47,8 +47,11 @@ std::vector<HWND> ChildrenOf(HWND window) {
 
 int wmain(int argc, wchar_t* argv[]) {
     HWND window = nullptr;
-    for (int tries = 0; tries < 100 && window == nullptr; ++tries) {
+    // The window is shown only once all its controls are made and loaded: a
+    // window that merely exists may still be making its cells.
+    for (int tries = 0; tries < 300 && window == nullptr; ++tries) {
         window = FindWindowW(L"TrivelanSequenceForm", nullptr);
+        if (window != nullptr && IsWindowVisible(window) == FALSE) window = nullptr;
         if (window == nullptr) Sleep(100);
     }
     if (window == nullptr) {
