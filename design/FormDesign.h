@@ -155,10 +155,12 @@ TabOrder() {
 }
 
 // The Tab stop after (or, backwards, before) the control at this position in
-// AllControls(), going round at either end, as Tab and Shift+Tab walk them.
+// AllControls(), going round at either end, as Tab and Shift+Tab walk them. A
+// digit cell stands for its row, whose stop is the frame's.
 [[nodiscard]] constexpr std::size_t NextTabStop(std::size_t position, bool forward) {
     const auto all = AllControls();
     const auto order = TabOrder();
+    if (position < all.size() && IsDigitCell(all.at(position))) position = PositionOf(kFrame1);
     std::size_t at = 0;
     while (at < order.size() && order.at(at) != position) ++at;
     for (std::size_t step = 1; step <= order.size(); ++step) {

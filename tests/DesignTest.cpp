@@ -217,6 +217,9 @@ TEST(Focus, TabStopsGoRoundBothWaysInTheOrderOfTheTabIndexes) {
     EXPECT_EQ(takeFocus, (std::vector<std::string>{"Command1(0)", "Command1(1)", "Text1(0)",
                                                    "Text1(1)"}));
     EXPECT_EQ(design::ControlName(design::DigitCell(3), "_", ""), "Label2_3");
+    const std::size_t cell = design::PositionOf(design::DigitCell(7));
+    EXPECT_EQ(name(design::NextTabStop(cell, true)), "Text1(0)");
+    EXPECT_EQ(name(design::NextTabStop(cell, false)), "Command1(1)");
 }
 
 TEST(Accessibility, CaptionsFirstTextBoxesByNameCellsByPositionAndDigit) {

@@ -4,6 +4,7 @@
 #include "Style.h"
 #include "Text.h"
 #include "design/Accessibility.h"
+#include "design/Text.h"
 #include "design/Twips.h"
 
 namespace trivelan::web {
@@ -20,9 +21,11 @@ std::string Css(design::Rgb rgb) {
            std::to_string(rgb.blue) + ")";
 }
 
-// The frame's border and its legend, as the style sheet draws them: a
-// fieldset's cells stand inside its border and below its legend.
-constexpr int kFrameBorder = 2;
+std::string Points(int points) { return std::to_string(points) + "pt"; }
+
+// The frame as a desktop window draws it: one line, and its caption on a band
+// of this height. A fieldset's cells stand inside its line and below its caption.
+constexpr int kFrameBorder = 1;
 constexpr int kLegendHeight = 18;
 
 void Place(const val& element, const ControlDesign& control) {
@@ -59,14 +62,14 @@ Element ElementOf(const ControlDesign& control) {
 val CreateControl(const val& document, const ControlDesign& control) {
     const Element kind = ElementOf(control);
     val element = document.call<val>("createElement", val(kind.tag));
-    element.set("id", val(ElementId(control)));
+    element.set("id", val(design::ControlName(control, "_", "")));
     element.set("className", val(kind.className));
     if (control.kind == Kind::Frame) {
         val legend = document.call<val>("createElement", val("legend"));
         legend.set("textContent", ToJs(control.text));
         element.call<void>("appendChild", legend);
     } else if (control.kind == Kind::TextBox) {
-        element.set("value", ToJs(ToWidgetText(control.text)));
+        element.set("value", ToJs(design::ToLineFeeds(control.text)));
         element.call<void>("setSelectionRange", val(0), val(0));  // the start shows first
         // A new verdict is read out while the focus stays on the button.
         if (control.visible) element.call<void>("setAttribute", val("aria-live"), val("polite"));
@@ -87,6 +90,14 @@ val CreateControl(const val& document, const ControlDesign& control) {
                            ToJs(control.accessibleDescription));
     }
     if (control.background) SetStyle(element, "background-color", Css(*control.background));
+    if (control.fontPoints != design::kWindowFontPoints) {
+        SetStyle(element, "font-size", Points(control.fontPoints));
+    }
+    if (control.kind != Kind::TextBox) {
+        const char* align = control.centred ? "center" : "left";
+        SetStyle(element, "text-align", align);
+        if (design::IsDigitCell(control)) SetStyle(element, "justify-content", align);
+    }
     if (!control.visible) element.set("hidden", val(true));
     Place(element, control);
     return element;
@@ -94,10 +105,20 @@ val CreateControl(const val& document, const ControlDesign& control) {
 
 }  // namespace
 
-std::string ElementId(const ControlDesign& control) {
-    std::string id(control.name);
-    if (control.index >= 0) id += "_" + std::to_string(control.index);
-    return id;
+std::string DesignStyle() {
+    const design::Rgb window = design::kWindowBackground;
+    const std::string font = Points(design::kWindowFontPoints) + " \"" +
+                             std::string(design::kFontFamily.begin(), design::kFontFamily.end()) +
+                             "\", \"Trivelan Serif\", serif";
+    const design::PixelRect client =
+        design::ToPixels(design::Scale{}, 0, 0, design::kClientWidth, design::kClientHeight);
+    return "html, body { background: " + Css(window) + "; }\n" +
+           "#SequenceForm { --width: " + Px(client.width) + "; --height: " + Px(client.height) +
+           "; width: var(--width); height: var(--height); font: " + font + "; }\n" +
+           "dialog.box { font-family: " + font.substr(font.find(' ') + 1) + "; }\n" +
+           ".frame { border-width: " + Px(kFrameBorder) + "; }\n" +
+           ".frame legend { height: " + Px(kLegendHeight) + "; line-height: " +
+           Px(kLegendHeight) + "; }\n";
 }
 
 Controls CreateControls(const val& document) {
@@ -105,6 +126,7 @@ Controls CreateControls(const val& document) {
     made.all.assign(kControls.size(), val::null());
     made.form = document.call<val>("getElementById", val("SequenceForm"));
     made.form.set("textContent", val(""));  // what stood there until the program loaded
+    made.form.call<void>("removeAttribute", val("inert"));  // unpressable until now
     val frame = val::null();
     for (const std::size_t position : design::TabOrder()) {
         const ControlDesign& control = kControls.at(position);

@@ -17,8 +17,9 @@ struct Controls {
     emscripten::val report = emscripten::val::null();
 };
 
-// The element id of a design row: "Label2_3", "Frame1".
-[[nodiscard]] std::string ElementId(const design::ControlDesign& control);
+// The page's style that comes from the design: the window's colour, size and
+// font, and the frame's line and caption band.
+[[nodiscard]] std::string DesignStyle();
 
 // Creates every control of the design table as a native element in the
 // page's form, in tab-index order (the order the keyboard and a screen reader

@@ -6,6 +6,7 @@
 #include "Style.h"
 #include "Text.h"
 #include "design/Help.h"
+#include "design/Text.h"
 
 namespace trivelan::web {
 namespace {
@@ -31,7 +32,7 @@ design::PixelRect Below(design::PixelRect r, int titleBar) {
 }  // namespace
 
 void ShowDialog(const val& document, std::u16string_view title, std::u16string_view text,
-                design::Scale scale, const design::Screen& screen) {
+                design::Scale scale, const design::Screen& screen, const val& closed) {
     design::Screen room = screen;
     const int titleBar = scale.Pixels(kTitleBarHeight * design::kTwipsPerPixel);
     room.frame = {0, titleBar};
@@ -47,7 +48,7 @@ void ShowDialog(const val& document, std::u16string_view title, std::u16string_v
     heading.set("textContent", ToJs(title));
     SetStyle(heading, "height", Px(titleBar));
     val body = Child(document, dialog, "div", "box-text");
-    body.set("textContent", ToJs(ToWidgetText(text)));
+    body.set("textContent", ToJs(design::ToLineFeeds(text)));
     body.set("tabIndex", val(0));  // scrolls by keyboard too
     PlaceAt(body, Below(place.text, titleBar));
     val close = Child(document, dialog, "button", "box-ok");
@@ -57,6 +58,7 @@ void ShowDialog(const val& document, std::u16string_view title, std::u16string_v
     // The box leaves the page when it closes, by its button or by Escape.
     close.call<void>("addEventListener", val("click"), dialog["close"].call<val>("bind", dialog));
     dialog.call<void>("addEventListener", val("close"), dialog["remove"].call<val>("bind", dialog));
+    if (!closed.isUndefined()) dialog.call<void>("addEventListener", val("close"), closed);
     dialog.call<void>("showModal");
     close.call<void>("focus");
 }

@@ -11,7 +11,9 @@ namespace trivelan::web {
 // A modal <dialog> with a title bar, a text that scrolls when it must and one
 // button that closes it; Escape closes it too. It stands where the design's
 // help box rules put it, within the browser window, at the form's scale.
+// closed, a function or undefined, runs when the box has closed.
 void ShowDialog(const emscripten::val& document, std::u16string_view title,
-                std::u16string_view text, design::Scale scale, const design::Screen& screen);
+                std::u16string_view text, design::Scale scale, const design::Screen& screen,
+                const emscripten::val& closed);
 
 }  // namespace trivelan::web

@@ -13,6 +13,8 @@ namespace {
 using emscripten::val;
 
 std::optional<design::RowKey> RowKeyOf(const std::string& key) {
+    if (key == " ") return design::RowKey::Space;
+    if (key == "Enter") return design::RowKey::Enter;
     if (key == "ArrowLeft") return design::RowKey::Left;
     if (key == "ArrowRight") return design::RowKey::Right;
     if (key == "Home") return design::RowKey::Home;
@@ -22,38 +24,44 @@ std::optional<design::RowKey> RowKeyOf(const std::string& key) {
 
 }  // namespace
 
+// The page's clock for presses: a browser's event times have fractions of a millisecond.
+constexpr int kDoubleClickTime = 500;
+
 void DigitRow::Attach(const Cells& cells, ClickHandler clicked) {
     cells_ = cells;
     clicked_ = std::move(clicked);
-    Mark(0);
+    ShowMark(0);
 }
 
-void DigitRow::Mark(int cell) {
+void DigitRow::ShowMark(int before) {
+    const int mark = input_.Mark();
     for (std::size_t k = 0; k < cells_.size(); ++k) {
-        cells_.at(k).set("tabIndex", val(static_cast<int>(k) == cell ? 0 : -1));
+        cells_.at(k).set("tabIndex", val(static_cast<int>(k) == mark ? 0 : -1));
     }
     const bool rowHasFocus = val::global("document")["activeElement"].strictlyEquals(
-        cells_.at(static_cast<std::size_t>(mark_)));
-    mark_ = cell;
-    if (rowHasFocus) cells_.at(static_cast<std::size_t>(cell)).call<void>("focus");
+        cells_.at(static_cast<std::size_t>(before)));
+    if (rowHasFocus) cells_.at(static_cast<std::size_t>(mark)).call<void>("focus");
 }
 
-void DigitRow::OnClick(int k, int clickCount) {
-    const bool secondOfDouble = clickCount >= 2 && k == lastClicked_;
-    lastClicked_ = k;
-    if (!secondOfDouble) clicked_(k);
+void DigitRow::OnPress(int k, double time) {
+    pressedCell_ = k;
+    pressCounts_ = input_.Press(k, static_cast<std::int64_t>(time), kDoubleClickTime);
 }
 
-bool DigitRow::OnKey(int k, const std::string& key, bool repeated) {
-    if (const auto move = RowKeyOf(key)) {
-        Mark(design::MoveInRow(mark_, *move));
-        return true;
-    }
-    if (key == " " || key == "Enter") {
-        if (!repeated) clicked_(k);  // a held key clicks once
-        return true;
-    }
-    return false;
+void DigitRow::OnClick(int k) {
+    const bool counts = !pressCounts_ || (*pressCounts_ && pressedCell_ == k);
+    pressCounts_.reset();
+    if (counts) clicked_(k);
+}
+
+bool DigitRow::OnKey(const std::string& key, bool repeated) {
+    const auto rowKey = RowKeyOf(key);
+    if (!rowKey) return false;
+    const int before = input_.Mark();
+    const design::RowKeyOutcome outcome = input_.Key(*rowKey, repeated);
+    if (outcome.mark != before) ShowMark(before);
+    if (outcome.click) clicked_(*outcome.click);
+    return true;
 }
 
 std::u16string DigitRow::Caption(std::size_t k) const {

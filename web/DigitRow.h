@@ -3,18 +3,16 @@
 #include <emscripten/val.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "design/FormDesign.h"
+#include "design/DigitRow.h"
 
 namespace trivelan::web {
 
-// The page's digit cells: one Tab stop for the whole row (a roving tabindex).
-// Left, Right, Home and End move the mark and the focus between the cells;
-// Space or Enter clicks the marked cell. A click or a tap raises a digit; the
-// second click of a double click on one cell is no click, while a quick click
-// on a neighbour is its own.
+// The page's digit cells: one Tab stop for the whole row (a roving tabindex),
+// whose keys, clicks and taps the row's rules judge.
 class DigitRow {
   public:
     using Cells = std::vector<emscripten::val>;  // the fifteen cells
@@ -22,13 +20,16 @@ class DigitRow {
 
     void Attach(const Cells& cells, ClickHandler clicked);
     [[nodiscard]] const emscripten::val& Cell(std::size_t k) const { return cells_.at(k); }
-    [[nodiscard]] int MarkedCell() const { return mark_; }
+    [[nodiscard]] int MarkedCell() const { return input_.Mark(); }
 
-    // The browser's click on cell k; clickCount is its UI event detail (0 from
-    // the keyboard, 2 for the second click of a double click).
-    void OnClick(int k, int clickCount);
-    // A key pressed on cell k; true when the row used it.
-    bool OnKey(int k, const std::string& key, bool repeated);
+    // A press of the main button or a touch on cell k, at the event's time in
+    // milliseconds.
+    void OnPress(int k, double time);
+    // The browser's click on cell k: after a press, a click when the press
+    // counted; with no press before it (a screen reader's action), a click.
+    void OnClick(int k);
+    // A key pressed on the row; true when the row used it.
+    bool OnKey(const std::string& key, bool repeated);
 
     [[nodiscard]] std::u16string Caption(std::size_t k) const;
     // Also renames the cell for screen readers.
@@ -36,12 +37,15 @@ class DigitRow {
     void SetUnderline(std::size_t k, bool underline);
 
   private:
-    void Mark(int cell);
+    // Makes the marked cell the row's Tab stop, and moves the focus with the
+    // mark when the row had it.
+    void ShowMark(int before);
 
     Cells cells_;
     ClickHandler clicked_;
-    int mark_ = 0;
-    int lastClicked_ = -1;
+    design::RowInput input_;
+    std::optional<bool> pressCounts_;  // for the click that follows a press
+    int pressedCell_ = -1;
 };
 
 }  // namespace trivelan::web

@@ -13,16 +13,26 @@
 #include "design/Commands.h"
 #include "design/DigitRow.h"
 #include "design/Help.h"
+#include "design/Text.h"
 
 namespace trivelan::web {
 namespace {
 
 using emscripten::val;
 
-// The page keeps the browser's own zoom and full screen; of the classroom
-// keys only the help is the page's.
+constexpr auto kControls = design::AllControls();
+
+// The classroom keys a page can be given; which of them are the page's own
+// commands the design says.
 std::optional<design::Key> KeyOf(const std::string& key) {
     if (key == "F1") return design::Key::F1;
+    if (key == "a" || key == "A") return design::Key::A;
+    if (key == "F11") return design::Key::F11;
+    if (key == "Escape") return design::Key::Escape;
+    if (key == "+") return design::Key::Plus;
+    if (key == "=") return design::Key::Equal;
+    if (key == "-") return design::Key::Minus;
+    if (key == "0") return design::Key::Zero;
     return std::nullopt;
 }
 
@@ -47,7 +57,7 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter)
     });
     BindEvents();
     FitToWindow();
-    controls_.report.call<void>("focus");  // where the desktop windows start too
+    FocusTarget(design::FirstFocus()).call<void>("focus");
     handlers_.Run([this] { logic_.OnLoad(); });
 }
 
@@ -55,19 +65,37 @@ void SequenceForm::BindEvents() {
     for (std::size_t k = 0; k < design::kDigitCellCount; ++k) {
         const val& cell = row_.Cell(k);
         const int index = static_cast<int>(k);
+        cell.call<void>("addEventListener", val("pointerdown"), Handler("onCellPress", index));
         cell.call<void>("addEventListener", val("click"), Handler("onCellClick", index));
-        cell.call<void>("addEventListener", val("keydown"), Handler("onCellKey", index));
-        cell.call<void>("addEventListener", val("keyup"), Handler("onCellKey", index));
+        cell.call<void>("addEventListener", val("keydown"), val::module_property("onCellKey"));
+        cell.call<void>("addEventListener", val("keyup"), val::module_property("onCellKey"));
     }
     for (const design::ControlDesign& button : {design::kCheck, design::kClear}) {
         controls_.all.at(design::PositionOf(button))
             .call<void>("addEventListener", val("click"), Handler("onButtonClick", button.index));
     }
-    controls_.report.call<void>("addEventListener", val("keydown"),
-                                val::module_property("onReportKey"));
+    controls_.form.call<void>("addEventListener", val("mousedown"),
+                              val::module_property("onFormPress"));
     document_.call<void>("addEventListener", val("keydown"), val::module_property("onPageKey"));
     val::global("window").call<void>("addEventListener", val("resize"),
                                      val::module_property("onResize"));
+}
+
+const design::ControlDesign* SequenceForm::ControlOf(val element) const {
+    while (!element.isNull() && !element.isUndefined() && !element.strictlyEquals(controls_.form)) {
+        for (std::size_t i = 0; i < kControls.size(); ++i) {
+            if (element.strictlyEquals(controls_.all.at(i))) return &kControls.at(i);
+        }
+        element = element["parentElement"];
+    }
+    return nullptr;
+}
+
+val SequenceForm::FocusTarget(std::size_t position) const {
+    if (kControls.at(position).kind == design::Kind::Frame) {
+        return row_.Cell(static_cast<std::size_t>(row_.MarkedCell()));
+    }
+    return controls_.all.at(position);
 }
 
 design::Screen SequenceForm::Screen() const {
@@ -94,11 +122,16 @@ void SequenceForm::FitToWindow() {
     SetStyle(form, "--mark", std::to_string(mark / fit.scale.factor) + "px");
 }
 
-void SequenceForm::OnCellClick(int cell, const val& event) {
-    if (!stopped_) row_.OnClick(cell, event["detail"].as<int>());
+void SequenceForm::OnCellPress(int cell, const val& event) {
+    if (stopped_ || event["button"].as<int>() != 0 || !event["isPrimary"].as<bool>()) return;
+    row_.OnPress(cell, event["timeStamp"].as<double>());
 }
 
-void SequenceForm::OnCellKey(int cell, const val& event) {
+void SequenceForm::OnCellClick(int cell) {
+    if (!stopped_) row_.OnClick(cell);
+}
+
+void SequenceForm::OnCellKey(const val& event) {
     if (stopped_) return;
     const std::string key = event["key"].as<std::string>();
     if (event["type"].as<std::string>() == "keyup") {
@@ -106,20 +139,7 @@ void SequenceForm::OnCellKey(int cell, const val& event) {
         if (key == " ") event.call<void>("preventDefault");
         return;
     }
-    if (key == "Tab" && !event["shiftKey"].as<bool>()) {
-        // The row is the last Tab stop; as in a desktop window, Tab goes round.
-        controls_.report.call<void>("focus");
-        event.call<void>("preventDefault");
-        return;
-    }
-    if (row_.OnKey(cell, key, event["repeat"].as<bool>())) event.call<void>("preventDefault");
-}
-
-void SequenceForm::OnReportKey(const val& event) {
-    if (stopped_ || event["key"].as<std::string>() != "Tab" || !event["shiftKey"].as<bool>())
-        return;
-    row_.Cell(static_cast<std::size_t>(row_.MarkedCell())).call<void>("focus");
-    event.call<void>("preventDefault");
+    if (row_.OnKey(key, event["repeat"].as<bool>())) event.call<void>("preventDefault");
 }
 
 void SequenceForm::OnButtonClick(int button) {
@@ -127,13 +147,49 @@ void SequenceForm::OnButtonClick(int button) {
     handlers_.Run([this, button] { logic_.OnButtonClick(static_cast<std::int16_t>(button)); });
 }
 
-void SequenceForm::OnPageKey(const val& event) {
-    const auto key = KeyOf(event["key"].as<std::string>());
-    if (stopped_ || !key) return;
-    if (design::CommandFor(*key, event["ctrlKey"].as<bool>()) != design::Command::Help) return;
-    event.call<void>("preventDefault");  // not the browser's own help
-    ShowDialog(document_, design::kHelpTitle, design::HelpText(), FitScale(), Screen());
+// A press on a label, the frame or a cell leaves the focus where it was, as in
+// a desktop window.
+void SequenceForm::OnFormPress(const val& event) {
+    const design::ControlDesign* control = ControlOf(event["target"]);
+    if (control == nullptr || !design::TakesFocusOnPress(*control)) {
+        event.call<void>("preventDefault");
+    }
 }
+
+void SequenceForm::OnPageKey(const val& event) {
+    if (stopped_) return;
+    const std::string name = event["key"].as<std::string>();
+    const design::ControlDesign* focused = ControlOf(document_["activeElement"]);
+    if (name == "Tab") {
+        if (focused == nullptr) return;  // a box of its own, or the browser's
+        const std::size_t next =
+            design::NextTabStop(design::PositionOf(*focused), !event["shiftKey"].as<bool>());
+        FocusTarget(next).call<void>("focus");
+        event.call<void>("preventDefault");
+        return;
+    }
+    const auto key = KeyOf(name);
+    const auto command = key ? rules_.CommandFor(*key, event["ctrlKey"].as<bool>()) : std::nullopt;
+    if (!command) return;
+    event.call<void>("preventDefault");  // not the browser's own help or selection
+    const design::CommandOutcome outcome =
+        rules_.Apply(*command, Screen(), {0, 0}, focused == &kControls.at(design::PositionOf(design::kReport)));
+    switch (outcome.effect) {
+        case design::Effect::ShowHelp:
+            ShowDialog(document_, design::kHelpTitle, design::HelpText(rules_.Kind()), FitScale(),
+                       Screen(), val::module_property("onHelpClosed"));
+            break;
+        case design::Effect::SelectAllReport:
+            controls_.report.call<void>("select");
+            break;
+        case design::Effect::Place:
+        case design::Effect::Beep:
+        case design::Effect::Nothing:
+            break;
+    }
+}
+
+void SequenceForm::OnHelpClosed() { rules_.HelpClosed(); }
 
 void SequenceForm::Stop() {
     stopped_ = true;
@@ -153,11 +209,11 @@ void SequenceForm::SetUnderline(std::int16_t cell, bool underline) {
 }
 
 std::u16string SequenceForm::ReportText() const {
-    return FromWidgetText(FromJs(controls_.report["value"]));
+    return design::ToCrLf(FromJs(controls_.report["value"]));
 }
 
 void SequenceForm::SetReportText(const std::u16string& text) {
-    controls_.report.set("value", ToJs(ToWidgetText(text)));
+    controls_.report.set("value", ToJs(design::ToLineFeeds(text)));
     // At the text's start, as a desktop text box puts it.
     controls_.report.call<void>("setSelectionRange", val(0), val(0));
     controls_.report.set("scrollTop", val(0));

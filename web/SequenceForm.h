@@ -6,7 +6,7 @@
 
 #include "ControlFactory.h"
 #include "DigitRow.h"
-#include "design/Presentation.h"
+#include "design/WindowRules.h"
 #include "logic/HandlerGuard.h"
 #include "logic/SequenceForm.h"
 #include "logic/SequenceView.h"
@@ -29,11 +29,13 @@ class SequenceForm final : public logic::SequenceView {
     void SetReportText(const std::u16string& text) override;
 
     // The page's events, as the browser delivers them.
-    void OnCellClick(int cell, const emscripten::val& event);
-    void OnCellKey(int cell, const emscripten::val& event);
-    void OnReportKey(const emscripten::val& event);
+    void OnCellPress(int cell, const emscripten::val& event);
+    void OnCellClick(int cell);
+    void OnCellKey(const emscripten::val& event);
     void OnButtonClick(int button);
+    void OnFormPress(const emscripten::val& event);
     void OnPageKey(const emscripten::val& event);
+    void OnHelpClosed();
     // Scales the design to the browser window, whole and centred.
     void FitToWindow();
     // After a run-time error the page answers no more events.
@@ -45,10 +47,15 @@ class SequenceForm final : public logic::SequenceView {
 
   private:
     void BindEvents();
+    // The design row of an element of the form, or of what holds it; nullptr for none.
+    [[nodiscard]] const design::ControlDesign* ControlOf(emscripten::val element) const;
+    // The element that takes the focus for a control: the row's marked cell for the frame.
+    [[nodiscard]] emscripten::val FocusTarget(std::size_t position) const;
 
     emscripten::val document_;
     Controls controls_;
     DigitRow row_;
+    design::WindowRules rules_{design::Window::Page};
     bool stopped_ = false;
     logic::SequenceForm logic_{*this};
     logic::HandlerGuard handlers_;

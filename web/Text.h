@@ -5,9 +5,8 @@
 #include <string>
 #include <string_view>
 
-// The logic and the design speak UTF-16 as char16_t with CR LF line ends; the
-// page's strings reach C++ as wchar_t (UTF-32 here), and a textarea keeps one
-// '\n' per line.
+// The logic and the design speak UTF-16 as char16_t; the page's strings reach
+// C++ as wchar_t (UTF-32 here).
 namespace trivelan::web {
 
 [[nodiscard]] inline emscripten::val ToJs(std::u16string_view text) {
@@ -37,24 +36,6 @@ namespace trivelan::web {
         }
     }
     return utf16;
-}
-
-[[nodiscard]] inline std::u16string ToWidgetText(std::u16string_view text) {
-    std::u16string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
-        shown += text[i];
-    }
-    return shown;
-}
-
-[[nodiscard]] inline std::u16string FromWidgetText(std::u16string_view text) {
-    std::u16string contract;
-    for (const char16_t c : text) {
-        if (c == u'\n') contract += u'\r';
-        contract += c;
-    }
-    return contract;
 }
 
 }  // namespace trivelan::web

@@ -21,9 +21,11 @@ using trivelan::web::SequenceForm;
 // to find it by.
 std::unique_ptr<SequenceForm> page;
 
-void OnCellClick(int cell, val event) { page->OnCellClick(cell, event); }
-void OnCellKey(int cell, val event) { page->OnCellKey(cell, event); }
-void OnReportKey(val event) { page->OnReportKey(event); }
+void OnCellPress(int cell, val event) { page->OnCellPress(cell, event); }
+void OnCellClick(int cell, val /*event*/) { page->OnCellClick(cell); }
+void OnCellKey(val event) { page->OnCellKey(event); }
+void OnFormPress(val event) { page->OnFormPress(event); }
+void OnHelpClosed(val /*event*/) { page->OnHelpClosed(); }
 void OnButtonClick(int button, val /*event*/) { page->OnButtonClick(button); }
 void OnPageKey(val event) { page->OnPageKey(event); }
 void OnResize(val /*event*/) { page->FitToWindow(); }
@@ -35,15 +37,17 @@ void ReportFatal(const trivelan::runtime::RuntimeError& error) {
     const std::string message = error.StandardMessage();  // ASCII
     trivelan::web::ShowDialog(val::global("document"), trivelan::design::kTitle,
                               std::u16string(message.begin(), message.end()), page->FitScale(),
-                              page->Screen());
+                              page->Screen(), val::undefined());
 }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(trivelan_page) {
+    emscripten::function("onCellPress", &OnCellPress);
     emscripten::function("onCellClick", &OnCellClick);
+    emscripten::function("onFormPress", &OnFormPress);
+    emscripten::function("onHelpClosed", &OnHelpClosed);
     emscripten::function("onCellKey", &OnCellKey);
-    emscripten::function("onReportKey", &OnReportKey);
     emscripten::function("onButtonClick", &OnButtonClick);
     emscripten::function("onPageKey", &OnPageKey);
     emscripten::function("onResize", &OnResize);

@@ -1,6 +1,7 @@
 // A stand-in for the browser's document, with just what the page's element
 // factory uses, that writes what was made: the form's HTML, a line "/*css*/",
-// then one CSS rule for each element's style.
+// the design's style and one CSS rule for each element's style, a line
+// "/*facts*/", then the design's facts for the page's head as JSON.
 class StandInElement {
     constructor(tag) {
         this.tag = tag;
@@ -20,6 +21,7 @@ class StandInElement {
     set textContent(value) { this.text = value; this.children = []; }
     set value(value) { this.text = value; }
     setAttribute(name, value) { this.attributes.set(name, value); }
+    removeAttribute(name) { this.attributes.delete(name); }
     setSelectionRange() {}
     appendChild(child) { this.children.push(child); }
     html() {
@@ -41,9 +43,10 @@ globalThis.document = {
     form: new StandInElement("main"),
     createElement(tag) { return new StandInElement(tag); },
     getElementById(id) { return id === "SequenceForm" ? this.form : null; },
-    writeOut() {
+    writeOut(style, facts) {
         const children = this.form.children;
         process.stdout.write(children.map((child) => child.html()).join("\n") + "\n/*css*/\n" +
-                             children.map((child) => child.css()).join(""));
+                             style + children.map((child) => child.css()).join("") +
+                             "\n/*facts*/\n" + JSON.stringify(facts));
     },
 };

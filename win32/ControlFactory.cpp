@@ -29,10 +29,10 @@ ControlClass ClassOf(const ControlDesign& control) {
             return {L"BUTTON", BS_GROUPBOX, 0};
         case Kind::PushButton:
             // Drawn by the window: a standard push button cannot take a face colour.
-            return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+            return {L"BUTTON", BS_OWNERDRAW, 0};
         case Kind::TextBox:
             return {L"EDIT",
-                    ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
+                    ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
                     WS_EX_CLIENTEDGE};
     }
     return {L"STATIC", 0, 0};
@@ -53,10 +53,13 @@ ControlHandles CreateControls(HWND window) {
         const ControlDesign& control = kControls.at(position);
         const ControlClass type = ClassOf(control);
         const DWORD visible = control.visible ? WS_VISIBLE : 0;
+        // The frame's stop is the row's marked cell, which the row keeps.
+        const DWORD tabStop =
+            design::IsTabStop(control) && control.kind != Kind::Frame ? WS_TABSTOP : 0;
         const std::u16string text = design::IsDigitCell(control) ? design::AccessibleName(control)
                                                                  : std::u16string(control.text);
         HWND created = CreateWindowExW(
-            type.extendedStyle, type.name, Wide(text).c_str(), WS_CHILD | visible | type.style, 0,
+            type.extendedStyle, type.name, Wide(text).c_str(), WS_CHILD | visible | tabStop | type.style, 0,
             0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(position))),
             instance, nullptr);
         if (control.kind == Kind::TextBox)

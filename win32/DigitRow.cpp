@@ -17,6 +17,10 @@ namespace {
 
 std::optional<design::RowKey> RowKeyOf(WPARAM key) {
     switch (key) {
+        case VK_SPACE:
+            return design::RowKey::Space;
+        case VK_RETURN:
+            return design::RowKey::Enter;
         case VK_LEFT:
             return design::RowKey::Left;
         case VK_RIGHT:
@@ -45,19 +49,18 @@ void DigitRow::Attach(const Cells& cells, ClickHandler clicked) {
         captions_.at(k) = std::u16string(design::DigitCell(static_cast<int>(k)).text);
         SetWindowSubclass(cells_.at(k), CellProc, k, reinterpret_cast<DWORD_PTR>(this));
     }
-    Mark(0);
+    ShowMark(0);
 }
 
-// The marked cell is the row's only Tab stop, so Tab comes back to it.
-void DigitRow::Mark(int cell) {
-    const bool rowHasFocus = cells_.at(static_cast<std::size_t>(mark_)) == GetFocus();
-    mark_ = cell;
+void DigitRow::ShowMark(int before) {
+    const int mark = input_.Mark();
+    const bool rowHasFocus = cells_.at(static_cast<std::size_t>(before)) == GetFocus();
     for (std::size_t k = 0; k < cells_.size(); ++k) {
         const LONG_PTR style = GetWindowLongPtrW(cells_.at(k), GWL_STYLE);
         SetWindowLongPtrW(cells_.at(k), GWL_STYLE,
-                          static_cast<int>(k) == cell ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+                          static_cast<int>(k) == mark ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
-    if (rowHasFocus) SetFocus(cells_.at(static_cast<std::size_t>(cell)));
+    if (rowHasFocus) SetFocus(cells_.at(static_cast<std::size_t>(mark)));
 }
 
 void DigitRow::SetCaption(std::size_t k, const std::u16string& caption) {
@@ -82,18 +85,20 @@ LRESULT DigitRow::OnCellMessage(HWND cell, int k, UINT message, WPARAM wParam, L
             return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
         }
         case WM_KEYDOWN:
-            OnKey(k, wParam, (lParam & kKeyRepeatBit) != 0);
+            OnKey(wParam, (lParam & kKeyRepeatBit) != 0);
             return 0;
         case WM_KEYUP:  // the button's own Space would click a second time
             return 0;
         case WM_LBUTTONDOWN:  // a press leaves the focus where it was, as on a label
-            SetCapture(cell);
-            pressed_ = k;
+        case WM_LBUTTONDBLCLK:  // the system's double click is judged as any press
+            if (input_.Press(k, static_cast<std::int64_t>(static_cast<DWORD>(GetMessageTime())),
+                             static_cast<int>(GetDoubleClickTime()))) {
+                SetCapture(cell);
+                pressed_ = k;
+            }
             return 0;
         case WM_LBUTTONUP:
             OnRelease(cell, k, lParam);
-            return 0;
-        case WM_LBUTTONDBLCLK:  // the second press of a double click clicks nothing
             return 0;
         case WM_CAPTURECHANGED:
             pressed_ = -1;
@@ -118,12 +123,13 @@ void DigitRow::OnRelease(HWND cell, int k, LPARAM lParam) {
     if (pressedHere && PtInRect(&area, point) != 0) clicked_(k);
 }
 
-void DigitRow::OnKey(int k, WPARAM key, bool repeated) {
-    if (const auto move = RowKeyOf(key)) {
-        Mark(design::MoveInRow(mark_, *move));
-    } else if ((key == VK_SPACE || key == VK_RETURN) && !repeated) {
-        clicked_(k);  // a held key clicks once
-    }
+void DigitRow::OnKey(WPARAM key, bool repeated) {
+    const auto rowKey = RowKeyOf(key);
+    if (!rowKey) return;
+    const int before = input_.Mark();
+    const design::RowKeyOutcome outcome = input_.Key(*rowKey, repeated);
+    if (outcome.mark != before) ShowMark(before);
+    if (outcome.click) clicked_(*outcome.click);
 }
 
 void DigitRow::Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background) const {
@@ -134,8 +140,9 @@ void DigitRow::Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
     const std::wstring text = Wide(captions_.at(k));
+    const bool centred = design::DigitCell(static_cast<int>(k)).centred;
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
-              DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+              (centred ? DT_CENTER : DT_LEFT) | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     if (GetFocus() != item.hwndItem) return;
     const int width = design::MarkWidth(static_cast<int>(area.bottom - area.top));
     InflateRect(&area, -1, -1);

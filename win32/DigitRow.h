@@ -6,15 +6,14 @@
 #include <functional>
 #include <string>
 
-#include "design/FormDesign.h"
+#include "design/DigitRow.h"
 
 namespace trivelan::win32 {
 
-// The digit cells of the Win32 window: one Tab stop for the whole row. Left,
-// Right, Home and End move a mark between the cells; Space or Enter clicks the
-// marked cell. A cell is an owner-drawn button named "Позиция k: d" for
-// accessibility tools; a mouse click, a key and BM_CLICK all click it the same
-// way, and the second press of a double click is no click.
+// The digit cells of the Win32 window: one Tab stop for the whole row, whose
+// keys and presses the row's rules judge. A cell is an owner-drawn button named
+// "Позиция k: d" for accessibility tools; a mouse click, a key and BM_CLICK all
+// click it the same way.
 class DigitRow {
   public:
     using Cells = std::array<HWND, design::kDigitCellCount>;
@@ -29,9 +28,7 @@ class DigitRow {
     void Attach(const Cells& cells, ClickHandler clicked);
     [[nodiscard]] HWND Cell(std::size_t k) const { return cells_.at(k); }
 
-    [[nodiscard]] int MarkedCell() const { return mark_; }
-    // Moves the mark, and the focus with it when the row has the focus.
-    void Mark(int cell);
+    [[nodiscard]] int MarkedCell() const { return input_.Mark(); }
 
     [[nodiscard]] const std::u16string& Caption(std::size_t k) const { return captions_.at(k); }
     // Also renames the cell for screen readers.
@@ -45,14 +42,17 @@ class DigitRow {
     static LRESULT CALLBACK CellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR k, DWORD_PTR row);
     LRESULT OnCellMessage(HWND cell, int k, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnKey(int k, WPARAM key, bool repeated);
+    void OnKey(WPARAM key, bool repeated);
     void OnRelease(HWND cell, int k, LPARAM lParam);
+    // Makes the marked cell the row's Tab stop, and moves the focus with the
+    // mark when the row had it.
+    void ShowMark(int before);
 
     Cells cells_{};
     std::array<std::u16string, design::kDigitCellCount> captions_{};
     ClickHandler clicked_;
-    int mark_ = 0;
-    int pressed_ = -1;  // the cell a left press started on
+    design::RowInput input_;
+    int pressed_ = -1;  // the cell a left press that counts started on
 };
 
 }  // namespace trivelan::win32

@@ -43,7 +43,7 @@ void OnInitDialog(HWND box, HelpRequest& request) {
     // and an edit box taking it would select its text and scroll to the end.
     HWND close = CreateChild(box, L"BUTTON", design::kDialogOk, BS_DEFPUSHBUTTON, 0, IDOK,
                              place.button, font);
-    CreateChild(box, L"EDIT", design::HelpText(),
+    CreateChild(box, L"EDIT", design::HelpText(design::Window::Desktop),
                 ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE, kTextId,
                 place.text, font);
     SetWindowPos(box, nullptr, place.position.x, place.position.y,

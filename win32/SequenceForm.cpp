@@ -101,7 +101,7 @@ LRESULT SequenceForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             break;  // the default sets the focus to the window, which passes it on below
         case WM_SETFOCUS:
             SetFocus(focusBeforeDeactivation_ != nullptr ? focusBeforeDeactivation_
-                                                         : Control(design::kReport));
+                                                         : controls_.at(design::FirstFocus()));
             return 0;
         case WM_NEXTDLGCTL:  // sent by a multi-line edit box on Tab
             MoveFocus(window_, wParam, lParam);
@@ -131,28 +131,32 @@ void SequenceForm::OnCreate() {
     row_.Attach(cells, [this](int k) {
         handlers_.Run([this, k] { logic_.OnDigitClick(static_cast<std::int16_t>(k)); });
     });
-    LayOut(presentation_.Place(Screen()));
+    LayOut(rules_.Place(Screen()));
 }
 
 void SequenceForm::Apply(design::Command command) {
-    switch (command) {
-        case design::Command::Help:
-            ShowHelp(window_, presentation_.Place(Screen()).scale, Screen());
-            return;
-        case design::Command::SelectAllReport:
-            // An edit box has no Ctrl+A of its own outside a dialog.
-            if (GetFocus() == Control(design::kReport)) {
-                SendMessageW(Control(design::kReport), EM_SETSEL, 0, -1);
-            }
-            return;
-        default:
-            break;
-    }
     RECT outer{};
     GetWindowRect(window_, &outer);
-    const design::Outcome outcome = presentation_.Apply(command, Screen(), {outer.left, outer.top});
-    if (outcome.refused) MessageBeep(MB_OK);
-    if (outcome.placement) LayOut(*outcome.placement);
+    HWND report = Control(design::kReport);
+    const design::CommandOutcome outcome =
+        rules_.Apply(command, Screen(), {outer.left, outer.top}, GetFocus() == report);
+    switch (outcome.effect) {
+        case design::Effect::ShowHelp:
+            ShowHelp(window_, rules_.Place(Screen()).scale, Screen());
+            rules_.HelpClosed();
+            break;
+        case design::Effect::SelectAllReport:
+            SendMessageW(report, EM_SETSEL, 0, -1);
+            break;
+        case design::Effect::Place:
+            LayOut(*outcome.placement);
+            break;
+        case design::Effect::Beep:
+            MessageBeep(MB_OK);
+            break;
+        case design::Effect::Nothing:
+            break;
+    }
 }
 
 void SequenceForm::OnCommand(int id, int code) {
@@ -251,7 +255,7 @@ void SequenceForm::OnDpiChanged(UINT dpi, const RECT& suggested) {
     if (IsFullScreen()) return;  // the fit counts the monitor's own pixels already
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    LayOut(presentation_.Place(Screen()));
+    LayOut(rules_.Place(Screen()));
 }
 
 bool SequenceForm::TranslateKeyboard(MSG& message) {

@@ -9,7 +9,7 @@
 #include "Fonts.h"
 #include "Gdi.h"
 #include "design/Commands.h"
-#include "design/Presentation.h"
+#include "design/WindowRules.h"
 #include "logic/HandlerGuard.h"
 #include "logic/SequenceForm.h"
 #include "logic/SequenceView.h"
@@ -36,8 +36,8 @@ class SequenceForm final : public logic::SequenceView {
     // and the dialog keys (Tab, Space and Enter on a button). True when used.
     bool TranslateKeyboard(MSG& message);
 
-    [[nodiscard]] int Zoom() const { return presentation_.Zoom(); }
-    [[nodiscard]] bool IsFullScreen() const { return presentation_.IsFullScreen(); }
+    [[nodiscard]] int Zoom() const { return rules_.Zoom(); }
+    [[nodiscard]] bool IsFullScreen() const { return rules_.IsFullScreen(); }
     // A classroom command, as its key gives it.
     void Apply(design::Command command);
     // The cell the row's keyboard mark stands on: the row's one Tab stop.
@@ -70,7 +70,7 @@ class SequenceForm final : public logic::SequenceView {
     ControlHandles controls_{};
     DigitRow row_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    design::Presentation presentation_;
+    design::WindowRules rules_{design::Window::Desktop};
     Fonts fonts_;
     Brushes brushes_;
     UniqueAccelerators accelerators_;
