@@ -55,6 +55,7 @@ void SequenceForm::apply(design::Command command) {
         case design::Effect::ShowHelp:
             ShowHelp(this, rules_.Place(ScreenOf(this)).scale, rules_.Kind());
             rules_.HelpClosed();
+            activateWindow();  // the focus comes back even where no window manager gives it
             break;
         case design::Effect::SelectAllReport:
             controls_.report->selectAll();

@@ -1,0 +1,174 @@
+#pragma once
+
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// Reads the table of user scenarios and runs one on a window through that
+// window's driver, a step at a time: a window's modal box may run its own
+// message loop between two steps, and the window's loop calls Step again.
+namespace trivelan::conformance {
+
+// What a window's driver does with real input and reads back as a user sees it.
+class Driver {
+  public:
+    virtual ~Driver() = default;
+    // One quick press and release on a digit cell, by mouse or finger.
+    virtual void Press(int cell, bool touch) = 0;
+    // Lets more than the double-click time go by; returns how many
+    // milliseconds to wait before the next step (0: the driver's clock moved).
+    virtual int Pause() = 0;
+    virtual void Click(int button) = 0;  // 0: check, 1: clear
+    // A key pressed and let go, or held (its repeat); names as in the table.
+    virtual void Key(const std::string& key, bool held) = 0;
+    [[nodiscard]] virtual std::string Row() const = 0;
+    // The underlined cells.
+    [[nodiscard]] virtual std::vector<int> Underlined() const = 0;
+    // Text1(0), Command1(0), Command1(1), Label2(K) or help.
+    [[nodiscard]] virtual std::string Focus() const = 0;
+    // UTF-8, lines ended by CR LF.
+    [[nodiscard]] virtual std::string Report() const = 0;
+    [[nodiscard]] virtual int HelpBoxes() const = 0;
+    // Lets what the window does after an event (the focus coming back when a
+    // box closes) arrive; false when nothing more can come.
+    virtual bool Settle() { return false; }
+};
+
+struct Action {
+    int line;
+    std::string verb;  // press, tap, pause, click, key, hold, or an expectation
+    std::string text;
+    int number = 0;
+};
+
+struct Scenario {
+    std::string name;
+    std::vector<Action> actions;
+};
+
+// The row entered by clicks that never make a double click: passes over the
+// cells with digits left, waiting only where one pass would press the cell
+// the last one ended on.
+inline void AddEntry(std::vector<Action>& actions, int line, const std::string& digits) {
+    int last = -1;
+    for (int pass = 1; pass <= 9; ++pass) {
+        for (int k = 0; k < static_cast<int>(digits.size()); ++k) {
+            if (digits.at(static_cast<std::size_t>(k)) - '0' < pass) continue;
+            if (k == last) actions.push_back({line, "pause", "", 0});
+            actions.push_back({line, "press", "", k});
+            last = k;
+        }
+    }
+}
+
+inline std::vector<Scenario> ReadScenarios(const std::string& path) {
+    std::ifstream file(path);
+    std::vector<Scenario> scenarios;
+    std::string text;
+    int line = 0;
+    while (std::getline(file, text)) {
+        ++line;
+        if (text.empty() || text.front() == '#') continue;
+        const std::size_t space = text.find(' ');
+        const std::string verb = text.substr(0, space);
+        const std::string rest = space == std::string::npos ? "" : text.substr(space + 1);
+        if (verb == "scenario") {
+            scenarios.push_back({rest, {}});
+            continue;
+        }
+        if (scenarios.empty()) continue;
+        std::vector<Action>& actions = scenarios.back().actions;
+        if (verb == "enter") {
+            AddEntry(actions, line, rest);
+        } else if (verb == "press" || verb == "tap") {
+            std::istringstream numbers(rest);
+            int cell = 0;
+            int count = 1;
+            numbers >> cell >> count;
+            for (int n = 0; n < count; ++n) actions.push_back({line, verb, "", cell});
+        } else {
+            actions.push_back({line, verb, rest, 0});
+        }
+    }
+    return scenarios;
+}
+
+class Run {
+  public:
+    Run(const Scenario& scenario, Driver& driver) : scenario_(scenario), driver_(driver) {}
+
+    // Does the next action; the milliseconds to wait before the next, or
+    // nullopt when the scenario is done. Safe to call again from inside an
+    // action, as a modal box's loop does.
+    std::optional<int> Step() {
+        if (next_ >= scenario_.actions.size()) return std::nullopt;
+        const Action& action = scenario_.actions.at(next_++);
+        return Do(action);
+    }
+
+    [[nodiscard]] const std::vector<std::string>& Failures() const { return failures_; }
+
+  private:
+    int Do(const Action& a) {
+        if (a.verb == "press" || a.verb == "tap") {
+            driver_.Press(a.number, a.verb == "tap");
+        } else if (a.verb == "pause") {
+            return driver_.Pause();
+        } else if (a.verb == "click") {
+            driver_.Click(a.text == "check" ? 0 : 1);
+        } else if (a.verb == "key" || a.verb == "hold") {
+            driver_.Key(a.text, a.verb == "hold");
+        } else if (!Holds(a)) {
+            Report(a);
+        }
+        return 0;
+    }
+
+    [[nodiscard]] std::string Seen(const Action& a) const {
+        if (a.verb == "row") return driver_.Row();
+        if (a.verb == "underline") {
+            std::string seen;
+            for (const int k : driver_.Underlined()) {
+                seen += (seen.empty() ? "" : " ") + std::to_string(k);
+            }
+            return seen.empty() ? "none" : seen;
+        }
+        if (a.verb == "report") return driver_.Report();
+        if (a.verb == "focus") return driver_.Focus();
+        if (a.verb == "help") return std::to_string(driver_.HelpBoxes());
+        return "(no such step)";
+    }
+
+    [[nodiscard]] static std::string Expected(const Action& a) {
+        if (a.verb != "report") return a.text;
+        std::string expected = a.text;
+        for (std::size_t at = expected.find('|'); at != std::string::npos;
+             at = expected.find('|', at + 2)) {
+            expected.replace(at, 1, "\r\n");
+        }
+        return expected;
+    }
+
+    // Whether an expectation holds, once the window has settled.
+    bool Holds(const Action& a) {
+        for (int tries = 0; tries < 100; ++tries) {
+            if (Seen(a) == Expected(a)) return true;
+            if (!driver_.Settle()) return false;
+        }
+        return false;
+    }
+
+    void Report(const Action& a) {
+        failures_.push_back(scenario_.name + ", line " + std::to_string(a.line) + ", " + a.verb +
+                            ": expected \"" + Expected(a) + "\", seen \"" + Seen(a) + "\"");
+    }
+
+    const Scenario& scenario_;
+    Driver& driver_;
+    std::size_t next_ = 0;
+    std::vector<std::string> failures_;
+};
+
+}  // namespace trivelan::conformance

@@ -1,0 +1,161 @@
+// The conformance table run on the Qt window with real input through Qt's
+// window-system entry: mouse presses with their own time stamps, so that Qt
+// itself pairs double clicks as it does for the mouse, and keys through the
+// shortcut map to the focused widget.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleHints>
+#include <QTest>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "Conformance.h"
+#include "design/FormDesign.h"
+#include "qt/DigitCell.h"
+#include "qt/SequenceForm.h"
+
+namespace {
+
+namespace conformance = trivelan::conformance;
+namespace design = trivelan::design;
+
+// Far apart for every new window: no press pairs with one from the scenario before.
+int clock = 1'000'000;
+
+class QtDriver final : public conformance::Driver {
+  public:
+    explicit QtDriver(trivelan::qt::SequenceForm& form) : form_(form) { clock += 100'000; }
+
+    void Press(int cell, bool /*touch*/) override {
+        clock += 100;  // quick
+        PressAndRelease(Find(design::ControlName(design::DigitCell(cell))));
+    }
+    int Pause() override {
+        clock += QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100;
+        return 0;
+    }
+    void Click(int button) override {
+        Pause();
+        PressAndRelease(Find(button == 0 ? "Command1(0)" : "Command1(1)"));
+    }
+    // Later, from the event loop: a key that opens a modal box runs that box's
+    // loop, in which the next steps go on.
+    void Key(const std::string& key, bool held) override {
+        static const std::map<std::string, Qt::Key> keys{
+            {"Tab", Qt::Key_Tab},     {"Shift+Tab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
+            {"Right", Qt::Key_Right}, {"Home", Qt::Key_Home},         {"End", Qt::Key_End},
+            {"Space", Qt::Key_Space}, {"Enter", Qt::Key_Return},      {"F1", Qt::Key_F1},
+            {"Escape", Qt::Key_Escape}};
+        const Qt::Key code = keys.at(key);
+        const Qt::KeyboardModifiers modifiers =
+            key == "Shift+Tab" ? Qt::ShiftModifier : Qt::NoModifier;
+        QTimer::singleShot(0, [code, modifiers, held] {
+            QWidget* target = QApplication::focusWidget();
+            if (target == nullptr) return;
+            if (held) {
+                QKeyEvent repeat(QEvent::KeyPress, code, modifiers, QString(), true);
+                QApplication::sendEvent(target, &repeat);
+            } else {
+                QTest::keyClick(target, code, modifiers);
+            }
+        });
+    }
+
+    [[nodiscard]] std::string Row() const override {
+        std::string row;
+        for (int k = 0; k < design::kDigitCellCount; ++k) row += Cell(k)->text().toStdString();
+        return row;
+    }
+    [[nodiscard]] std::vector<int> Underlined() const override {
+        std::vector<int> cells;
+        for (int k = 0; k < design::kDigitCellCount; ++k) {
+            if (Cell(k)->font().underline()) cells.push_back(k);
+        }
+        return cells;
+    }
+    [[nodiscard]] std::string Focus() const override {
+        if (QApplication::activeModalWidget() != nullptr) return "help";
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus == nullptr) return "none";
+        if (focus->objectName() == QStringLiteral("Frame1")) {
+            for (int k = 0; k < design::kDigitCellCount; ++k) {
+                if (Cell(k)->isMarked()) return design::ControlName(design::DigitCell(k));
+            }
+        }
+        return focus->objectName().toStdString();
+    }
+    [[nodiscard]] std::string Report() const override {
+        return QString::fromStdU16String(form_.ReportText()).toStdString();
+    }
+    [[nodiscard]] int HelpBoxes() const override {
+        int boxes = 0;
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<const QDialog*>(window) != nullptr && window->isVisible()) ++boxes;
+        }
+        return boxes;
+    }
+
+    // The window manager's part (activation coming back) arrives from the X server.
+    bool Settle() override {
+        QTest::qWait(20);
+        return true;
+    }
+
+  private:
+    QWidget* Find(const std::string& name) const {
+        return form_.findChild<QWidget*>(QString::fromStdString(name));
+    }
+    const trivelan::qt::DigitCell* Cell(int k) const {
+        return static_cast<const trivelan::qt::DigitCell*>(
+            Find(design::ControlName(design::DigitCell(k))));
+    }
+    void PressAndRelease(QWidget* control) const {
+        QWindow* window = form_.windowHandle();
+        const QPointF local = control->mapTo(&form_, control->rect().center());
+        const QPointF global = form_.mapToGlobal(local);
+        qt_handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton,
+                            QEvent::MouseButtonPress, Qt::NoModifier, clock);
+        clock += 20;
+        qt_handleMouseEvent(window, local, global, Qt::NoButton, Qt::LeftButton,
+                            QEvent::MouseButtonRelease, Qt::NoModifier, clock);
+    }
+
+    trivelan::qt::SequenceForm& form_;
+};
+
+TEST(Conformance, EveryScenarioInTheQtWindow) {
+    const auto scenarios = conformance::ReadScenarios(TRIVELAN_SCENARIOS);
+    ASSERT_GE(scenarios.size(), 20U);
+    for (const conformance::Scenario& scenario : scenarios) {
+        SCOPED_TRACE(scenario.name);
+        auto form = std::make_unique<trivelan::qt::SequenceForm>(
+            [](const trivelan::runtime::RuntimeError& error) {
+                ADD_FAILURE() << "run-time error " << error.Number();
+            });
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        QtDriver driver(*form);
+        conformance::Run run(scenario, driver);
+        QEventLoop loop;
+        std::function<void()> step = [&] {
+            if (!run.Step()) {
+                loop.quit();
+                return;
+            }
+            QTimer::singleShot(0, step);
+        };
+        QTimer::singleShot(0, step);
+        loop.exec();
+        for (const std::string& failure : run.Failures()) ADD_FAILURE() << failure;
+    }
+}
+
+}  // namespace
