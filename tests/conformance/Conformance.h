@@ -131,7 +131,8 @@ class Run {
         if (a.verb == "underline") {
             std::string seen;
             for (const int k : driver_.Underlined()) {
-                seen += (seen.empty() ? "" : " ") + std::to_string(k);
+                if (!seen.empty()) seen += ' ';
+                seen += std::to_string(k);
             }
             return seen.empty() ? "none" : seen;
         }
