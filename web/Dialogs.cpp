@@ -58,7 +58,12 @@ void ShowDialog(const val& document, std::u16string_view title, std::u16string_v
     // The box leaves the page when it closes, by its button or by Escape.
     close.call<void>("addEventListener", val("click"), dialog["close"].call<val>("bind", dialog));
     dialog.call<void>("addEventListener", val("close"), dialog["remove"].call<val>("bind", dialog));
-    if (!closed.isUndefined()) dialog.call<void>("addEventListener", val("close"), closed);
+    // At once on Escape (cancel) or the button: the close event comes later, after
+    // keys that may already be on their way.
+    if (!closed.isUndefined()) {
+        dialog.call<void>("addEventListener", val("cancel"), closed);
+        close.call<void>("addEventListener", val("click"), closed);
+    }
     dialog.call<void>("showModal");
     close.call<void>("focus");
 }

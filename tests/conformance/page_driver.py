@@ -1,0 +1,148 @@
+#!/usr/bin/env python3
+"""The conformance table run on the page in headless Chromium with real mouse,
+touch and key events through the DevTools protocol: the same scenarios as the
+desktop windows, each on a freshly loaded page. It runs the table twice, at
+the design's size with the mouse and on a phone's screen with touch.
+
+Usage: page_driver.py SITE_DIR
+"""
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
+from devtools import SHIFT, Browser  # noqa: E402
+from page_test import serve  # noqa: E402
+
+TABLE = os.path.join(os.path.dirname(__file__), "scenarios.txt")
+DOUBLE_CLICK_TIME = 0.5  # the page's own, in seconds
+KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0),
+        "Right": ("ArrowRight", 0), "Home": ("Home", 0), "End": ("End", 0), "Space": (" ", 0),
+        "Enter": ("Enter", 0), "F1": ("F1", 0), "Escape": ("Escape", 0)}
+
+
+def read_scenarios(path):
+    """The table as (name, [(line, verb, text, number)]), with each entry and
+    each count of presses spelt out as the desktop drivers' reader does."""
+    scenarios = []
+    for number, text in enumerate(open(path, encoding="utf-8").read().split("\n"), 1):
+        if not text or text.startswith("#"):
+            continue
+        verb, _, rest = text.partition(" ")
+        if verb == "scenario":
+            scenarios.append((rest, []))
+            continue
+        actions = scenarios[-1][1]
+        if verb == "enter":
+            last = -1
+            for digit in range(1, 10):
+                for cell, wanted in enumerate(rest):
+                    if int(wanted) < digit:
+                        continue
+                    if cell == last:
+                        actions.append((number, "pause", "", 0))
+                    actions.append((number, "press", "", cell))
+                    last = cell
+        elif verb in ("press", "tap"):
+            fields = [int(field) for field in rest.split()] + [1]
+            actions += [(number, verb, "", fields[0])] * fields[1]
+        else:
+            actions.append((number, verb, rest, 0))
+    return scenarios
+
+
+class PageDriver:
+    def __init__(self, page, touch):
+        self.page, self.touch = page, touch
+
+    def press(self, cell, touch):
+        x, y = self.page.centre_of("#Label2_%d" % cell)
+        (self.page.tap_at if touch and self.touch else self.page.click_at)(x, y)
+
+    def pause(self):
+        time.sleep(DOUBLE_CLICK_TIME + 0.1)
+
+    def click(self, button):
+        selector = "#Command1_%d" % button
+        if self.touch:
+            self.page.tap_at(*self.page.centre_of(selector))
+        else:
+            self.page.click(selector)
+
+    def key(self, name, held):
+        key, modifiers = KEYS[name]
+        self.page.key(key, modifiers, repeat=held)
+
+    def seen(self, verb):
+        page = self.page
+        if verb == "row":
+            return page.evaluate("[...document.querySelectorAll('.cell')]"
+                                 ".map(c => c.textContent).join('')")
+        if verb == "underline":
+            cells = page.evaluate("[...document.querySelectorAll('.cell')].flatMap((c, k) =>"
+                                  " c.classList.contains('underlined') ? [String(k)] : [])")
+            return " ".join(cells) or "none"
+        if verb == "report":
+            return page.evaluate("document.getElementById('Text1_0').value").replace("\n", "\r\n")
+        if verb == "focus":
+            return page.evaluate("document.querySelector('dialog[open]') ? 'help' :"
+                                 " document.activeElement.id.replace(/_(\\d+)$/, '($1)')")
+        if verb == "help":
+            return str(page.evaluate("document.querySelectorAll('dialog[open]').length"))
+        return "(no such step)"
+
+
+def expected(verb, text):
+    return text.replace("|", "\r\n") if verb == "report" else text
+
+
+def run(driver, url, scenarios, where):
+    failures = 0
+    for name, actions in scenarios:
+        driver.page.open(url)
+        for line, verb, text, number in actions:
+            if verb in ("press", "tap"):
+                driver.press(number, verb == "tap")
+            elif verb == "pause":
+                driver.pause()
+            elif verb == "click":
+                driver.click(0 if text == "check" else 1)
+            elif verb in ("key", "hold"):
+                driver.key(text, verb == "hold")
+            else:
+                want = expected(verb, text)
+                deadline = time.time() + 2  # what the page does after an event, as it arrives
+                seen = driver.seen(verb)
+                while seen != want and time.time() < deadline:
+                    time.sleep(0.02)
+                    seen = driver.seen(verb)
+                if seen != want:
+                    failures += 1
+                    print("FAIL: %s, %s, line %d, %s: expected %r, seen %r"
+                          % (where, name, line, verb, want, seen))
+    return failures
+
+
+def main(site):
+    scenarios = read_scenarios(TABLE)
+    assert len(scenarios) >= 20
+    server, url = serve(site)
+    browser = Browser()
+    failures = 0
+    try:
+        for where, width, height, touch in (("mouse at 481x363", 481, 363, False),
+                                            ("touch on a phone", 360, 640, True)):
+            page = browser.new_page(width, height, mobile=touch)
+            started = time.time()
+            failures += run(PageDriver(page, touch), url, scenarios, where)
+            print("%s: %d scenarios in %.1f s" % (where, len(scenarios), time.time() - started))
+    finally:
+        browser.close()
+        server.shutdown()
+    runs = 2 * len(scenarios)
+    print("%d passed, %d failed" % (runs - min(failures, runs), failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:]))
