@@ -172,9 +172,7 @@ TabOrder() {
 }
 
 // Where the focus is when the window opens: its first Tab stop, the report box.
-[[nodiscard]] constexpr std::size_t FirstFocus() {
-    return NextTabStop(TabOrder().back(), true);
-}
+[[nodiscard]] constexpr std::size_t FirstFocus() { return NextTabStop(TabOrder().back(), true); }
 
 // Whether a pointer press moves the focus to the control, as a desktop
 // window's buttons and text boxes take it; a press on a label, the frame or a

@@ -26,8 +26,7 @@ struct HelpLine {
 };
 
 inline constexpr std::array<HelpLine, 6> kHelpKeys{{
-    {std::nullopt,
-     u"Tab, Shift+Tab — към отчета, „Провери“, „Чисти“ и редицата от цифри\r\n"},
+    {std::nullopt, u"Tab, Shift+Tab — към отчета, „Провери“, „Чисти“ и редицата от цифри\r\n"},
     {std::nullopt, u"Стрелки наляво и надясно, Home, End — избор на цифра в редицата\r\n"},
     {std::nullopt,
      u"Интервал или Enter — увеличава избраната цифра с 1 или натиска избрания бутон\r\n"},

@@ -3,8 +3,8 @@
 
 #include <QAccessible>
 #include <QGuiApplication>
-#include <QStyleHints>
 #include <QKeyEvent>
+#include <QStyleHints>
 #include <optional>
 
 #include "DigitCell.h"

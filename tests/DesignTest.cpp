@@ -205,8 +205,8 @@ TEST(Focus, TabStopsGoRoundBothWaysInTheOrderOfTheTabIndexes) {
         at = design::NextTabStop(at, true);
         back = design::NextTabStop(back, false);
     }
-    EXPECT_EQ(forward, (std::vector<std::string>{"Text1(0)", "Command1(0)", "Command1(1)",
-                                                 "Frame1", "Text1(0)"}));
+    EXPECT_EQ(forward, (std::vector<std::string>{"Text1(0)", "Command1(0)", "Command1(1)", "Frame1",
+                                                 "Text1(0)"}));
     EXPECT_EQ(backward, (std::vector<std::string>{"Text1(0)", "Frame1", "Command1(1)",
                                                   "Command1(0)", "Text1(0)"}));
     std::vector<std::string> takeFocus;
@@ -214,8 +214,8 @@ TEST(Focus, TabStopsGoRoundBothWaysInTheOrderOfTheTabIndexes) {
         EXPECT_EQ(design::PositionOf(all.at(i)), i);
         if (design::TakesFocusOnPress(all.at(i))) takeFocus.push_back(name(i));
     }
-    EXPECT_EQ(takeFocus, (std::vector<std::string>{"Command1(0)", "Command1(1)", "Text1(0)",
-                                                   "Text1(1)"}));
+    EXPECT_EQ(takeFocus,
+              (std::vector<std::string>{"Command1(0)", "Command1(1)", "Text1(0)", "Text1(1)"}));
     EXPECT_EQ(design::ControlName(design::DigitCell(3), "_", ""), "Label2_3");
     const std::size_t cell = design::PositionOf(design::DigitCell(7));
     EXPECT_EQ(name(design::NextTabStop(cell, true)), "Text1(0)");
@@ -260,12 +260,12 @@ TEST(RowKeys, MoveTheMarkStopAtTheEndsAndClickOncePerPress) {
         bool repeated;
         int mark;
         int click;
-    } steps[] = {{RowKey::Left, false, 0, -1},   {RowKey::Space, false, 0, 0},
-                 {RowKey::Right, false, 1, -1},  {RowKey::Right, true, 2, -1},
-                 {RowKey::Enter, false, 2, 2},   {RowKey::Enter, true, 2, -1},
-                 {RowKey::End, false, 14, -1},   {RowKey::Right, false, 14, -1},
-                 {RowKey::Space, true, 14, -1},  {RowKey::Left, false, 13, -1},
-                 {RowKey::Home, false, 0, -1},   {RowKey::Space, false, 0, 0}};
+    } steps[] = {{RowKey::Left, false, 0, -1},  {RowKey::Space, false, 0, 0},
+                 {RowKey::Right, false, 1, -1}, {RowKey::Right, true, 2, -1},
+                 {RowKey::Enter, false, 2, 2},  {RowKey::Enter, true, 2, -1},
+                 {RowKey::End, false, 14, -1},  {RowKey::Right, false, 14, -1},
+                 {RowKey::Space, true, 14, -1}, {RowKey::Left, false, 13, -1},
+                 {RowKey::Home, false, 0, -1},  {RowKey::Space, false, 0, 0}};
     design::RowInput row;
     int n = 0;
     for (const auto& step : steps) {
@@ -297,7 +297,7 @@ TEST(RowPresses, TheSecondPressOfADoubleClickOnOneCellIsNoClick) {
         {"a clock that went back", {{2, 1000}, {2, 900}}, {2, 2}},
     };
     for (const auto& c : cases) {
-        design::RowInput row;
+        design::RowInput row{};
         std::vector<int> clicks;
         for (const auto& [cell, time] : c.presses) {
             if (row.Press(cell, time, 500)) clicks.push_back(cell);
@@ -305,7 +305,7 @@ TEST(RowPresses, TheSecondPressOfADoubleClickOnOneCellIsNoClick) {
         EXPECT_EQ(clicks, c.clicks) << c.what;
     }
     for (int n = 1; n <= 9; ++n) {
-        design::RowInput row;
+        design::RowInput row{};
         int clicks = 0;
         for (int i = 0; i < n; ++i) clicks += row.Press(7, 100 * i, 400) ? 1 : 0;
         EXPECT_EQ(clicks, (n + 1) / 2) << n << " quick presses";
@@ -355,8 +355,10 @@ TEST(Commands, WhatAWindowDoesForEachCommand) {
               Effect::SelectAllReport);
     EXPECT_EQ(desktop.Apply(Command::SelectAllReport, screen, {}, false).effect, Effect::Nothing);
     std::vector<Effect> zooms;
-    for (int n = 0; n < 4; ++n) zooms.push_back(desktop.Apply(Command::ZoomIn, screen, {}, false).effect);
-    EXPECT_EQ(zooms, (std::vector<Effect>{Effect::Place, Effect::Place, Effect::Beep, Effect::Beep}));
+    for (int n = 0; n < 4; ++n)
+        zooms.push_back(desktop.Apply(Command::ZoomIn, screen, {}, false).effect);
+    EXPECT_EQ(zooms,
+              (std::vector<Effect>{Effect::Place, Effect::Place, Effect::Beep, Effect::Beep}));
     EXPECT_EQ(desktop.Zoom(), 150);  // 200 % with its frame is taller than the work area
     design::WindowRules page(design::Window::Page);
     EXPECT_EQ(page.Apply(Command::ZoomIn, screen, {}, false).effect, Effect::Nothing);
@@ -368,7 +370,9 @@ TEST(Text, LineEndsAreCrLfAtTheContractAndLineFeedsInTheBox) {
     const struct {
         std::u16string_view contract;
         std::u16string_view box;
-    } cases[] = {{u"", u""}, {u"a\r\n", u"a\n"}, {u"ред 1\r\nред 2\r\n\r\n", u"ред 1\nред 2\n\n"},
+    } cases[] = {{u"", u""},
+                 {u"a\r\n", u"a\n"},
+                 {u"ред 1\r\nред 2\r\n\r\n", u"ред 1\nред 2\n\n"},
                  {u"без край", u"без край"}};
     for (const auto& c : cases) {
         EXPECT_EQ(design::ToLineFeeds(c.contract), c.box);

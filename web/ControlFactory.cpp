@@ -117,8 +117,8 @@ std::string DesignStyle() {
            "; width: var(--width); height: var(--height); font: " + font + "; }\n" +
            "dialog.box { font-family: " + font.substr(font.find(' ') + 1) + "; }\n" +
            ".frame { border-width: " + Px(kFrameBorder) + "; }\n" +
-           ".frame legend { height: " + Px(kLegendHeight) + "; line-height: " +
-           Px(kLegendHeight) + "; }\n";
+           ".frame legend { height: " + Px(kLegendHeight) + "; line-height: " + Px(kLegendHeight) +
+           "; }\n";
 }
 
 Controls CreateControls(const val& document) {

@@ -172,8 +172,8 @@ void SequenceForm::OnPageKey(const val& event) {
     const auto command = key ? rules_.CommandFor(*key, event["ctrlKey"].as<bool>()) : std::nullopt;
     if (!command) return;
     event.call<void>("preventDefault");  // not the browser's own help or selection
-    const design::CommandOutcome outcome =
-        rules_.Apply(*command, Screen(), {0, 0}, focused == &kControls.at(design::PositionOf(design::kReport)));
+    const design::CommandOutcome outcome = rules_.Apply(
+        *command, Screen(), {0, 0}, focused == &kControls.at(design::PositionOf(design::kReport)));
     switch (outcome.effect) {
         case design::Effect::ShowHelp:
             ShowDialog(document_, design::kHelpTitle, design::HelpText(rules_.Kind()), FitScale(),

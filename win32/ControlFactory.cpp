@@ -31,8 +31,7 @@ ControlClass ClassOf(const ControlDesign& control) {
             // Drawn by the window: a standard push button cannot take a face colour.
             return {L"BUTTON", BS_OWNERDRAW, 0};
         case Kind::TextBox:
-            return {L"EDIT",
-                    ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
+            return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
                     WS_EX_CLIENTEDGE};
     }
     return {L"STATIC", 0, 0};
@@ -59,9 +58,9 @@ ControlHandles CreateControls(HWND window) {
         const std::u16string text = design::IsDigitCell(control) ? design::AccessibleName(control)
                                                                  : std::u16string(control.text);
         HWND created = CreateWindowExW(
-            type.extendedStyle, type.name, Wide(text).c_str(), WS_CHILD | visible | tabStop | type.style, 0,
-            0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(position))),
-            instance, nullptr);
+            type.extendedStyle, type.name, Wide(text).c_str(),
+            WS_CHILD | visible | tabStop | type.style, 0, 0, 0, 0, window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(position))), instance, nullptr);
         if (control.kind == Kind::TextBox)
             SendMessageW(created, EM_SETLIMITTEXT, 0, 0);  // no limit
         handles.at(position) = created;

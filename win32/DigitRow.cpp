@@ -89,7 +89,10 @@ LRESULT DigitRow::OnCellMessage(HWND cell, int k, UINT message, WPARAM wParam, L
             return 0;
         case WM_KEYUP:  // the button's own Space would click a second time
             return 0;
-        case WM_LBUTTONDOWN:  // a press leaves the focus where it was, as on a label
+        case BM_CLICK:  // a screen reader's action: always one click, never half a pair
+            clicked_(k);
+            return 0;
+        case WM_LBUTTONDOWN:    // a press leaves the focus where it was, as on a label
         case WM_LBUTTONDBLCLK:  // the system's double click is judged as any press
             if (input_.Press(k, static_cast<std::int64_t>(static_cast<DWORD>(GetMessageTime())),
                              static_cast<int>(GetDoubleClickTime()))) {

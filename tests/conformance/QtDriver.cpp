@@ -49,9 +49,9 @@ class QtDriver final : public conformance::Driver {
     // loop, in which the next steps go on.
     void Key(const std::string& key, bool held) override {
         static const std::map<std::string, Qt::Key> keys{
-            {"Tab", Qt::Key_Tab},     {"Shift+Tab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
-            {"Right", Qt::Key_Right}, {"Home", Qt::Key_Home},         {"End", Qt::Key_End},
-            {"Space", Qt::Key_Space}, {"Enter", Qt::Key_Return},      {"F1", Qt::Key_F1},
+            {"Tab", Qt::Key_Tab},      {"Shift+Tab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
+            {"Right", Qt::Key_Right},  {"Home", Qt::Key_Home},         {"End", Qt::Key_End},
+            {"Space", Qt::Key_Space},  {"Enter", Qt::Key_Return},      {"F1", Qt::Key_F1},
             {"Escape", Qt::Key_Escape}};
         const Qt::Key code = keys.at(key);
         const Qt::KeyboardModifiers modifiers =

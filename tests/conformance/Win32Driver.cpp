@@ -26,8 +26,8 @@ std::string Utf8(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
                                          nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
-                        size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size,
+                        nullptr, nullptr);
     return bytes;
 }
 
@@ -40,7 +40,9 @@ class Win32Driver final : public conformance::Driver {
   public:
     Win32Driver(trivelan::win32::SequenceForm& form, HWND steps) : form_(form), steps_(steps) {}
 
-    void Press(int cell, bool /*touch*/) override { PressAndRelease(Control(design::DigitCell(cell))); }
+    void Press(int cell, bool /*touch*/) override {
+        PressAndRelease(Control(design::DigitCell(cell)));
+    }
     int Pause() override {
         Sleep(GetDoubleClickTime() + 100);
         return 0;
@@ -52,10 +54,11 @@ class Win32Driver final : public conformance::Driver {
     // Later, from the queue: F1 runs the help box's loop, which runs the steps after it.
     void Key(const std::string& key, bool held) override {
         static const std::map<std::string, KeyCode> keys{
-            {"Tab", {VK_TAB, false}},   {"Shift+Tab", {VK_TAB, true}}, {"Left", {VK_LEFT, false}},
-            {"Right", {VK_RIGHT, false}}, {"Home", {VK_HOME, false}},  {"End", {VK_END, false}},
-            {"Space", {VK_SPACE, false}}, {"Enter", {VK_RETURN, false}}, {"F1", {VK_F1, false}},
-            {"Escape", {VK_ESCAPE, false}}};
+            {"Tab", {VK_TAB, false}},     {"Shift+Tab", {VK_TAB, true}},
+            {"Left", {VK_LEFT, false}},   {"Right", {VK_RIGHT, false}},
+            {"Home", {VK_HOME, false}},   {"End", {VK_END, false}},
+            {"Space", {VK_SPACE, false}}, {"Enter", {VK_RETURN, false}},
+            {"F1", {VK_F1, false}},       {"Escape", {VK_ESCAPE, false}}};
         const KeyCode code = keys.at(key);
         PostMessageW(steps_, kKey, code.key, (code.shift ? 1 : 0) | (held ? 2 : 0));
     }
@@ -74,7 +77,7 @@ class Win32Driver final : public conformance::Driver {
             MSG m{focus, message, key, message == WM_KEYUP ? bits | (3U << 30) : bits, 0, {}};
             HWND root = GetAncestor(focus, GA_ROOT);
             const bool used = root == form_.Handle() ? form_.TranslateKeyboard(m)
-                                                      : IsDialogMessageW(root, &m) != 0;
+                                                     : IsDialogMessageW(root, &m) != 0;
             if (!used) {
                 TranslateMessage(&m);
                 DispatchMessageW(&m);
