@@ -75,8 +75,11 @@ void BindCommands(QWidget* window, const design::WindowRules& rules,
         QObject::connect(shortcut, &QShortcut::activated, window,
                          [command, chosen = binding.command] { command(chosen); });
     }
+    // The window owns the filter, as a QObject parent does.
+    // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
     auto* filter = new CommandKeys(window, std::move(keys));
     for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(filter);
 }
+// NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 
 }  // namespace trivelan::qt
