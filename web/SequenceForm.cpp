@@ -3,6 +3,7 @@
 
 #include <emscripten/bind.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -34,6 +35,14 @@ std::optional<design::Key> KeyOf(const std::string& key) {
     if (key == "-") return design::Key::Minus;
     if (key == "0") return design::Key::Zero;
     return std::nullopt;
+}
+
+// A number as CSS reads it back the same: the scale the first frame's style
+// reckons, to the last digit, so that no edge is drawn differently on load.
+std::string Exact(double number) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", number);
+    return text;
 }
 
 // A page function bound to its first arguments, for addEventListener.
@@ -114,7 +123,7 @@ void SequenceForm::FitToWindow() {
     const design::Screen screen = Screen();
     const design::ScreenFit fit = design::FitToScreen(screen.whole.width, screen.whole.height);
     const val& form = controls_.form;
-    SetStyle(form, "--scale", std::to_string(fit.scale.factor));
+    SetStyle(form, "--scale", Exact(fit.scale.factor));
     SetStyle(form, "--left", Px(fit.left));
     SetStyle(form, "--top", Px(fit.top));
     // The keyboard mark keeps its width on the screen whatever the scale.

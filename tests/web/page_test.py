@@ -12,6 +12,7 @@ Usage: page_test.py SITE_DIR ONE_FILE_PAGE SHOTS
 import functools
 import http.server
 import os
+import subprocess
 import sys
 import threading
 import time
@@ -160,7 +161,8 @@ def test_run_time_error(page, shots):
 
 
 def test_fit(page, shots):
-    for width, height in ((360, 640), (640, 360), (800, 600), (1280, 800), (3840, 2160)):
+    for width, height in ((360, 640), (640, 360), (625, 472), (800, 600), (1280, 800),
+                          (3840, 2160)):
         page.resize(width, height)
         page.wait_for("innerWidth === %d && innerHeight === %d" % (width, height))
         page.evaluate("new Promise(done => requestAnimationFrame(() => setTimeout(done, 50)))")
@@ -175,7 +177,22 @@ def test_fit(page, shots):
         check("and is centred at " + size, True,
               abs(left - (width - w) / 2) <= 1 and abs(top - (height - h) / 2) <= 1)
         page.screenshot(os.path.join(shots, "page-%s.png" % size))
+        check("no seam between the cells at " + size, [], seams(page, shots, size))
     page.resize(800, 600)
+
+
+def seams(page, shots, size):
+    """Pixels that are not the cells' white along a line across the whole
+    row, under the digits: where neighbouring cells meet at a fractional
+    scale, the window's colour would show through."""
+    a, b = (page.evaluate("(() => { const r = document.getElementById('Label2_%d')"
+                          ".getBoundingClientRect(); return [r.left, r.right, r.top, r.bottom]; })()"
+                          % k) for k in (0, 14))
+    x0, x1, y = int(a[0]) + 2, int(b[1]) - 2, int(a[2] + 0.88 * (a[3] - a[2]))
+    line = subprocess.run(["convert", os.path.join(shots, "page-%s.png" % size), "-crop",
+                           "%dx1+%d+%d" % (x1 - x0, x0, y), "+repage", "txt:-"],
+                          capture_output=True, text=True, check=True).stdout.splitlines()[1:]
+    return [pixel for pixel in line if "#FFFFFF" not in pixel]
 
 
 def test_taps(browser, url, shots):
