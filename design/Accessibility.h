@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,24 @@ namespace trivelan::design {
     if (IsDigitCell(control)) return CellName(control.index, control.text);
     if (!control.accessibleName.empty()) return std::u16string(control.accessibleName);
     return std::u16string(control.text);
+}
+
+// What a screen reader is told after a button press, whose focus stays on the
+// button: the report's new text on one line when the press changed it, or
+// nothing when it did not or emptied it ("Чисти" says no verdict).
+[[nodiscard]] inline std::optional<std::u16string> Announcement(std::u16string_view before,
+                                                                std::u16string_view after) {
+    if (after == before || after.empty()) return std::nullopt;
+    std::u16string line;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (after[i] == u'\r' && i + 1 < after.size() && after[i + 1] == u'\n') {
+            if (i + 2 < after.size()) line += u' ';
+            ++i;
+        } else {
+            line += after[i];
+        }
+    }
+    return line;
 }
 
 }  // namespace trivelan::design

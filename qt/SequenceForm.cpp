@@ -20,6 +20,8 @@
 #include "Screen.h"
 #include "Text.h"
 #include "Twips.h"
+#include "VerdictNotice.h"
+#include "design/Accessibility.h"
 #include "design/DigitRow.h"
 #include "design/icons/trivelan.xpm"
 
@@ -35,7 +37,10 @@ QIcon DesignIcon() {
 }  // namespace
 
 SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
-    : QWidget(parent), handlers_(std::move(reporter)), controls_(CreateControls(this)) {
+    : QWidget(parent),
+      handlers_(std::move(reporter)),
+      controls_(CreateControls(this)),
+      notice_(new VerdictNotice(this)) {
     setObjectName(QStringLiteral("SequenceForm"));
     setWindowTitle(ToQString(design::kCaption));
     setWindowIcon(DesignIcon());
@@ -125,7 +130,11 @@ void SequenceForm::bindEvents() {
     }
     for (std::size_t b = 0; b < controls_.buttons.size(); ++b) {
         connect(controls_.buttons.at(b), &QPushButton::clicked, this, [this, b] {
+            const std::u16string before = ReportText();
             handlers_.Run([this, b] { logic_.OnButtonClick(static_cast<std::int16_t>(b)); });
+            if (const auto said = design::Announcement(before, ReportText())) {
+                notice_->announce(*said);
+            }
         });
     }
 }

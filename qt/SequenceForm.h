@@ -12,6 +12,7 @@
 namespace trivelan::qt {
 
 class DigitCell;
+class VerdictNotice;
 
 // The program's window. It builds its controls from the design table, carries
 // out the view contract, forwards clicks to the form's logic and the classroom
@@ -46,6 +47,7 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
     logic::SequenceForm logic_{*this};
     logic::HandlerGuard handlers_;
     Controls controls_;
+    VerdictNotice* notice_;
     design::WindowRules rules_{design::Window::Desktop};
 };
 

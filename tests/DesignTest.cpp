@@ -366,6 +366,26 @@ TEST(Commands, WhatAWindowDoesForEachCommand) {
     EXPECT_EQ(page.Zoom(), 100);
 }
 
+// A screen reader hears a new verdict on one line; nothing for an unchanged or
+// emptied report.
+TEST(Accessibility, AnnouncesAChangedReportOnOneLine) {
+    const std::u16string verdict =
+        u"Поредният номер: 000000000000000 е палиндром.\r\nБалансирана редица в позиция: 1\r\n";
+    const struct {
+        std::u16string_view before;
+        std::u16string_view after;
+        std::optional<std::u16string> said;
+    } cases[] = {
+        {design::kStatement, verdict,
+         u"Поредният номер: 000000000000000 е палиндром. Балансирана редица в позиция: 1"},
+        {verdict, verdict, std::nullopt},
+        {verdict, u"", std::nullopt},
+        {u"", u"Редицата не е балансирана! \r\n", u"Редицата не е балансирана! "},
+        {u"", u"a\rb", u"a\rb"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(design::Announcement(c.before, c.after), c.said);
+}
+
 TEST(Text, LineEndsAreCrLfAtTheContractAndLineFeedsInTheBox) {
     const struct {
         std::u16string_view contract;

@@ -1,0 +1,36 @@
+// The Qt window's spoken verdict.
+#include "VerdictNotice.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include "Text.h"
+
+namespace trivelan::qt {
+namespace {
+
+QAccessibleInterface* CreateForNotice(const QString& className, QObject* object) {
+    if (className != QLatin1String(VerdictNotice::staticMetaObject.className())) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+}
+
+}  // namespace
+
+VerdictNotice::VerdictNotice(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(CreateForNotice);
+        return true;
+    }();
+    (void)installed;
+    setObjectName(QStringLiteral("VerdictNotice"));
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);  // nothing on the screen
+}
+
+void VerdictNotice::announce(const std::u16string& text) {
+    setAccessibleName(ToQString(text));
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+}  // namespace trivelan::qt
