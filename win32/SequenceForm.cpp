@@ -9,6 +9,7 @@
 #include "Keyboard.h"
 #include "Screen.h"
 #include "Text.h"
+#include "design/Accessibility.h"
 #include "design/DigitRow.h"
 
 namespace trivelan::win32 {
@@ -124,6 +125,7 @@ LRESULT SequenceForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 void SequenceForm::OnCreate() {
     dpi_ = DpiOf(window_);
     controls_ = CreateControls(window_);
+    notice_.Create(window_);
     DigitRow::Cells cells{};
     for (std::size_t k = 0; k < cells.size(); ++k) {
         cells.at(k) = Control(design::DigitCell(static_cast<int>(k)));
@@ -168,7 +170,9 @@ void SequenceForm::OnCommand(int id, int code) {
     // The cells click through the row; the buttons through their notification.
     if (control != nullptr && control->kind == design::Kind::PushButton && code == BN_CLICKED) {
         const auto index = static_cast<std::int16_t>(control->index);
+        const std::u16string before = ReportText();
         handlers_.Run([this, index] { logic_.OnButtonClick(index); });
+        if (const auto said = design::Announcement(before, ReportText())) notice_.Announce(*said);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "DigitRow.h"
 #include "Fonts.h"
 #include "Gdi.h"
+#include "VerdictNotice.h"
 #include "design/Commands.h"
 #include "design/WindowRules.h"
 #include "logic/HandlerGuard.h"
@@ -69,6 +70,7 @@ class SequenceForm final : public logic::SequenceView {
     HWND window_ = nullptr;
     ControlHandles controls_{};
     DigitRow row_;
+    VerdictNotice notice_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     design::WindowRules rules_{design::Window::Desktop};
     Fonts fonts_;

@@ -2,7 +2,11 @@
 // every child control's class, style and text (WM_GETTEXT), one line each in
 // UTF-8. With "click TEXT" it first sends BM_CLICK to the control whose text
 // is TEXT, as a screen reader's default action does.
-// Usage: trivelan_controls_probe [click TEXT]
+// With "verdicts" it listens for live-region changes, as a screen reader does
+// (an out-of-context WinEvent hook), while it clicks "Провери", a cell and
+// "Провери", then "Чисти" and "Провери"; it prints each change's text and, after
+// each click, the class of the control with the focus.
+// Usage: trivelan_controls_probe [click TEXT | verdicts]
 #include <windows.h>
 
 #include <cstdio>
@@ -43,6 +47,65 @@ std::vector<HWND> ChildrenOf(HWND window) {
     return children;
 }
 
+std::vector<std::wstring> heard;
+
+void CALLBACK OnLiveRegion(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND control, LONG /*object*/,
+                           LONG /*child*/, DWORD /*thread*/, DWORD /*time*/) {
+    heard.push_back(TextOf(control));
+}
+
+// Until COUNT changes were heard, or 10 s have gone.
+void HearUntil(std::size_t count) {
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    while (heard.size() < count && GetTickCount64() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+}
+
+void Click(const std::vector<HWND>& children, const std::wstring& text) {
+    for (HWND child : children) {
+        if (TextOf(child) == text) SendMessageW(child, BM_CLICK, 0, 0);
+    }
+}
+
+void PrintFocus(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    wchar_t name[64] = {};
+    if (info.hwndFocus != nullptr) GetClassNameW(info.hwndFocus, name, 64);
+    Print(std::wstring(L"focus|") + name);
+}
+
+int ListenForVerdicts(HWND window, const std::vector<HWND>& children) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    constexpr DWORD kLiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
+    HWINEVENTHOOK hook = SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr,
+                                         OnLiveRegion, process, 0, WINEVENT_OUTOFCONTEXT);
+    if (hook == nullptr) {
+        Print(L"no hook");
+        return 1;
+    }
+    Click(children, L"Провери");
+    PrintFocus(window);
+    HearUntil(1);
+    Click(children, L"Позиция 2: 0");
+    Click(children, L"Провери");
+    PrintFocus(window);
+    HearUntil(2);
+    Click(children, L"Чисти");
+    PrintFocus(window);
+    Click(children, L"Провери");
+    PrintFocus(window);
+    HearUntil(3);
+    UnhookWinEvent(hook);
+    for (const std::wstring& text : heard) Print(L"verdict|" + text);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -59,6 +122,8 @@ int wmain(int argc, wchar_t* argv[]) {
         return 1;
     }
     const std::vector<HWND> children = ChildrenOf(window);
+    if (argc == 2 && std::wstring(argv[1]) == L"verdicts")
+        return ListenForVerdicts(window, children);
     if (argc == 3 && std::wstring(argv[1]) == L"click") {
         for (HWND child : children) {
             if (TextOf(child) == argv[2]) SendMessageW(child, BM_CLICK, 0, 0);

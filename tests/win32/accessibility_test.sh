@@ -38,5 +38,14 @@ check "BM_CLICK raises the digit and renames the cell" "Позиция 3: 1" \
     "$(grep -o 'Позиция 3: [0-9]' <<<"$clicked")"
 clicked=$(wine "$probe" click "Позиция 3: 1" | tr -d '\r')
 check "a second BM_CLICK raises it again" "Позиция 3: 2" "$(grep -o 'Позиция 3: [0-9]' <<<"$clicked")"
+# What a screen reader hears after each press, listening from its own process:
+# one live-region change per check, carrying the verdict, none for "Чисти", and
+# the focus never on the report box. Cell 3 holds 2 from the clicks above.
+heard=$(wine "$probe" verdicts | tr -d '\r')
+check "one change per check, each the verdict" \
+    "$(printf 'verdict|Номерата: 002000000000000 и 000000000000200 са различни. Редицата не е балансирана! \nverdict|Номерата: 012000000000000 и 000000000000210 са различни. Редицата не е балансирана! \nverdict|Поредният номер: 000000000000000 е палиндром. Балансирана редица в позиция: 1')" \
+    "$(grep '^verdict|' <<<"$heard")"
+check "the focus after each click, never on the report box" "$(printf 'focus|Button\n%.0s' 1 2 3 4)" \
+    "$(grep '^focus|' <<<"$heard")"
 check "program still running" yes "$(kill -0 "$app" 2>/dev/null && echo yes || echo no)"
 finish
