@@ -181,6 +181,13 @@ TabOrder() {
     return control.kind == Kind::PushButton || control.kind == Kind::TextBox;
 }
 
+// Whether a control has a menu of its own on a right click or a long press: the
+// text boxes (cut, copy, paste); the labels, the frame, the cells and the
+// buttons have none, as on the desktop.
+[[nodiscard]] constexpr bool HasOwnMenu(const ControlDesign& control) {
+    return control.kind == Kind::TextBox;
+}
+
 // The name a window's object takes from its design row, with the index between
 // these two marks: "Label2(3)" for a toolkit, "Label2_3" for a page's element.
 [[nodiscard]] inline std::string ControlName(const ControlDesign& control,

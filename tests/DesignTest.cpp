@@ -210,12 +210,15 @@ TEST(Focus, TabStopsGoRoundBothWaysInTheOrderOfTheTabIndexes) {
     EXPECT_EQ(backward, (std::vector<std::string>{"Text1(0)", "Frame1", "Command1(1)",
                                                   "Command1(0)", "Text1(0)"}));
     std::vector<std::string> takeFocus;
+    std::vector<std::string> menus;
     for (std::size_t i = 0; i < all.size(); ++i) {
         EXPECT_EQ(design::PositionOf(all.at(i)), i);
         if (design::TakesFocusOnPress(all.at(i))) takeFocus.push_back(name(i));
+        if (design::HasOwnMenu(all.at(i))) menus.push_back(name(i));
     }
     EXPECT_EQ(takeFocus,
               (std::vector<std::string>{"Command1(0)", "Command1(1)", "Text1(0)", "Text1(1)"}));
+    EXPECT_EQ(menus, (std::vector<std::string>{"Text1(0)", "Text1(1)"}));
     EXPECT_EQ(design::ControlName(design::DigitCell(3), "_", ""), "Label2_3");
     const std::size_t cell = design::PositionOf(design::DigitCell(7));
     EXPECT_EQ(name(design::NextTabStop(cell, true)), "Text1(0)");

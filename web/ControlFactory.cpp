@@ -127,6 +127,7 @@ Controls CreateControls(const val& document) {
     made.form = document.call<val>("getElementById", val("SequenceForm"));
     made.form.set("textContent", val(""));  // what stood there until the program loaded
     made.form.call<void>("removeAttribute", val("inert"));  // unpressable until now
+    made.form.call<void>("removeAttribute", val("data-first-frame"));
     val frame = val::null();
     for (const std::size_t position : design::TabOrder()) {
         const ControlDesign& control = kControls.at(position);

@@ -16,4 +16,9 @@ void ShowDialog(const emscripten::val& document, std::u16string_view title,
                 std::u16string_view text, design::Scale scale, const design::Screen& screen,
                 const emscripten::val& closed);
 
+// Places every open box anew for the window's size now (a rotated phone, a
+// smaller window), so that its button stays on the screen.
+void RefitDialogs(const emscripten::val& document, design::Scale scale,
+                  const design::Screen& screen);
+
 }  // namespace trivelan::web

@@ -85,6 +85,8 @@ void SequenceForm::BindEvents() {
     }
     controls_.form.call<void>("addEventListener", val("mousedown"),
                               val::module_property("onFormPress"));
+    controls_.form.call<void>("addEventListener", val("contextmenu"),
+                              val::module_property("onFormMenu"));
     document_.call<void>("addEventListener", val("keydown"), val::module_property("onPageKey"));
     val::global("window").call<void>("addEventListener", val("resize"),
                                      val::module_property("onResize"));
@@ -129,6 +131,7 @@ void SequenceForm::FitToWindow() {
     // The keyboard mark keeps its width on the screen whatever the scale.
     const int mark = design::MarkWidth(fit.scale.Pixels(design::DigitCell(0).height));
     SetStyle(form, "--mark", std::to_string(mark / fit.scale.factor) + "px");
+    RefitDialogs(document_, fit.scale, screen);
 }
 
 void SequenceForm::OnCellPress(int cell, const val& event) {
@@ -163,6 +166,12 @@ void SequenceForm::OnFormPress(const val& event) {
     if (control == nullptr || !design::TakesFocusOnPress(*control)) {
         event.call<void>("preventDefault");
     }
+}
+
+// The browser's menu only where the desktop has one: in the report box.
+void SequenceForm::OnFormMenu(const val& event) {
+    const design::ControlDesign* control = ControlOf(event["target"]);
+    if (control == nullptr || !design::HasOwnMenu(*control)) event.call<void>("preventDefault");
 }
 
 void SequenceForm::OnPageKey(const val& event) {

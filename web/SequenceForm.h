@@ -34,6 +34,7 @@ class SequenceForm final : public logic::SequenceView {
     void OnCellKey(const emscripten::val& event);
     void OnButtonClick(int button);
     void OnFormPress(const emscripten::val& event);
+    void OnFormMenu(const emscripten::val& event);
     void OnPageKey(const emscripten::val& event);
     void OnHelpClosed();
     // Scales the design to the browser window, whole and centred.

@@ -25,6 +25,7 @@ void OnCellPress(int cell, val event) { page->OnCellPress(cell, event); }
 void OnCellClick(int cell, val /*event*/) { page->OnCellClick(cell); }
 void OnCellKey(val event) { page->OnCellKey(event); }
 void OnFormPress(val event) { page->OnFormPress(event); }
+void OnFormMenu(val event) { page->OnFormMenu(event); }
 void OnHelpClosed(val /*event*/) { page->OnHelpClosed(); }
 void OnButtonClick(int button, val /*event*/) { page->OnButtonClick(button); }
 void OnPageKey(val event) { page->OnPageKey(event); }
@@ -46,6 +47,7 @@ EMSCRIPTEN_BINDINGS(trivelan_page) {
     emscripten::function("onCellPress", &OnCellPress);
     emscripten::function("onCellClick", &OnCellClick);
     emscripten::function("onFormPress", &OnFormPress);
+    emscripten::function("onFormMenu", &OnFormMenu);
     emscripten::function("onHelpClosed", &OnHelpClosed);
     emscripten::function("onCellKey", &OnCellKey);
     emscripten::function("onButtonClick", &OnButtonClick);

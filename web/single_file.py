@@ -34,7 +34,7 @@ def main(index, font, script, output):
         html, count = re.subn(dropped, "", html)
         assert count == 1, dropped
     # Replaced by a function, so that nothing in the inlined text is read as a pattern.
-    html, count = re.subn(r'<script src="start.js" async></script>',
+    html, count = re.subn(r'<script src="start\.js[^"]*" async></script>',
                           lambda _: "<script>%s</script>" % program, html)
     assert count == 1
     open(output, "w", encoding="utf-8").write(html)

@@ -1,16 +1,52 @@
 // Starts the program once the first frame is on the screen (or soon, in a tab
-// in the background, which draws no frames), and keeps the page's files for
-// use with no network after the first visit.
+// in the background, which draws no frames), keeps the page's files for use
+// with no network after the first visit, and says in the report box when the
+// program cannot start: a filter that blocks its files, a failed script, a
+// browser without WebAssembly.
+const CANNOT_START =
+    "Програмата не може да започне: този браузър или мрежата, през която е отворена " +
+    "страницата, не пуска файловете ѝ (например trivelan.wasm).\n\n" +
+    "Какво да опитате:\n" +
+    "- друг браузър, например най-новия Chrome, Edge, Firefox или Safari;\n" +
+    "- страницата в един файл, trivelan.html: копирайте я на компютъра и я отворете " +
+    "с двойно щракване, без мрежа.";
 let started = false;
+// The page names its build on this script's address; the program comes from the same build.
+const build = document.currentScript ? new URL(document.currentScript.src).search : "";
+
+// Only while the first frame still waits for the program: it then leaves the form.
+function cannotStart() {
+    const form = document.querySelector("#SequenceForm[data-first-frame]");
+    const report = document.getElementById("Text1_0");
+    if (!form || !report) return;
+    form.removeAttribute("data-first-frame");
+    form.inert = false;
+    for (const control of form.children) control.inert = control !== report;
+    report.readOnly = true;
+    report.value = CANNOT_START;
+    report.setAttribute("role", "alert");
+    report.focus();
+}
+
 function start() {
     if (started) return;
     started = true;
+    if (typeof WebAssembly !== "object") {
+        cannotStart();
+        return;
+    }
     const program = document.createElement("script");
-    program.src = "trivelan.js";
+    program.src = "trivelan.js" + build;
+    program.onerror = cannotStart;
     document.body.appendChild(program);
 }
+
+// A WebAssembly file that never came ends in a rejected promise.
+addEventListener("unhandledrejection", cannotStart);
+addEventListener("error", cannotStart);
 requestAnimationFrame(() => setTimeout(start, 0));
 setTimeout(start, 500);
 if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
-    navigator.serviceWorker.register("sw.js");
+    // Asked at every visit, so that the copy kept for no network is the newest build.
+    navigator.serviceWorker.register("sw.js").then((registration) => registration.update());
 }

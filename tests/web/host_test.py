@@ -1,0 +1,217 @@
+#!/usr/bin/env python3
+"""The page as a school's web host serves it, in headless Chromium: a new build
+reaches a returning pupil on the next reload with and without a one-day cache
+lifetime, never as a mix of two builds, and still opens with no network; a
+blocked WebAssembly file gives a message in the report box; the help box
+follows a rotated or smaller window; only the report's text can be selected
+and only the report has the browser's menu; an automatic dark mode leaves the
+design's colours; nothing breaks the security policy. Screenshots go to SHOTS.
+
+Usage: host_test.py SITE_DIR SHOTS
+"""
+import functools
+import http.server
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+
+sys.path.insert(0, os.path.dirname(__file__))
+from devtools import Browser  # noqa: E402
+from page_test import check, policy_violations  # noqa: E402
+import page_test  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+WEB = os.path.join(HERE, "..", "..", "web")
+
+
+class Host(http.server.SimpleHTTPRequestHandler):
+    """Serves the folder the host holds now, with the cache lifetime it sets."""
+    folder = None
+    max_age = None
+
+    def __init__(self, *args, **kwargs):
+        super().__init__(*args, directory=Host.folder, **kwargs)
+
+    def end_headers(self):
+        if Host.max_age is not None:
+            self.send_header("Cache-Control", "max-age=%d" % Host.max_age)
+        super().end_headers()
+
+    def log_message(self, *args):
+        pass
+
+
+def rebuild(site, work, name):
+    """The same site as another build: marked files, the worker written anew
+    by the build's own step."""
+    folder = os.path.join(work, name)
+    shutil.copytree(site, folder)
+    with open(os.path.join(folder, "trivelan.js"), "a", encoding="utf-8") as js:
+        js.write('\nself.trivelanBuild = "%s";\n' % name)
+    index = os.path.join(folder, "index.html")
+    page = open(index, encoding="utf-8").read()
+    open(index, "w", encoding="utf-8").write(
+        page.replace("<head>", '<head>\n<meta name="build" content="%s">' % name, 1))
+    worker = os.path.join(work, "sw.js.in")
+    with open(worker, "w", encoding="utf-8") as template:
+        template.write(open(os.path.join(WEB, "sw.js.in"), encoding="utf-8").read()
+                       .replace("@TRIVELAN_VERSION_TEXT@", "1.00"))
+    subprocess.run([sys.executable, os.path.join(WEB, "service_worker.py"), worker, index, folder],
+                   check=True)
+    # Built later: a host tells it by its files' times, to the second.
+    later = 1000 * (ord(name) - ord("A") + 1)
+    for file in os.listdir(folder):
+        path = os.path.join(folder, file)
+        os.utime(path, (os.path.getatime(path) + later, os.path.getmtime(path) + later))
+    return folder
+
+
+def builds_seen(page):
+    """The build of the page and the build of its program."""
+    return page.evaluate("[document.querySelector('meta[name=build]').content,"
+                         " self.trivelanBuild]")
+
+
+def test_updates(site, work):
+    a, b = rebuild(site, work, "A"), rebuild(site, work, "B")
+    for max_age in (None, 86400):
+        how = "with a one-day max-age" if max_age else "with no cache header"
+        Host.folder, Host.max_age = a, max_age
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Host)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        url = "http://127.0.0.1:%d/" % server.server_address[1]
+        browser = Browser()
+        try:
+            page = browser.new_page(800, 600)
+            page.open(url)
+            page.wait_for("navigator.serviceWorker.controller !== null", 20)
+            page.reload()
+            check("the first build " + how, ["A", "A"], builds_seen(page))
+            Host.folder = b
+            page.reload()
+            check("a new build on the next reload " + how, ["B", "B"], builds_seen(page))
+            # The new build's worker in place: one copy kept, the new build's. (Asked of
+            # the cache alone: a request through the worker would keep the old one busy.)
+            cache = re.search(r'const CACHE = "([^"]+)"',
+                              open(os.path.join(b, "sw.js"), encoding="utf-8").read()).group(1)
+            page.wait_for("caches.keys().then(keys => keys.length === 1 && keys[0] === %r)"
+                          % cache, 30)
+            page.reload()
+            check("and again, never a mix " + how, ["B", "B"], builds_seen(page))
+            server.shutdown()
+            server.server_close()
+            page.reload()
+            check("the new build with no network " + how, ["B", "B"], builds_seen(page))
+            check("nothing the security policy blocked " + how, [], policy_violations(page))
+        finally:
+            browser.close()
+
+
+def test_blocked_program(url, shots, browser):
+    page = browser.new_page(800, 600)
+    page.send("Network.setBypassServiceWorker", {"bypass": True})
+    page.send("Network.setBlockedURLs", {"urls": ["*.wasm"]})
+    page.send("Page.navigate", {"url": url})
+    page.wait_for("document.getElementById('Text1_0').value.startsWith('Програмата не може')")
+    page.screenshot(os.path.join(shots, "page-blocked.png"))
+    check("a blocked program is said in the report box, with what to try", [True, True, "alert"],
+          page.evaluate("(() => { const r = document.getElementById('Text1_0');"
+                        " return [r.value.includes('друг браузър'), r.value.includes('trivelan.html'),"
+                        " r.getAttribute('role')]; })()"))
+    page.send("Page.close")
+
+
+def test_help_follows_the_window(page):
+    page.resize(800, 600)
+    page.open(page.url)
+    page.key("F1")
+    page.wait_for("document.querySelector('dialog[open]') !== null")
+    for width, height in ((360, 640), (640, 360), (481, 363)):
+        page.resize(width, height, mobile=True)
+        page.wait_for("innerWidth === %d && innerHeight === %d" % (width, height))
+        page.evaluate("new Promise(done => requestAnimationFrame(() => setTimeout(done, 50)))")
+        check("the help's button on the screen at %dx%d" % (width, height), True, page.evaluate(
+            "(() => { const r = document.querySelector('dialog[open] .box-ok')"
+            ".getBoundingClientRect(); return r.left >= 0 && r.top >= 0 &&"
+            " r.right <= innerWidth && r.bottom <= innerHeight; })()"))
+    page.key("Escape")
+    page.resize(800, 600)
+
+
+def test_selection_and_menus(page):
+    page.open(page.url)
+    page.evaluate("addEventListener('contextmenu', e => { self.menuShown = !e.defaultPrevented; })")
+    for selector in ("#Label1_0", "#Frame1 legend", "#Command1_0", "#Label2_4"):
+        page.evaluate("getSelection().removeAllRanges()")
+        page.click(selector, count=2)
+        x, y = page.centre_of(selector)
+        page.send("Input.dispatchMouseEvent", {"type": "mousePressed", "x": x, "y": y,
+                                                "button": "right", "clickCount": 1})
+        page.send("Input.dispatchMouseEvent", {"type": "mouseReleased", "x": x, "y": y,
+                                                "button": "right", "clickCount": 1})
+        check("no text selected and no menu on " + selector, ["", False],
+              page.evaluate("[getSelection().toString(), self.menuShown]"))
+    x, y = page.centre_of("#Text1_0")
+    page.click_at(x, y, count=2)
+    page.send("Input.dispatchMouseEvent", {"type": "mousePressed", "x": x, "y": y,
+                                            "button": "right", "clickCount": 1})
+    page.send("Input.dispatchMouseEvent", {"type": "mouseReleased", "x": x, "y": y,
+                                            "button": "right", "clickCount": 1})
+    check("the report's text can be selected and has its menu", [True, True],
+          page.evaluate("[document.getElementById('Text1_0').selectionEnd >"
+                        " document.getElementById('Text1_0').selectionStart, self.menuShown]"))
+
+
+def pixel(path, x, y):
+    return subprocess.run(["convert", path, "-crop", "1x1+%d+%d" % (x, y), "-format",
+                           "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]", "info:"],
+                          capture_output=True, text=True, check=True).stdout
+
+
+def test_dark_mode(page, shots):
+    page.resize(481, 363)
+    page.send("Emulation.setAutoDarkModeOverride", {"enabled": True})
+    page.send("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme",
+                                                           "value": "dark"}]})
+    page.open(page.url)
+    page.evaluate("document.activeElement.blur()")
+    path = os.path.join(shots, "page-auto-dark.png")
+    page.screenshot(path)
+    page.send("Emulation.setAutoDarkModeOverride", {})
+    page.send("Emulation.setEmulatedMedia", {"features": []})
+    check("the design's colours under an automatic dark mode",
+          ["128,128,255", "0,255,0", "255,0,0", "255,192,128", "255,255,255"],
+          [pixel(path, 5, 100), pixel(path, 50, 150), pixel(path, 330, 150), pixel(path, 70, 5),
+           pixel(path, 58, 66)])
+
+
+def main(site, shots):
+    os.makedirs(shots, exist_ok=True)
+    work = tempfile.mkdtemp()
+    try:
+        test_updates(site, work)
+        server, url = page_test.serve(site)
+        browser = Browser()
+        try:
+            test_blocked_program(url, shots, browser)
+            page = browser.new_page(800, 600)
+            page.url = url
+            test_help_follows_the_window(page)
+            test_selection_and_menus(page)
+            test_dark_mode(page, shots)
+            check("nothing the security policy blocked", [], policy_violations(page))
+        finally:
+            browser.close()
+            server.shutdown()
+    finally:
+        shutil.rmtree(work)
+    print("%d passed, %d failed" % (page_test.passes, page_test.failures))
+    return 1 if page_test.failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:]))

@@ -1,0 +1,40 @@
+#!/usr/bin/env python3
+"""Writes the page and its service worker last, once every other file of the
+site is built. The page asks for its script with a hash of the program's files
+(start.js?v=HASH, which hands it on to trivelan.js), so that a browser holding
+an older build's script, even one it was told to keep for a day, fetches the
+new one: never a new page over an old program. The worker's cache is named by
+a hash of every file it keeps, so that each build gets a worker of other bytes,
+which the browser installs in place of the old one.
+
+Usage: service_worker.py SW_TEMPLATE INDEX_IN SITE_DIR
+"""
+import hashlib
+import os
+import re
+import sys
+
+
+def digest(site, names):
+    hashed = hashlib.sha256()
+    for name in names:
+        hashed.update(name.encode() + b"\0")
+        hashed.update(open(os.path.join(site, name), "rb").read())
+    return hashed.hexdigest()[:16]
+
+
+def main(template, index_in, site):
+    worker = open(template, encoding="utf-8").read()
+    files = re.findall(r'"([^"]+)"', re.search(r"const FILES = \[(.*?)\];", worker, re.S).group(1))
+    program = [name for name in files if name not in ("./", "index.html")]
+    page, count = re.subn(r'src="start\.js(\?v=[0-9a-f]*)?"',
+                          'src="start.js?v=%s"' % digest(site, program),
+                          open(index_in, encoding="utf-8").read())
+    assert count == 1
+    open(os.path.join(site, "index.html"), "w", encoding="utf-8").write(page)
+    open(os.path.join(site, "sw.js"), "w", encoding="utf-8").write(
+        worker.replace("%BUILD%", digest(site, program + ["index.html"])))
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
