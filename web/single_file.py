@@ -20,8 +20,11 @@ def main(index, font, script, output):
     html = open(index, encoding="utf-8").read()
     font_url = "data:font/woff2;base64," + base64.b64encode(open(font, "rb").read()).decode()
     style = re.search(r"<style>(.*?)</style>", html, re.S).group(1)
-    html = html.replace(style, style.replace("url(trivelan.woff2)", "url(%s)" % font_url))
-    style = style.replace("url(trivelan.woff2)", "url(%s)" % font_url)
+    # The site adds its font after the first paint; the one file has it from the start.
+    face = ('@font-face { font-family: "Trivelan Serif"; src: url(%s) format("woff2");'
+            " font-display: block; }\n" % font_url)
+    html = html.replace(style, face + style)
+    style = face + style
     program = open(script, encoding="utf-8").read()
     assert "</script" not in program.lower()
     policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; font-src data:;"

@@ -1,8 +1,8 @@
-// Starts the program once the first frame is on the screen (or soon, in a tab
-// in the background, which draws no frames), keeps the page's files for use
-// with no network after the first visit, and says in the report box when the
-// program cannot start: a filter that blocks its files, a failed script, a
-// browser without WebAssembly.
+// Runs once the first frame is on the screen: adds the page's own font (a device
+// without the design's font fetches it), starts the program, keeps the page's
+// files for use with no network after the first visit, and says in the report
+// box when the program cannot start: a filter that blocks its files, a failed
+// script, a browser without WebAssembly.
 const CANNOT_START =
     "Програмата не може да започне: този браузър или мрежата, през която е отворена " +
     "страницата, не пуска файловете ѝ (например trivelan.wasm).\n\n" +
@@ -10,7 +10,6 @@ const CANNOT_START =
     "- друг браузър, например най-новия Chrome, Edge, Firefox или Safari;\n" +
     "- страницата в един файл, trivelan.html: копирайте я на компютъра и я отворете " +
     "с двойно щракване, без мрежа.";
-let started = false;
 // The page names its build on this script's address; the program comes from the same build.
 const build = document.currentScript ? new URL(document.currentScript.src).search : "";
 
@@ -29,8 +28,6 @@ function cannotStart() {
 }
 
 function start() {
-    if (started) return;
-    started = true;
     if (typeof WebAssembly !== "object") {
         cannotStart();
         return;
@@ -44,8 +41,11 @@ function start() {
 // A WebAssembly file that never came ends in a rejected promise.
 addEventListener("unhandledrejection", cannotStart);
 addEventListener("error", cannotStart);
-requestAnimationFrame(() => setTimeout(start, 0));
-setTimeout(start, 500);
+// Liberation Serif, metric-compatible with the design's Times New Roman, for the
+// devices (most phones) that have no Times New Roman.
+document.fonts.add(new FontFace("Trivelan Serif", "url(trivelan.woff2) format('woff2')",
+                                {display: "swap"}));
+start();
 if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
     // Asked at every visit, so that the copy kept for no network is the newest build.
     navigator.serviceWorker.register("sw.js").then((registration) => registration.update());
