@@ -97,4 +97,27 @@ check "/AllUsers: the program shows its window" yes "$([ -n "$win" ] && echo yes
 closed "$app"
 uninstalled "/AllUsers: " "$machine_dir" "$common_shortcut" "$machine_key"
 
+# /D= with /AllUsers: the folder asked for.
+asked="$work/asked/Trivelan"
+mkdir -p "$work/asked"
+check "/AllUsers /D=: installed" 0 "$(wine "$setup" /S /AllUsers "/D=$(winepath -w "$asked")"; echo $?)"
+check "/AllUsers /D=: into the folder asked for" yes "$([ -f "$asked/trivelan.exe" ] && echo yes || echo no)"
+check "/AllUsers /D=: the entry names it" "$(winepath -w "$asked")" \
+    "$(wine reg query "$machine_key" /v InstallLocation 2>/dev/null | tr -d '\r' | sed -n 's/^ *InstallLocation *REG_SZ *//p')"
+uninstalled "/AllUsers /D=: " "$asked" "$common_shortcut" "$machine_key"
+
+# A silent install that cannot put the program where it is asked installs
+# nothing, writes nothing, and says so in its exit code (2).
+denied="$work/denied/Trivelan"
+mkdir -p "$denied/trivelan.exe"  # a folder where the program would go
+for target in 'Q:\Trivelan' 'Z:\proc\Trivelan' "$(winepath -w "$denied")"; do
+    check "nothing installable at $target: exit code 2" 2 "$(wine "$setup" /S "/D=$target"; echo $?)"
+    check "nothing installable at $target: no entry" absent \
+        "$(wine reg query "$key" >/dev/null 2>&1 && echo present || echo absent)"
+    check "nothing installable at $target: no shortcut" no "$([ -e "$shortcut" ] && echo yes || echo no)"
+    check "nothing installable at $target: nothing in the default folder" no \
+        "$([ -e "$program_dir" ] && echo yes || echo no)"
+done
+check "the denied folder holds no uninstaller" no "$([ -e "$denied/uninstall.exe" ] && echo yes || echo no)"
+
 finish

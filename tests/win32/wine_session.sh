@@ -6,8 +6,12 @@
 set -euo pipefail
 export WINEPREFIX=$(realpath -m "$1")
 shift
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="  # quiet; no Mono or Gecko prompts
+# Quiet; no Mono or Gecko prompts; no menu entries, .desktop files or icons for
+# the shortcuts the installers make, which Wine would write into the real home.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 work=$(mktemp -d)
+export HOME="$work/home"  # whatever Wine still writes outside its prefix stays here
+mkdir -p "$HOME"
 cleanup() {
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
