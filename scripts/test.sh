@@ -39,7 +39,7 @@ bash tests/win32/wine_session.sh build-windows/wine \
     bash tests/win32/installer_test.sh dist/trivelan-*-win64-setup.exe
 bash tests/win32/wine_session.sh build-windows/wine \
     bash tests/win32/msi_test.sh dist/trivelan-*-win64.msi build-windows/packaging/windows/trivelan.wxs \
-    build-windows/app/trivelan.exe build-windows/packaging/icons/trivelan.ico
+    build-windows/app/trivelan.exe build-windows/packaging/icons/trivelan.ico dist/trivelan-*-win64-setup.exe
 
 stage "lint"
 bash scripts/lint.sh build-test build-windows

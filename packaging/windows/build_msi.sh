@@ -12,8 +12,22 @@ cp "$icon" "$work/trivelan.ico"
 size_kb=$(( ($(stat -c %s "$exe") + 1023) / 1024 ))
 (cd "$work" && wixl -a x64 -D Version="$version" -D SizeKB="$size_kb" -o package.msi "$source")
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
-# The desktop shortcut only with the public property DESKTOPSHORTCUT=1; removed
-# again whatever the property on uninstall, where no one passes it.
+# The desktop shortcut only with the public property DESKTOPSHORTCUT=1 or yes,
+# or "#1" as the search finds an earlier choice; removed again whatever the
+# property on uninstall, where no one passes it.
 (cd "$work" && msibuild package.msi -i _ForceCodepage.idt \
-    -q "UPDATE \`Component\` SET \`Condition\` = 'DESKTOPSHORTCUT = 1 OR REMOVE = \"ALL\"' WHERE \`Component\` = 'DesktopShortcut'")
+    -q "UPDATE \`Component\` SET \`Condition\` = 'DESKTOPSHORTCUT = \"1\" OR DESKTOPSHORTCUT = \"#1\" OR DESKTOPSHORTCUT ~= \"yes\" OR REMOVE = \"ALL\"' WHERE \`Component\` = 'DesktopShortcut'")
+# What wixl 0.101 cannot say itself:
+# - the shortcuts' key paths under HKMU (-1), which it writes as 4;
+# - a rebuild of the same version upgrading in place: the upgrade row's upper
+#   bound inclusive (512), a key column, so the row is written anew;
+# - the searched and public properties a per-machine install may pass on.
+upgrade=$(msiinfo export "$work/package.msi" Upgrade | tr -d '\r' |
+    awk -F'\t' '$7 == "WIX_UPGRADE_DETECTED" { print $1 "\t" $3 "\t" $5 }')
+IFS=$'\t' read -r code below attributes <<<"$upgrade"
+(cd "$work" && msibuild package.msi \
+    -q "UPDATE \`Registry\` SET \`Root\` = -1 WHERE \`Component_\` = 'MenuShortcut' OR \`Component_\` = 'DesktopShortcut'" \
+    -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'" \
+    -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`) VALUES ('$code', '$below', $((attributes | 512)), 'WIX_UPGRADE_DETECTED')" \
+    -q "UPDATE \`Property\` SET \`Value\` = 'DESKTOPSHORTCUT;INSTALLERFORALL;INSTALLERFORUSER;WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED' WHERE \`Property\` = 'SecureCustomProperties'")
 mv "$work/package.msi" "$output"

@@ -4,12 +4,13 @@
 # the entry in the installed programs with its Cyrillic name, the shortcuts, a
 # major upgrade to a higher version built here, a refused downgrade, and a
 # silent uninstall that leaves nothing behind.
-# Usage: msi_test.sh PACKAGE.msi SOURCE.wxs PROGRAM.exe ICON.ico
+# With the installer too, neither goes over the other's install.
+# Usage: msi_test.sh PACKAGE.msi SOURCE.wxs PROGRAM.exe ICON.ico [SETUP.exe]
 #   (inside tests/win32/wine_session.sh)
 set -euo pipefail
 export LC_ALL=C.UTF-8
 source "$(dirname "$0")/../check.sh"
-msi=$(realpath "$1") wxs=$2 exe=$3 icon=$4
+msi=$(realpath "$1") wxs=$2 exe=$3 icon=$4 setup=${5:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
@@ -83,11 +84,54 @@ check "uninstalled: no shortcut" no "$(shortcut_in "${menus[@]}" "${desktops[@]}
 check "uninstalled: nothing of it in the registry" absent \
     "$(wine reg query 'HKLM\Software\Trivelan' >/dev/null 2>&1 && echo present || echo absent)"
 
-# The public property for a desktop shortcut for all users, then gone again.
-msiexec /i "$msi" /qn DESKTOPSHORTCUT=1
-check "DESKTOPSHORTCUT=1 adds the desktop shortcut" yes "$(shortcut_in "${desktops[@]}")"
-msiexec /x "$msi" /qn
-check "and uninstalling removes it" no "$(shortcut_in "${desktops[@]}")"
-check "and leaves nothing" "" "$(entries)"
+# The public property for a desktop shortcut for all users (1 or yes); an
+# upgrade run without it keeps it; uninstalling removes it.
+for asked in 1 yes; do
+    msiexec /i "$msi" /qn DESKTOPSHORTCUT=$asked
+    check "DESKTOPSHORTCUT=$asked adds the desktop shortcut" yes "$(shortcut_in "${desktops[@]}")"
+    check "an upgrade without the property keeps it (DESKTOPSHORTCUT=$asked before)" "0 yes" \
+        "$(msiexec /i "$work/later.msi" /qn; echo $?) $(shortcut_in "${desktops[@]}")"
+    msiexec /x "$work/later.msi" /qn
+    check "and uninstalling removes it (DESKTOPSHORTCUT=$asked)" no "$(shortcut_in "${desktops[@]}")"
+    check "and leaves nothing (DESKTOPSHORTCUT=$asked)" "" "$(entries)"
+done
+
+# A rebuild of the same version (a new product code) replaces the one installed.
+bash "$(dirname "$0")/../../packaging/windows/build_msi.sh" "$wxs" "$exe" "$icon" 1.00 "$work/rebuilt.msi"
+msiexec /i "$msi" /qn
+check "a rebuild of 1.00 over 1.00" 0 "$(msiexec /i "$work/rebuilt.msi" /qn; echo $?)"
+check "replaces it: one entry" "1.00|www.example.com" "$(entries | cut -d'|' -f1,2)"
+check "the program in place" yes "$([ -f "$program" ] && echo yes || echo no)"
+msiexec /x "$work/rebuilt.msi" /qn
+check "and its uninstall leaves nothing" "" "$(entries)"
+
+# One owner per computer: neither package goes over the other's install.
+if [ -n "${setup:-}" ]; then
+    setup_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Trivelan'
+    msiexec /i "$msi" /qn
+    check "the installer over the MSI's install: exit code 3" 3 "$(wine "$setup" /S; echo $?)"
+    check "the installer over the MSI's install, for all users: exit code 3" 3 \
+        "$(wine "$setup" /S /AllUsers; echo $?)"
+    check "and the MSI's one entry stays alone" "1.00|www.example.com 1" \
+        "$(entries | cut -d'|' -f1,2) $(entries | grep -c 'HKEY_LOCAL_MACHINE')"
+    check "no installer entry for the user" absent \
+        "$(wine reg query "HKCU\\$setup_key" >/dev/null 2>&1 && echo present || echo absent)"
+    msiexec /x "$msi" /qn
+    for mode in "" /AllUsers; do
+        wine "$setup" /S $mode
+        check "the MSI over the installer's install${mode:+ ($mode)}: refused" refused \
+            "$(msiexec /i "$msi" /qn && echo installed || echo refused)"
+        root=$([ -n "$mode" ] && echo HKLM || echo HKCU)
+        # The machine's entries, and the installer's own in its root.
+        check "and the installer's one entry stays alone${mode:+ ($mode)}" \
+            "$([ -n "$mode" ] && echo 1 || echo 0) present" \
+            "$(entries | wc -l) $(wine reg query "$root\\$setup_key" >/dev/null 2>&1 && echo present || echo absent)"
+        folder=$(wine reg query "$root\\$setup_key" /v InstallLocation \
+            2>/dev/null | tr -d '\r' | sed -n 's/^ *InstallLocation *REG_SZ *//p')
+        wine "$folder\\uninstall.exe" /S "_?=$folder" >/dev/null 2>&1
+        wine cmd /c rmdir /s /q "$folder" 2>/dev/null
+    done
+    check "and nothing is left" "" "$(entries)"
+fi
 
 finish
