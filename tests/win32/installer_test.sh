@@ -8,6 +8,7 @@
 set -euo pipefail
 export LC_ALL=C.UTF-8
 source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/readme_script.sh"
 setup=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -95,7 +96,13 @@ app=$!
 win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1 || true)
 check "/AllUsers: the program shows its window" yes "$([ -n "$win" ] && echo yes || echo no)"
 closed "$app"
-uninstalled "/AllUsers: " "$machine_dir" "$common_shortcut" "$machine_key"
+# Removed as the README's script does it.
+check "/AllUsers: the README's removal" 0 \
+    "$(readme_script "Remove the installer's Тривелан for every user"; echo $?)"
+check "/AllUsers: the README's removal: program and folder gone" no "$([ -e "$machine_dir" ] && echo yes || echo no)"
+check "/AllUsers: the README's removal: shortcut gone" no "$([ -e "$common_shortcut" ] && echo yes || echo no)"
+check "/AllUsers: the README's removal: entry gone" absent \
+    "$(wine reg query "$machine_key" >/dev/null 2>&1 && echo present || echo absent)"
 
 # /D= with /AllUsers: the folder asked for.
 asked="$work/asked/Trivelan"
