@@ -30,4 +30,19 @@ IFS=$'\t' read -r code below attributes <<<"$upgrade"
     -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'" \
     -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`) VALUES ('$code', '$below', $((attributes | 512)), 'WIX_UPGRADE_DETECTED')" \
     -q "UPDATE \`Property\` SET \`Value\` = 'DESKTOPSHORTCUT;INSTALLERFORALL;INSTALLERFORUSER;WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED' WHERE \`Property\` = 'SecureCustomProperties'")
+# Windows' validation wants more than wixl gives: the program's file version
+# (from its own version block), the entry's InstallLocation, and the summary's
+# template in the package's language, Bulgarian (1026).
+file_version=$(python3 -c '
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+at = data.index(struct.pack("<I", 0xFEEF04BD))
+ms, ls = struct.unpack("<II", data[at + 8:at + 16])
+print("%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF))' "$work/trivelan.exe")
+revision=$(msiinfo suminfo "$work/package.msi" | sed -n 's/^Revision number (UUID): //p')
+(cd "$work" && msibuild package.msi \
+    -q "UPDATE \`File\` SET \`Version\` = '$file_version' WHERE \`File\` = 'trivelan.exe'" \
+    -q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('SetInstallLocation', 51, 'ARPINSTALLLOCATION', '[INSTALLDIR]')" \
+    -q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Sequence\`) VALUES ('SetInstallLocation', 1001)" \
+    -s "Тривелан $version" "$(msiinfo suminfo package.msi | sed -n 's/^Author: //p')" "x64;1026" "$revision")
 mv "$work/package.msi" "$output"

@@ -52,6 +52,11 @@ check "one entry named Тривелан, version 1.00, with its publisher" "1.00
     "$(entries | cut -d'|' -f1,2)"
 check "the entry is per machine" yes "$(grep 'HKEY_LOCAL_MACHINE' <<<"$(entries)" >/dev/null && echo yes || echo no)"
 check "the entry has the help link" '"https://www.example.com/"' "$(value HelpLink)"
+check "the entry names the program's folder" '"C:\\Program Files\\Trivelan\\"' "$(value InstallLocation)"
+check "the package's file table knows the program's version" "1.0.0.0" \
+    "$(msiinfo export "$msi" File | tr -d '\r' | awk -F'\t' '$1 == "trivelan.exe" { print $5 }')"
+check "the summary's template is Bulgarian" "x64;1026" \
+    "$(msiinfo suminfo "$msi" | sed -n 's/^Template: //p')"
 # Windows shows the icon the package carries (Wine writes no DisplayIcon for it).
 check "the package carries the entry's icon" "ARPPRODUCTICON trivelan.ico" \
     "$(msiinfo export "$msi" Property | tr -d '\r' | awk '$1 == "ARPPRODUCTICON" { print $1, $2 }')"

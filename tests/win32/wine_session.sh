@@ -10,7 +10,7 @@ shift
 # the shortcuts the installers make, which Wine would write into the real home.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 work=$(mktemp -d)
-export HOME="$work/home"  # whatever Wine still writes outside its prefix stays here
+export HOME="$work/home"  # whatever Wine would still write into a home goes here
 mkdir -p "$HOME"
 cleanup() {
     wineserver -k 2>/dev/null || true
@@ -29,6 +29,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     wineserver -w
+    # The user's desktop and documents folders inside the prefix, not links into
+    # a home: shortcuts stay in the prefix, and removing an empty desktop folder
+    # removes no home.
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+        if [ -L "$link" ]; then rm "$link" && mkdir "$link"; fi
+    done
 fi
 wineserver -p
 # Starts Wine's background services now, so that they do not hold the pipes of
