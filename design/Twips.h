@@ -11,10 +11,14 @@ inline constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch, 100 %
 struct Scale {
     double factor = 1.0;
 
-    // Nearest pixel; halves round away from zero.
+    // Nearest pixel; halves round away from zero. The fraction is compared,
+    // not 0.5 added: an addition would round 0.49999999999999994 up.
     [[nodiscard]] constexpr int Pixels(int twips) const {
         const double pixels = twips * factor / kTwipsPerPixel;
-        return pixels < 0 ? -static_cast<int>(-pixels + 0.5) : static_cast<int>(pixels + 0.5);
+        const double magnitude = pixels < 0 ? -pixels : pixels;
+        const auto whole = static_cast<int>(magnitude);  // truncates
+        const int rounded = magnitude - whole >= 0.5 ? whole + 1 : whole;
+        return pixels < 0 ? -rounded : rounded;
     }
     // A font size in points, scaled as the layout is.
     [[nodiscard]] constexpr double Points(int points) const { return points * factor; }

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # clang-format, clang-tidy and cppcheck over the project's own code; any finding fails.
-# Usage: lint.sh BUILD_DIR WINDOWS_BUILD_DIR   (configured trees with compile_commands.json:
-#        the Linux build and the Windows cross build)
+# Usage: lint.sh BUILD_DIR WINDOWS_BUILD_DIR WEB_BUILD_DIR   (configured trees with
+#        compile_commands.json: the Linux build, the Windows cross build and the web build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1
 windows_build=$2
+web_build=$3
 dirs=(runtime logic design qt win32 web app packaging bench fuzz tests)
 mapfile -t sources < <(git ls-files -- "${dirs[@]/%//*.cpp}" "${dirs[@]/%//*.h}")
 
@@ -33,6 +34,12 @@ tidy() {  # tidy BUILD_DIR LOG EXTRA_ARGS... -- FILES...
 mapfile -t linux < <(printf '%s\n' "${sources[@]}" | grep -E '^(runtime|logic|qt|app|packaging)/.*\.cpp$' |
     grep -v '^app/WinMain\.cpp$')
 mapfile -t windows < <(printf '%s\n' "${sources[@]}" | grep -E '^win32/.*\.cpp$|^app/WinMain\.cpp$')
+mapfile -t web < <(printf '%s\n' "${sources[@]}" | grep -E '^web/.*\.cpp$')
+# The page's code is read as em++ compiles it: WebAssembly, emscripten's sysroot.
+sysroot=/usr/share/emscripten/cache/sysroot/include
+web_args=(-extra-arg=--target=wasm32-unknown-emscripten -extra-arg=-nostdinc++
+          -extra-arg=-isystem$sysroot/c++/v1 -extra-arg=-isystem$sysroot/compat
+          -extra-arg=-isystem$sysroot -extra-arg=-D__EMSCRIPTEN__)
 mingw_includes=()
 while read -r dir; do mingw_includes+=("-extra-arg=-isystem$dir"); done < <(
     echo | x86_64-w64-mingw32-g++-posix -xc++ -E -v - 2>&1 |
@@ -42,6 +49,7 @@ findings=$(
     tidy "$build" "$build/clang-tidy.log" -- "${linux[@]}"
     tidy "$windows_build" "$windows_build/clang-tidy.log" -extra-arg=--target=x86_64-w64-mingw32 \
         "${mingw_includes[@]}" -- "${windows[@]}"
+    tidy "$web_build" "$web_build/clang-tidy.log" "${web_args[@]}" -- "${web[@]}"
 )
 if [ -n "$findings" ]; then
     echo "$findings"

@@ -14,7 +14,28 @@ install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WEB_BU
     orca dbus-daemon at-spi2-core \
     appstream unzip wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev
 jobs=$(nproc)
-stage() { echo; echo "== $* =="; }
+# Each stage stops the script on failure; the closing line counts the stages
+# that ran and names the one that failed.
+passed=0
+current=""
+corpus=""
+stage() {
+    [ -n "$current" ] && passed=$((passed + 1))
+    current=$*
+    echo
+    echo "== $* =="
+}
+finish() {
+    local status=$?
+    [ -n "$corpus" ] && rm -rf "$corpus"
+    echo
+    if [ "$status" -eq 0 ]; then
+        echo "stages: $((passed + 1)) passed, 0 failed"
+    else
+        echo "stages: $passed passed, 1 failed ($current)"
+    fi
+}
+trap finish EXIT
 
 stage "build and test"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON
@@ -42,7 +63,7 @@ bash tests/win32/wine_session.sh build-windows/wine \
     build-windows/app/trivelan.exe build-windows/packaging/icons/trivelan.ico dist/trivelan-*-win64-setup.exe
 
 stage "lint"
-bash scripts/lint.sh build-test build-windows
+bash scripts/lint.sh build-test build-windows build-web
 
 stage "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON \
@@ -57,7 +78,6 @@ CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
     -DTRIVELAN_FUZZ=ON
 cmake --build build-fuzz -j "$jobs"
 corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
 # libFuzzer logs every new input; keep the log and show its end.
 if ! build-fuzz/fuzz/trivelan_fuzz -max_total_time="${FUZZ_SECONDS:-60}" -max_len=512 \
     -print_final_stats=1 "$corpus" fuzz/corpus 2>"$corpus/fuzz.log"; then
@@ -65,7 +85,3 @@ if ! build-fuzz/fuzz/trivelan_fuzz -max_total_time="${FUZZ_SECONDS:-60}" -max_le
     exit 1
 fi
 grep -E '^(Done|stat::)' "$corpus/fuzz.log"
-
-# Every stage above stops the script on failure, so reaching here means all passed.
-echo
-echo "stages: 7 passed, 0 failed"

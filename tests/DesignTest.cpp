@@ -389,6 +389,30 @@ TEST(Accessibility, AnnouncesAChangedReportOnOneLine) {
     for (const auto& c : cases) EXPECT_EQ(design::Announcement(c.before, c.after), c.said);
 }
 
+// Twips to the nearest pixel, halves away from zero, and just under a half down.
+TEST(Twips, ToTheNearestPixelHalvesAwayFromZero) {
+    const struct {
+        double factor;
+        int twips;
+        int pixels;
+    } cases[] = {{1.0, 0, 0},
+                 {1.0, 7, 0},
+                 {1.0, 8, 1},
+                 {1.0, 15, 1},
+                 {1.0, 22, 1},
+                 {1.0, 23, 2},
+                 {1.0, -7, 0},
+                 {1.0, -8, -1},
+                 {1.0, 7215, 481},
+                 {1.25, 7215, 601},
+                 {1.5, 5445, 545},
+                 {2.0, -5445, -726},
+                 {0.49999999999999994 * 15, 1, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(design::Scale{c.factor}.Pixels(c.twips), c.pixels) << c.factor << " " << c.twips;
+    }
+}
+
 TEST(Text, LineEndsAreCrLfAtTheContractAndLineFeedsInTheBox) {
     const struct {
         std::u16string_view contract;

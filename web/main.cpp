@@ -21,15 +21,15 @@ using trivelan::web::SequenceForm;
 // to find it by.
 std::unique_ptr<SequenceForm> page;
 
-void OnCellPress(int cell, val event) { page->OnCellPress(cell, event); }
-void OnCellClick(int cell, val /*event*/) { page->OnCellClick(cell); }
-void OnCellKey(val event) { page->OnCellKey(event); }
-void OnFormPress(val event) { page->OnFormPress(event); }
-void OnFormMenu(val event) { page->OnFormMenu(event); }
-void OnHelpClosed(val /*event*/) { page->OnHelpClosed(); }
-void OnButtonClick(int button, val /*event*/) { page->OnButtonClick(button); }
-void OnPageKey(val event) { page->OnPageKey(event); }
-void OnResize(val /*event*/) { page->FitToWindow(); }
+void OnCellPress(int cell, const val& event) { page->OnCellPress(cell, event); }
+void OnCellClick(int cell, const val& /*event*/) { page->OnCellClick(cell); }
+void OnCellKey(const val& event) { page->OnCellKey(event); }
+void OnFormPress(const val& event) { page->OnFormPress(event); }
+void OnFormMenu(const val& event) { page->OnFormMenu(event); }
+void OnHelpClosed(const val& /*event*/) { page->OnHelpClosed(); }
+void OnButtonClick(int button, const val& /*event*/) { page->OnButtonClick(button); }
+void OnPageKey(const val& event) { page->OnPageKey(event); }
+void OnResize(const val& /*event*/) { page->FitToWindow(); }
 
 // As the desktop programs do: the standard message in a modal box titled with
 // the program's name, and then the page answers no more events.
