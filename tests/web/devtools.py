@@ -124,9 +124,10 @@ class Page:
 
     def reload(self, ready="document.getElementById('Label2_14') !== null && document.getElementById('Label2_14').tabIndex === -1"):
         self.send("Page.bringToFront")
+        # The new document, not the old one still showing: its own time origin.
+        origin = self.evaluate("performance.timeOrigin")
         self.send("Page.reload", {"ignoreCache": False})
-        time.sleep(0.3)
-        self.wait_for(ready)
+        self.wait_for("performance.timeOrigin !== %r && (%s)" % (origin, ready))
 
     def evaluate(self, expression):
         result = self.send("Runtime.evaluate", {"expression": expression, "returnByValue": True,

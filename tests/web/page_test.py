@@ -15,7 +15,6 @@ import os
 import subprocess
 import sys
 import threading
-import time
 
 sys.path.insert(0, os.path.dirname(__file__))
 from devtools import SHIFT, Browser  # noqa: E402
@@ -219,7 +218,7 @@ def test_first_frame(browser, url, shots):
         if scripts:
             page.wait_for("document.getElementById('Label2_14').tabIndex === -1")
             page.evaluate("document.activeElement.blur()")  # no caret in the picture
-        time.sleep(1)  # the font
+        page.wait_for("document.fonts.ready.then(() => document.fonts.status === 'loaded')")
         path = os.path.join(shots, "page-%s.png" % name)
         page.screenshot(path)
         shots_of[name] = open(path, "rb").read()

@@ -44,9 +44,9 @@ fi
 "${launch[@]}" "$exe" 2>"$work/app.log" &
 app_pid=$!
 win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1)
-sleep 0.5
+size() { eval "$(xdotool getwindowgeometry --shell "$win")"; echo "${WIDTH}x${HEIGHT}"; }
+check_until "window client size" "481x363" size
 eval "$(xdotool getwindowgeometry --shell "$win")"
-check "window client size" "481x363" "${WIDTH}x${HEIGHT}"
 check "window caption" "www.example.com  Тривелан" "$(xdotool getwindowname "$win")"
 check "window icon" yes "$(xprop -id "$win" _NET_WM_ICON | grep -q 'Icon (32 x 32)' && echo yes || echo no)"
 
@@ -59,39 +59,48 @@ report_text() {  # report_text [ZOOM_FACTOR]
     xclip -selection clipboard -i /dev/null >/dev/null 2>&1
     click $((report_x * ${1:-1})) $((report_y * ${1:-1}))
     xdotool key ctrl+a ctrl+c
-    sleep 0.3
     xclip -o -selection clipboard 2>/dev/null || true
 }
+report_start() { local text; text=$(report_text); echo "${text:0:35}"; }
 
-statement=$(report_text)
-check "statement at start" "Ще наричаме една редица балансирана" "${statement:0:35}"
+check_until "statement at start" "Ще наричаме една редица балансирана" report_start
 
 double_click "$(cell_x 0)" "$cell_y"     # a double click raises the digit once
 double_click "$(cell_x 14)" "$cell_y"
 click "$check_x" "$button_y"
-check "report after a check on 100000000000001" \
+check_until "report after a check on 100000000000001" \
     "$(printf 'Поредният номер: 100000000000001 е палиндром.\nБалансирана редица в позиция: 1')" \
-    "$(report_text)"
+    report_text
 
 # The report box has the focus now; Tab moves to the check button, Space presses it.
 click "$(cell_x 5)" "$cell_y"
 click "$report_x" "$report_y"
 xdotool key Tab space
-sleep 0.3
-check "check pressed by keyboard" \
+check_until "check pressed by keyboard" \
     "$(printf 'Номерата: 100001000000001 и 100000000100001 са различни.\nРедицата не е балансирана! ')" \
-    "$(report_text)"
+    report_text
 
 click "$(cell_x 5)" "$cell_y"; for _ in 1 2 3 4 5 6 7 8; do click "$(cell_x 5)" "$cell_y"; done
 click "$check_x" "$button_y"   # 100000000000001 again: cell 0 underlined
 xdotool mousemove --window "$win" 470 350
-sleep 0.3
-xwd -root -silent >"$work/screen.xwd"
-convert "$work/screen.xwd" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$name.png"
-echo "screenshot: $shots/$name.png"
-
+shoot() {  # shoot NAME: the window as it is now, cropped from the screen
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    xwd -root -silent >"$work/screen.xwd"
+    convert "$work/screen.xwd" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$1.png"
+}
 pixel_of() { convert "$1" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$2+$3" info:; }
 pixel() { pixel_of "$shots/$name.png" "$@"; }
+# Cells 0 and 14 both show "1"; only cell 0 carries the underline, so it has more ink.
+ink() { convert "$shots/$name.png" -crop "23x56+$1+65" +repage -colorspace Gray -threshold 50% -negate \
+            -format "%[fx:int(mean*w*h+0.5)]" info:; }
+split_digit_underlined() {
+    shoot "$name"
+    local first last
+    first=$(ink 57) last=$(ink $((57 + 24 * 14)))
+    [ "$first" -gt $((last + 15)) ] && echo yes || echo "no (ink $first vs $last)"
+}
+check_until "only the split digit is underlined" yes split_digit_underlined
+echo "screenshot: $shots/$name.png"
 check "window background" "128,128,255" "$(pixel 5 100)"
 check "title label background" "255,192,128" "$(pixel 70 5)"
 check "digit cell background" "255,255,255" "$(pixel 58 66)"
@@ -102,78 +111,67 @@ check "clear button filled flat red" "255,0,0 255,0,0" "$(pixel 330 150) $(pixel
 check "report scroll bar keeps its own colours" "no" \
     "$(printf '%s\n' "$(pixel 456 300)" "$(pixel 457 300)" | grep -qx '128,128,255' && echo yes || echo no)"
 
-# Cells 0 and 14 both show "1"; only cell 0 carries the underline, so it has more ink.
-ink() { convert "$shots/$name.png" -crop "23x56+$1+65" +repage -colorspace Gray -threshold 50% -negate \
-            -format "%[fx:int(mean*w*h+0.5)]" info:; }
-ink0=$(ink 57); ink14=$(ink $((57 + 24 * 14)))
-check "only the split digit is underlined (ink $ink0 vs $ink14)" "yes" "$([ "$ink0" -gt $((ink14 + 15)) ] && echo yes || echo no)"
 
 # Cell 0 near its right edge, then at once cell 1 near its left edge: two clicks,
 # though the toolkit sees a double click by time and distance.
 xdotool mousemove --window "$win" 79 "$cell_y" click 1 mousemove --window "$win" 82 "$cell_y" click 1
 sleep 0.6
 click "$check_x" "$button_y"
-check "a quick click on the neighbouring cell counts" \
+check_until "a quick click on the neighbouring cell counts" \
     "$(printf 'Номерата: 210000000000001 и 100000000000012 са различни.\nБалансирана редица в позиция: 1')" \
-    "$(report_text)"
+    report_text
 
 # Keyboard only: Tab from the report box to the row, arrows and End move the
 # mark, Space clicks; Shift+Tab back to the check button and Space presses it.
 click "$report_x" "$report_y"
 xdotool key Tab Tab Tab Right Right space End
-sleep 0.3
-shoot() {  # shoot NAME: the window as it is now, cropped from the screen
-    eval "$(xdotool getwindowgeometry --shell "$win")"
-    xwd -root -silent >"$work/screen.xwd"
-    convert "$work/screen.xwd" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$1.png"
-    echo "screenshot: $shots/$1.png"
+mark_on_the_last_cell_only() {
+    shoot "$name-keyboard"
+    local marked unmarked
+    marked=$(pixel_of "$shots/$name-keyboard.png" $((56 + 24 * 14 + 12)) 66)
+    unmarked=$(pixel_of "$shots/$name-keyboard.png" $((56 + 24 * 13 + 12)) 66)
+    [ "$marked" != "255,255,255" ] && [ "$unmarked" == "255,255,255" ] && echo yes ||
+        echo "no ($marked / $unmarked)"
 }
-shoot "$name-keyboard"
-marked=$(pixel_of "$shots/$name-keyboard.png" $((56 + 24 * 14 + 12)) 66)
-unmarked=$(pixel_of "$shots/$name-keyboard.png" $((56 + 24 * 13 + 12)) 66)
-check "the keyboard mark shows on the marked cell only" "yes" \
-    "$([ "$marked" != "255,255,255" ] && [ "$unmarked" == "255,255,255" ] && echo yes || echo "no ($marked / $unmarked)")"
+check_until "the keyboard mark shows on the marked cell only" yes mark_on_the_last_cell_only
+echo "screenshot: $shots/$name-keyboard.png"
 xdotool key space shift+Tab shift+Tab space
-sleep 0.3
-check "a keyboard-only session" \
+check_until "a keyboard-only session" \
     "$(printf 'Номерата: 211000000000002 и 200000000000112 са различни.\nБалансирана редица в позиция: 2')" \
-    "$(report_text)"
+    report_text
 
 # Zoom to 200 % (Ctrl+Plus, Ctrl+=, Ctrl+Plus): the window doubles and a click
 # on a doubled cell lands on it.
 xdotool key ctrl+plus ctrl+equal ctrl+plus
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$win")"
-check "window at 200 %" "962x726" "${WIDTH}x${HEIGHT}"
+check_until "window at 200 %" "962x726" size
 xdotool mousemove --window "$win" $((2 * (56 + 24 * 7) + 24)) $((2 * cell_y)) click 1
 sleep 0.6
 xdotool mousemove --window "$win" $((2 * check_x)) $((2 * button_y)) click 1
-sleep 0.3
-shoot "$name-200"
-check "a click on a cell at 200 %" \
+check_until "a click on a cell at 200 %" \
     "$(printf 'Номерата: 211000010000002 и 200000010000112 са различни.\nРедицата не е балансирана! ')" \
-    "$(report_text 2)"
+    report_text 2
+shoot "$name-200"
+echo "screenshot: $shots/$name-200.png"
 
 # Full screen: the design as large as the screen allows, on the window colour;
 # Escape brings the 200 % window back.
 xdotool key F11
-sleep 0.8
-eval "$(xdotool getwindowgeometry --shell "$win")"
-check "full screen fills the screen" "1920x1080" "${WIDTH}x${HEIGHT}"
-shoot "$name-fullscreen"
-check "full screen around the design" "128,128,255 128,128,255" \
-    "$(pixel_of "$shots/$name-fullscreen.png" 5 5) $(pixel_of "$shots/$name-fullscreen.png" 1914 540)"
+check_until "full screen fills the screen" "1920x1080" size
+# Filled once it is drawn: the window colour at both ends of the screen.
+fullscreen_drawn() {
+    shoot "$name-fullscreen"
+    echo "$(pixel_of "$shots/$name-fullscreen.png" 5 5) $(pixel_of "$shots/$name-fullscreen.png" 1914 540)"
+}
+check_until "full screen around the design" "128,128,255 128,128,255" fullscreen_drawn
+echo "screenshot: $shots/$name-fullscreen.png"
 xdotool key Escape
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$win")"
-check "Escape leaves full screen, zoom kept" "962x726" "${WIDTH}x${HEIGHT}"
+check_until "Escape leaves full screen, zoom kept" "962x726" size
 xdotool key ctrl+0
-sleep 0.5
+check_until "Ctrl+0 returns to 100 %" "481x363" size
 eval "$(xdotool getwindowgeometry --shell "$win")"
-check "Ctrl+0 returns to 100 %" "481x363" "${WIDTH}x${HEIGHT}"
 
 click "$clear_x" "$button_y"
-check "report after clear" "" "$(report_text)"
+check_until "report after clear" "" report_text
 check "program still running" "yes" "$(kill -0 "$app_pid" 2>/dev/null && echo yes || echo no)"
 
 finish
