@@ -34,4 +34,4 @@ WEB_BUILD_PACKAGES=(cmake ninja-build emscripten python3-fonttools python3-brotl
 
 # What making the release packages needs (scripts/package.sh); wixl and
 # msitools make the MSI.
-PACKAGING_PACKAGES=(debhelper dpkg-dev lintian nsis wixl msitools)
+PACKAGING_PACKAGES=(debhelper dpkg-dev lintian nsis wixl msitools python3-olefile)

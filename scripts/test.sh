@@ -56,6 +56,7 @@ ctest --test-dir build-web --output-on-failure --no-tests=error
 stage "release packages"
 bash scripts/package.sh
 bash tests/packaging/release_test.sh dist
+bash tests/packaging/reproducible_test.sh dist
 bash tests/win32/wine_session.sh build-windows/wine \
     bash tests/win32/installer_test.sh dist/trivelan-*-win64-setup.exe
 bash tests/win32/wine_session.sh build-windows/wine \

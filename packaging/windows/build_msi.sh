@@ -9,8 +9,24 @@ trap 'rm -rf "$work"' EXIT
 # wixl finds files by plain names in the folder it runs in.
 cp "$exe" "$work/trivelan.exe"
 cp "$icon" "$work/trivelan.ico"
+# The same package from the same source: the files' times (kept in the cabinet)
+# from the last commit, and the product and package codes named by the version
+# and the program's content. Each version and build gets its own codes, so the
+# major upgrade still tells them apart.
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$(dirname "$source")" log -1 --format=%ct 2>/dev/null || echo 0)}
+touch -d "@$epoch" "$work/trivelan.exe" "$work/trivelan.ico"
+codes=$(/usr/bin/python3 -c '
+import hashlib, sys, uuid
+content = hashlib.sha256(open(sys.argv[1], "rb").read() + open(sys.argv[2], "rb").read()).hexdigest()
+upgrade = uuid.UUID(sys.argv[4])
+for kind in ("product", "package"):
+    print(str(uuid.uuid5(upgrade, "%s %s %s" % (kind, sys.argv[3], content))).upper())' \
+    "$exe" "$source" "$version" "$(sed -n 's/.*UpgradeCode="\([^"]*\)".*/\1/p' "$source")")
+product_code="{$(sed -n 1p <<<"$codes")}"
+package_code="{$(sed -n 2p <<<"$codes")}"
 size_kb=$(( ($(stat -c %s "$exe") + 1023) / 1024 ))
-(cd "$work" && wixl -a x64 -D Version="$version" -D SizeKB="$size_kb" -o package.msi "$source")
+(cd "$work" && wixl -a x64 -D Version="$version" -D SizeKB="$size_kb" -D ProductCode="$product_code" \
+    -o package.msi "$source")
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 # The desktop shortcut only with the public property DESKTOPSHORTCUT=1 or yes,
 # or "#1" as the search finds an earlier choice; removed again whatever the
@@ -39,10 +55,11 @@ data = open(sys.argv[1], "rb").read()
 at = data.index(struct.pack("<I", 0xFEEF04BD))
 ms, ls = struct.unpack("<II", data[at + 8:at + 16])
 print("%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF))' "$work/trivelan.exe")
-revision=$(msiinfo suminfo "$work/package.msi" | sed -n 's/^Revision number (UUID): //p')
 (cd "$work" && msibuild package.msi \
     -q "UPDATE \`File\` SET \`Version\` = '$file_version' WHERE \`File\` = 'trivelan.exe'" \
     -q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('SetInstallLocation', 51, 'ARPINSTALLLOCATION', '[INSTALLDIR]')" \
     -q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Sequence\`) VALUES ('SetInstallLocation', 1001)" \
-    -s "Тривелан $version" "$(msiinfo suminfo package.msi | sed -n 's/^Author: //p')" "x64;1026" "$revision")
+    -s "Тривелан $version" "$(msiinfo suminfo package.msi | sed -n 's/^Author: //p')" "x64;1026" "$package_code")
+# The summary's times too, which the tools set to the time of the build.
+/usr/bin/python3 "$(dirname "$0")/summary_times.py" "$work/package.msi" "$epoch"
 mv "$work/package.msi" "$output"

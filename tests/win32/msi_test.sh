@@ -103,8 +103,15 @@ for asked in 1 yes; do
     check "and leaves nothing (DESKTOPSHORTCUT=$asked)" "" "$(entries)"
 done
 
-# A rebuild of the same version (a new product code) replaces the one installed.
-bash "$(dirname "$0")/../../packaging/windows/build_msi.sh" "$wxs" "$exe" "$icon" 1.00 "$work/rebuilt.msi"
+# A rebuild of the same version with other content (so a new product code)
+# replaces the one installed.
+cp "$exe" "$work/rebuilt.exe"
+printf '\0' >>"$work/rebuilt.exe"
+bash "$(dirname "$0")/../../packaging/windows/build_msi.sh" "$wxs" "$work/rebuilt.exe" "$icon" 1.00 \
+    "$work/rebuilt.msi"
+check "the rebuild has a product code of its own" yes "$([ \
+    "$(msiinfo export "$msi" Property | grep ProductCode)" != \
+    "$(msiinfo export "$work/rebuilt.msi" Property | grep ProductCode)" ] && echo yes || echo no)"
 msiexec /i "$msi" /qn
 check "a rebuild of 1.00 over 1.00" 0 "$(msiexec /i "$work/rebuilt.msi" /qn; echo $?)"
 check "replaces it: one entry" "1.00|www.example.com" "$(entries | cut -d'|' -f1,2)"
