@@ -19,7 +19,3 @@ find_program(TRIVELAN_WINE NAMES wine wine64)
 if(TRIVELAN_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${TRIVELAN_WINE})
 endif()
-
-# The same bytes from the same source: no link time stamp in the PE header
-# (nor the checksum that would follow it).
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
