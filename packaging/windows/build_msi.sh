@@ -60,6 +60,6 @@ print("%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF))' "$work/tr
     -q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('SetInstallLocation', 51, 'ARPINSTALLLOCATION', '[INSTALLDIR]')" \
     -q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Sequence\`) VALUES ('SetInstallLocation', 1001)" \
     -s "Тривелан $version" "$(msiinfo suminfo package.msi | sed -n 's/^Author: //p')" "x64;1026" "$package_code")
-# The summary's times too, which the tools set to the time of the build.
-/usr/bin/python3 "$(dirname "$0")/summary_times.py" "$work/package.msi" "$epoch"
+# The summary in its own code page, and its times, which the tools set to the build's.
+/usr/bin/python3 "$(dirname "$0")/summary.py" "$work/package.msi" "$epoch"
 mv "$work/package.msi" "$output"

@@ -57,6 +57,11 @@ check "the package's file table knows the program's version" "1.0.0.0" \
     "$(msiinfo export "$msi" File | tr -d '\r' | awk -F'\t' '$1 == "trivelan.exe" { print $5 }')"
 check "the summary's template is Bulgarian" "x64;1026" \
     "$(msiinfo suminfo "$msi" | sed -n 's/^Template: //p')"
+# As Explorer reads the summary: its texts in the summary's own code page.
+check "the summary's subject reads as Bulgarian" "1251 Тривелан 1.00" "$(/usr/bin/python3 -c '
+import sys, olefile
+summary = olefile.OleFileIO(sys.argv[1]).get_metadata()
+print(summary.codepage, summary.subject.decode("cp%d" % summary.codepage))' "$msi")"
 # Windows shows the icon the package carries (Wine writes no DisplayIcon for it).
 check "the package carries the entry's icon" "ARPPRODUCTICON trivelan.ico" \
     "$(msiinfo export "$msi" Property | tr -d '\r' | awk '$1 == "ARPPRODUCTICON" { print $1, $2 }')"
