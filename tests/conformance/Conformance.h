@@ -1,7 +1,6 @@
 #pragma once
 
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,9 +16,8 @@ class Driver {
     virtual ~Driver() = default;
     // One quick press and release on a digit cell, by mouse or finger.
     virtual void Press(int cell, bool touch) = 0;
-    // Lets more than the double-click time go by; returns how many
-    // milliseconds to wait before the next step (0: the driver's clock moved).
-    virtual int Pause() = 0;
+    // Lets more than the double-click time go by.
+    virtual void Pause() = 0;
     virtual void Click(int button) = 0;  // 0: check, 1: clear
     // A key pressed and let go, or held (its repeat); names as in the table.
     virtual void Key(const std::string& key, bool held) = 0;
@@ -99,23 +97,22 @@ class Run {
   public:
     Run(const Scenario& scenario, Driver& driver) : scenario_(scenario), driver_(driver) {}
 
-    // Does the next action; the milliseconds to wait before the next, or
-    // nullopt when the scenario is done. Safe to call again from inside an
-    // action, as a modal box's loop does.
-    std::optional<int> Step() {
-        if (next_ >= scenario_.actions.size()) return std::nullopt;
-        const Action& action = scenario_.actions.at(next_++);
-        return Do(action);
+    // Does the next action; false when the scenario is done. Safe to call
+    // again from inside an action, as a modal box's loop does.
+    bool Step() {
+        if (next_ >= scenario_.actions.size()) return false;
+        Do(scenario_.actions.at(next_++));
+        return true;
     }
 
     [[nodiscard]] const std::vector<std::string>& Failures() const { return failures_; }
 
   private:
-    int Do(const Action& a) {
+    void Do(const Action& a) {
         if (a.verb == "press" || a.verb == "tap") {
             driver_.Press(a.number, a.verb == "tap");
         } else if (a.verb == "pause") {
-            return driver_.Pause();
+            driver_.Pause();
         } else if (a.verb == "click") {
             driver_.Click(a.text == "check" ? 0 : 1);
         } else if (a.verb == "key" || a.verb == "hold") {
@@ -123,7 +120,6 @@ class Run {
         } else if (!Holds(a)) {
             Report(a);
         }
-        return 0;
     }
 
     [[nodiscard]] std::string Seen(const Action& a) const {

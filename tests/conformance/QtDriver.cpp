@@ -37,9 +37,8 @@ class QtDriver final : public conformance::Driver {
         clock += 100;  // quick
         PressAndRelease(Find(design::ControlName(design::DigitCell(cell))));
     }
-    int Pause() override {
+    void Pause() override {
         clock += QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100;
-        return 0;
     }
     void Click(int button) override {
         Pause();

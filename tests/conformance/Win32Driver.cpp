@@ -43,10 +43,7 @@ class Win32Driver final : public conformance::Driver {
     void Press(int cell, bool /*touch*/) override {
         PressAndRelease(Control(design::DigitCell(cell)));
     }
-    int Pause() override {
-        Sleep(GetDoubleClickTime() + 100);
-        return 0;
-    }
+    void Pause() override { Sleep(GetDoubleClickTime() + 100); }
     // A button takes no part in the row's double clicks.
     void Click(int button) override {
         PressAndRelease(Control(button == 0 ? design::kCheck : design::kClear));
