@@ -6,6 +6,7 @@ would carry each file's access and change times), names in UTF-8.
 Usage: zip.py OUTPUT.zip EPOCH_SECONDS FILE_OR_FOLDER...   (paths as stored, from here)
 """
 import os
+import stat
 import sys
 import time
 import zipfile
@@ -26,7 +27,8 @@ def main(output, epoch, *paths):
             for name in entries(path):
                 info = zipfile.ZipInfo(name, stamp)
                 info.compress_type = zipfile.ZIP_DEFLATED
-                info.external_attr = 0o644 << 16
+                # A regular file, rw-r--r--, whatever the umask gave it here.
+                info.external_attr = (stat.S_IFREG | 0o644) << 16
                 with open(name, "rb") as data:
                     archive.writestr(info, data.read())
 

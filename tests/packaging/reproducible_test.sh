@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The Windows release files built again from the same commit, in another folder
-# at another time, must be the same bytes as those in dist/: the program, the
-# portable zip, the installer and the MSI. diffoscope explains any difference.
+# Every release file built again from the same commit must be the same bytes as
+# those in dist/: the .deb, the portable zip, the installer, the MSI, the web zip
+# and so SHA256SUMS, and trivelan.exe as the zip carries it. The second build
+# runs as reprotest would vary it: another clone in a deeper folder, later, with
+# another time zone and umask (package.sh sets the locale itself). diffoscope
+# explains any difference.
 # Usage: reproducible_test.sh DIST_DIR
 set -euo pipefail
 source "$(dirname "$0")/../check.sh"
@@ -9,17 +12,34 @@ dist=$(realpath "$1")
 top=$(cd "$(dirname "$0")/../.." && pwd)
 again=$(mktemp -d)
 trap 'rm -rf "$again"' EXIT
-git clone -q "$top" "$again/source"
-export SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
-(cd "$again/source" && cmake --preset windows >/dev/null &&
-    cmake --build --preset windows --target trivelan_portable trivelan_installer trivelan_msi >/dev/null)
-for file in "$dist"/trivelan-*-win64.zip "$dist"/trivelan-*-win64-setup.exe "$dist"/trivelan-*-win64.msi; do
-    name=$(basename "$file")
-    rebuilt="$again/source/build-windows/$name"
-    same=$(cmp -s "$file" "$rebuilt" && echo same || echo different)
-    check "$name rebuilt: the same bytes" same "$same"
-    if [ "$same" != same ] && command -v diffoscope >/dev/null; then
-        diffoscope --text - "$file" "$rebuilt" | head -n 40 || true
+mkdir -p "$again/another/place"
+source="$again/another/place/trivelan"
+git clone -q "$top" "$source"
+(
+    cd "$source"
+    umask 0002
+    export TZ=Pacific/Kiritimati
+    bash scripts/package.sh >"$again/package.log" 2>&1
+) || {
+    tail -n 40 "$again/package.log"
+    exit 1
+}
+explain() {
+    if command -v diffoscope >/dev/null; then
+        diffoscope --text - "$1" "$2" | head -n 60 || true
     fi
-done
+}
+compare() {
+    local name=$1 built=$2 rebuilt=$3 same
+    same=$(cmp -s "$built" "$rebuilt" && echo same || echo different)
+    check "$name rebuilt: the same bytes" same "$same"
+    [ "$same" == same ] || explain "$built" "$rebuilt"
+}
+check "SHA256SUMS names the five release files" 5 "$(wc -l <"$dist/SHA256SUMS")"
+while read -r _ name; do
+    compare "$name" "$dist/$name" "$source/dist/$name"
+done <"$dist/SHA256SUMS"
+compare SHA256SUMS "$dist/SHA256SUMS" "$source/dist/SHA256SUMS"
+unzip -p "$dist"/trivelan-*-win64.zip trivelan.exe >"$again/trivelan.exe"
+compare trivelan.exe "$again/trivelan.exe" "$source/build-windows/app/trivelan.exe"
 finish
