@@ -148,9 +148,10 @@ class Run {
         return expected;
     }
 
-    // Whether an expectation holds, once the window has settled.
+    // Whether an expectation holds, once the window has settled; a busy
+    // machine may take seconds to deliver the window manager's part.
     bool Holds(const Action& a) {
-        for (int tries = 0; tries < 100; ++tries) {
+        for (int tries = 0; tries < 500; ++tries) {
             if (Seen(a) == Expected(a)) return true;
             if (!driver_.Settle()) return false;
         }

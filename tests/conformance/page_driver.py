@@ -111,7 +111,7 @@ def run(driver, url, scenarios, where):
                 driver.key(text, verb == "hold")
             else:
                 want = expected(verb, text)
-                deadline = time.time() + 2  # what the page does after an event, as it arrives
+                deadline = time.time() + 10  # what the page does after an event, as it arrives
                 seen = driver.seen(verb)
                 while seen != want and time.time() < deadline:
                     time.sleep(0.02)

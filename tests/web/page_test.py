@@ -164,7 +164,9 @@ def test_fit(page, shots):
                           (3840, 2160)):
         page.resize(width, height)
         page.wait_for("innerWidth === %d && innerHeight === %d" % (width, height))
-        page.evaluate("new Promise(done => requestAnimationFrame(() => setTimeout(done, 50)))")
+        # The resize event runs before the next frame's callbacks: two frames on, the
+        # page has laid itself out for the new size.
+        page.evaluate("new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)))")
         box = page.evaluate("(() => { const r = document.getElementById('SequenceForm')"
                             ".getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()")
         left, top, w, h = box
