@@ -44,8 +44,8 @@ class QtDriver final : public conformance::Driver {
         Pause();
         PressAndRelease(Find(button == 0 ? "Command1(0)" : "Command1(1)"));
     }
-    // Later, from the event loop: a key that opens a modal box runs that box's
-    // loop, in which the next steps go on.
+    // The key itself later, from the event loop: a key that opens a modal box
+    // runs that box's loop, in which the next steps go on.
     void Key(const std::string& key, bool held) override {
         static const std::map<std::string, Qt::Key> keys{
             {"Tab", Qt::Key_Tab},      {"Shift+Tab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
@@ -55,9 +55,21 @@ class QtDriver final : public conformance::Driver {
         const Qt::Key code = keys.at(key);
         const Qt::KeyboardModifiers modifiers =
             key == "Shift+Tab" ? Qt::ShiftModifier : Qt::NoModifier;
+        // As a user's key: to the control with the focus in the top window (the
+        // box, while one is open). On a busy machine that focus comes from the X
+        // server a while after the window shows.
+        QWidget* top = QApplication::activeModalWidget();
+        const auto focusOnTop = [top] {
+            const QWidget* focus = QApplication::focusWidget();
+            return focus != nullptr && (top == nullptr || focus->window() == top);
+        };
+        if (!QTest::qWaitFor(focusOnTop, 10'000)) {
+            ADD_FAILURE() << key << ": no control in the top window has the focus";
+            return;
+        }
         QTimer::singleShot(0, [code, modifiers, held] {
             QWidget* target = QApplication::focusWidget();
-            if (target == nullptr) return;
+            if (target == nullptr) return;  // taken since: the next expectation tells
             if (held) {
                 QKeyEvent repeat(QEvent::KeyPress, code, modifiers, QString(), true);
                 QApplication::sendEvent(target, &repeat);
@@ -146,6 +158,11 @@ TEST(Conformance, EveryScenarioInTheQtWindow) {
         QEventLoop loop;
         std::function<void()> step = [&] {
             if (!run.Step()) {
+                // A box left open would keep its loop, and the test, running for ever.
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    ADD_FAILURE() << "a box is still open at the end";
+                    box->close();
+                }
                 loop.quit();
                 return;
             }
