@@ -9,6 +9,7 @@ set -euo pipefail
 export LC_ALL=C.UTF-8
 source "$(dirname "$0")/../check.sh"
 source "$(dirname "$0")/readme_script.sh"
+source "$(dirname "$0")/closed.sh"
 setup=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -36,14 +37,6 @@ uninstalled() {  # uninstalled LABEL FOLDER SHORTCUT KEY
 }
 windows_dir() { winepath -u "$(wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
 registry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
-closed() {  # closed PID: ends the program and waits until its window is gone
-    kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-    for _ in $(seq 60); do
-        xdotool search --onlyvisible --name "Тривелан" >/dev/null 2>&1 || return 0
-        sleep 0.25
-    done
-}
 gone() {  # gone PATH: waits up to 30 s for PATH to disappear
     for _ in $(seq 60); do [ -e "$1" ] || return 0; sleep 0.5; done
     return 1

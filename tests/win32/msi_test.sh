@@ -11,6 +11,7 @@ set -euo pipefail
 export LC_ALL=C.UTF-8
 source "$(dirname "$0")/../check.sh"
 source "$(dirname "$0")/readme_script.sh"
+source "$(dirname "$0")/closed.sh"
 msi=$(realpath "$1") wxs=$2 exe=$3 icon=$4 setup=${5:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -76,8 +77,7 @@ wine "$program" 2>/dev/null &
 app=$!
 win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1 || true)
 check "the installed program shows its window" yes "$([ -n "$win" ] && echo yes || echo no)"
-kill "$app" 2>/dev/null || true
-wait "$app" 2>/dev/null || true
+closed "$app"
 
 # A later version, built here from the same source: it replaces 1.00 in place.
 bash "$(dirname "$0")/../../packaging/windows/build_msi.sh" "$wxs" "$exe" "$icon" 1.01 "$work/later.msi"
