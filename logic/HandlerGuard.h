@@ -28,6 +28,8 @@ class HandlerGuard {
         }
     }
 
+    [[nodiscard]] bool Stopped() const { return stopped_; }
+
   private:
     ErrorReporter reporter_;
     bool stopped_ = false;

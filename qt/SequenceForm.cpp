@@ -21,7 +21,6 @@
 #include "Text.h"
 #include "Twips.h"
 #include "VerdictNotice.h"
-#include "design/Accessibility.h"
 #include "design/DigitRow.h"
 #include "design/icons/trivelan.xpm"
 
@@ -38,7 +37,7 @@ QIcon DesignIcon() {
 
 SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
     : QWidget(parent),
-      handlers_(std::move(reporter)),
+      events_(*this, std::move(reporter)),
       controls_(CreateControls(this)),
       notice_(new VerdictNotice(this)) {
     setObjectName(QStringLiteral("SequenceForm"));
@@ -50,7 +49,7 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
     BindCommands(this, rules_, [this](design::Command command) { apply(command); });
     controls_.all.at(design::FirstFocus())->setFocus();
 
-    handlers_.Run([this] { logic_.OnLoad(); });
+    events_.OnLoad();
 }
 
 void SequenceForm::apply(design::Command command) {
@@ -124,17 +123,12 @@ void SequenceForm::setTabOrderFromDesign() {
 
 void SequenceForm::bindEvents() {
     for (std::size_t k = 0; k < design::kDigitCellCount; ++k) {
-        connect(controls_.row->cell(k), &DigitCell::clicked, this, [this, k] {
-            handlers_.Run([this, k] { logic_.OnDigitClick(static_cast<std::int16_t>(k)); });
-        });
+        connect(controls_.row->cell(k), &DigitCell::clicked, this,
+                [this, k] { events_.OnDigitClick(k); });
     }
     for (std::size_t b = 0; b < controls_.buttons.size(); ++b) {
         connect(controls_.buttons.at(b), &QPushButton::clicked, this, [this, b] {
-            const std::u16string before = ReportText();
-            handlers_.Run([this, b] { logic_.OnButtonClick(static_cast<std::int16_t>(b)); });
-            if (const auto said = design::Announcement(before, ReportText())) {
-                notice_->announce(*said);
-            }
+            if (const auto said = events_.OnButtonClick(b)) notice_->announce(*said);
         });
     }
 }

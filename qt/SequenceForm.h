@@ -4,9 +4,8 @@
 
 #include "ControlFactory.h"
 #include "design/Commands.h"
+#include "design/FormEvents.h"
 #include "design/WindowRules.h"
-#include "logic/HandlerGuard.h"
-#include "logic/SequenceForm.h"
 #include "logic/SequenceView.h"
 
 namespace trivelan::qt {
@@ -44,8 +43,7 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
     void layOut(const design::Placement& placement);
     [[nodiscard]] DigitCell* cellAt(std::int16_t cell) const;
 
-    logic::SequenceForm logic_{*this};
-    logic::HandlerGuard handlers_;
+    design::FormEvents events_;
     Controls controls_;
     VerdictNotice* notice_;
     design::WindowRules rules_{design::Window::Desktop};

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the script tests: `check WHAT EXPECTED ACTUAL` records one comparison,
 # `finish` prints the count and fails the script if any comparison failed.
 failures=0

@@ -71,8 +71,6 @@ val CreateControl(const val& document, const ControlDesign& control) {
     } else if (control.kind == Kind::TextBox) {
         element.set("value", ToJs(design::ToLineFeeds(control.text)));
         element.call<void>("setSelectionRange", val(0), val(0));  // the start shows first
-        // A new verdict is read out while the focus stays on the button.
-        if (control.visible) element.call<void>("setAttribute", val("aria-live"), val("polite"));
         element.call<void>("setAttribute", val("aria-label"),
                            ToJs(design::AccessibleName(control)));
     } else {

@@ -55,19 +55,18 @@ val Handler(const char* name, int index) {
 SequenceForm::SequenceForm(logic::ErrorReporter reporter)
     : document_(val::global("document")),
       controls_(CreateControls(document_)),
-      handlers_(std::move(reporter)) {
+      notice_(controls_.form),
+      events_(*this, std::move(reporter)) {
     document_.set("title", ToJs(design::kCaption));
     DigitRow::Cells cells;
     for (int k = 0; k < design::kDigitCellCount; ++k) {
         cells.push_back(controls_.all.at(design::PositionOf(design::DigitCell(k))));
     }
-    row_.Attach(cells, [this](int k) {
-        handlers_.Run([this, k] { logic_.OnDigitClick(static_cast<std::int16_t>(k)); });
-    });
+    row_.Attach(cells, [this](int k) { events_.OnDigitClick(static_cast<std::size_t>(k)); });
     BindEvents();
     FitToWindow();
     FocusTarget(design::FirstFocus()).call<void>("focus");
-    handlers_.Run([this] { logic_.OnLoad(); });
+    events_.OnLoad();
 }
 
 void SequenceForm::BindEvents() {
@@ -135,16 +134,17 @@ void SequenceForm::FitToWindow() {
 }
 
 void SequenceForm::OnCellPress(int cell, const val& event) {
-    if (stopped_ || event["button"].as<int>() != 0 || !event["isPrimary"].as<bool>()) return;
+    if (events_.Stopped() || event["button"].as<int>() != 0 || !event["isPrimary"].as<bool>())
+        return;
     row_.OnPress(cell, event["timeStamp"].as<double>());
 }
 
 void SequenceForm::OnCellClick(int cell) {
-    if (!stopped_) row_.OnClick(cell);
+    if (!events_.Stopped()) row_.OnClick(cell);
 }
 
 void SequenceForm::OnCellKey(const val& event) {
-    if (stopped_) return;
+    if (events_.Stopped()) return;
     const std::string key = event["key"].as<std::string>();
     if (event["type"].as<std::string>() == "keyup") {
         // A button clicks itself when Space comes up; the row clicked on the way down.
@@ -155,8 +155,9 @@ void SequenceForm::OnCellKey(const val& event) {
 }
 
 void SequenceForm::OnButtonClick(int button) {
-    if (stopped_) return;
-    handlers_.Run([this, button] { logic_.OnButtonClick(static_cast<std::int16_t>(button)); });
+    if (const auto said = events_.OnButtonClick(static_cast<std::size_t>(button))) {
+        notice_.Announce(*said);
+    }
 }
 
 // A press on a label, the frame or a cell leaves the focus where it was, as in
@@ -175,7 +176,7 @@ void SequenceForm::OnFormMenu(const val& event) {
 }
 
 void SequenceForm::OnPageKey(const val& event) {
-    if (stopped_) return;
+    if (events_.Stopped()) return;
     const std::string name = event["key"].as<std::string>();
     const design::ControlDesign* focused = ControlOf(document_["activeElement"]);
     if (name == "Tab") {
@@ -209,10 +210,7 @@ void SequenceForm::OnPageKey(const val& event) {
 
 void SequenceForm::OnHelpClosed() { rules_.HelpClosed(); }
 
-void SequenceForm::Stop() {
-    stopped_ = true;
-    controls_.form.set("inert", val(true));
-}
+void SequenceForm::Stop() { controls_.form.set("inert", val(true)); }
 
 std::u16string SequenceForm::Caption(std::int16_t cell) const {
     return row_.Caption(design::CellIndex(cell));

@@ -6,9 +6,9 @@
 
 #include "ControlFactory.h"
 #include "DigitRow.h"
+#include "VerdictNotice.h"
+#include "design/FormEvents.h"
 #include "design/WindowRules.h"
-#include "logic/HandlerGuard.h"
-#include "logic/SequenceForm.h"
 #include "logic/SequenceView.h"
 
 namespace trivelan::web {
@@ -39,7 +39,7 @@ class SequenceForm final : public logic::SequenceView {
     void OnHelpClosed();
     // Scales the design to the browser window, whole and centred.
     void FitToWindow();
-    // After a run-time error the page answers no more events.
+    // After a run-time error nothing on the page can be pressed.
     void Stop();
 
     [[nodiscard]] design::Screen Screen() const;
@@ -55,11 +55,10 @@ class SequenceForm final : public logic::SequenceView {
 
     emscripten::val document_;
     Controls controls_;
+    VerdictNotice notice_;
     DigitRow row_;
     design::WindowRules rules_{design::Window::Page};
-    bool stopped_ = false;
-    logic::SequenceForm logic_{*this};
-    logic::HandlerGuard handlers_;
+    design::FormEvents events_;
 };
 
 }  // namespace trivelan::web

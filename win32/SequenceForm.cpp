@@ -9,7 +9,6 @@
 #include "Keyboard.h"
 #include "Screen.h"
 #include "Text.h"
-#include "design/Accessibility.h"
 #include "design/DigitRow.h"
 
 namespace trivelan::win32 {
@@ -50,11 +49,11 @@ std::wstring WindowText(HWND window) {
 }  // namespace
 
 SequenceForm::SequenceForm(HINSTANCE instance, logic::ErrorReporter reporter)
-    : accelerators_(CreateAccelerators()), handlers_(std::move(reporter)) {
+    : accelerators_(CreateAccelerators()), events_(*this, std::move(reporter)) {
     RegisterWindowClass(instance, WindowProc);
     CreateWindowExW(0, kClassName, Wide(design::kCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-    if (window_ != nullptr) handlers_.Run([this] { logic_.OnLoad(); });
+    if (window_ != nullptr) events_.OnLoad();
 }
 
 SequenceForm::~SequenceForm() {
@@ -130,9 +129,7 @@ void SequenceForm::OnCreate() {
     for (std::size_t k = 0; k < cells.size(); ++k) {
         cells.at(k) = Control(design::DigitCell(static_cast<int>(k)));
     }
-    row_.Attach(cells, [this](int k) {
-        handlers_.Run([this, k] { logic_.OnDigitClick(static_cast<std::int16_t>(k)); });
-    });
+    row_.Attach(cells, [this](int k) { events_.OnDigitClick(static_cast<std::size_t>(k)); });
     LayOut(rules_.Place(Screen()));
 }
 
@@ -169,10 +166,9 @@ void SequenceForm::OnCommand(int id, int code) {
     const ControlDesign* control = DesignOf(id);
     // The cells click through the row; the buttons through their notification.
     if (control != nullptr && control->kind == design::Kind::PushButton && code == BN_CLICKED) {
-        const auto index = static_cast<std::int16_t>(control->index);
-        const std::u16string before = ReportText();
-        handlers_.Run([this, index] { logic_.OnButtonClick(index); });
-        if (const auto said = design::Announcement(before, ReportText())) notice_.Announce(*said);
+        if (const auto said = events_.OnButtonClick(static_cast<std::size_t>(control->index))) {
+            notice_.Announce(*said);
+        }
     }
 }
 

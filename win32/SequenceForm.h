@@ -10,9 +10,8 @@
 #include "Gdi.h"
 #include "VerdictNotice.h"
 #include "design/Commands.h"
+#include "design/FormEvents.h"
 #include "design/WindowRules.h"
-#include "logic/HandlerGuard.h"
-#include "logic/SequenceForm.h"
 #include "logic/SequenceView.h"
 
 namespace trivelan::win32 {
@@ -77,8 +76,7 @@ class SequenceForm final : public logic::SequenceView {
     Brushes brushes_;
     UniqueAccelerators accelerators_;
     HWND focusBeforeDeactivation_ = nullptr;
-    logic::SequenceForm logic_{*this};
-    logic::HandlerGuard handlers_;
+    design::FormEvents events_;
 };
 
 }  // namespace trivelan::win32

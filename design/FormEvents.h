@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "Accessibility.h"
+#include "logic/HandlerGuard.h"
+#include "logic/SequenceForm.h"
+
+namespace trivelan::design {
+
+// The form's event handlers as every window runs them: through one guard, so
+// that none runs after a run-time error, and a button press answers what a
+// screen reader is to be told of it. A window forwards its toolkit's events
+// here and speaks what comes back.
+class FormEvents {
+  public:
+    FormEvents(logic::SequenceView& view, logic::ErrorReporter reporter)
+        : view_(view), form_(view), guard_(std::move(reporter)) {}
+
+    void OnLoad() {
+        guard_.Run([this] { form_.OnLoad(); });
+    }
+
+    void OnDigitClick(std::size_t cell) {
+        guard_.Run([this, cell] { form_.OnDigitClick(static_cast<std::int16_t>(cell)); });
+    }
+
+    // The verdict to announce, if the press gave one.
+    [[nodiscard]] std::optional<std::u16string> OnButtonClick(std::size_t button) {
+        if (guard_.Stopped()) return std::nullopt;
+        const std::u16string before = view_.ReportText();
+        guard_.Run([this, button] { form_.OnButtonClick(static_cast<std::int16_t>(button)); });
+        if (guard_.Stopped()) return std::nullopt;
+        return Announcement(before, view_.ReportText());
+    }
+
+    // After a run-time error the window answers no more events.
+    [[nodiscard]] bool Stopped() const { return guard_.Stopped(); }
+
+  private:
+    logic::SequenceView& view_;
+    logic::SequenceForm form_;
+    logic::HandlerGuard guard_;
+};
+
+}  // namespace trivelan::design

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# What a blind pupil hears on the page, in Chromium with Orca: each check's
+# verdict whole and once, the focus staying on "Провери"; "Чисти" says none.
+# The site from a local web server, then the one-file page from file://.
+# Usage: screen_reader_test.sh SITE_DIR ONE_FILE_PAGE
+set -euo pipefail
+# shellcheck source=tests/x11/orca.sh
+source "$(dirname "$0")/../x11/orca.sh"
+orca_session "$0" "$@"
+site=$1
+one_file=$(realpath "$2")
+
+/usr/bin/python3 -u -m http.server --bind 127.0.0.1 --directory "$site" 0 >"$work/server.log" 2>&1 &
+server_pid=$!
+trap 'kill "$server_pid" 2>/dev/null; orca_cleanup' EXIT
+for _ in $(seq 100); do grep -q ' port ' "$work/server.log" && break; sleep 0.1; done
+port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$work/server.log")
+
+verdicts() { said | tail -n "+$((start + 1))" | grep -cE '^(Поредният номер|Номерата): ' || true; }
+listen() {
+    echo "# $1"
+    start=$(said | wc -l)
+    HOME=$work chromium --no-sandbox --disable-gpu --disable-quic --no-first-run \
+        --no-default-browser-check --disable-background-networking --disable-component-update \
+        --disable-sync --disable-default-apps --force-renderer-accessibility --lang=bg \
+        --user-data-dir="$(mktemp -d -p "$work")" --kiosk "$1" >>"$work/chromium.log" 2>&1 &
+    app_pid=$!
+    since=$start
+    wait_for "Условието на задачата, а след проверка — резултатът."  # the report, focused
+    press Tab
+    wait_for "Провери push button."
+    press space
+    heard "the first check" "Поредният номер: 000000000000000 е палиндром. Балансирана редица в позиция: 1"
+    press Tab Tab space shift+Tab  # the first cell by the keyboard
+    wait_for "Чисти push button."
+    press shift+Tab
+    wait_for "Провери push button."
+    press space
+    heard "an unbalanced row" "Номерата: 100000000000000 и 000000000000001 са различни. Редицата не е балансирана!"
+    press Tab space shift+Tab
+    wait_for "Провери push button."
+    check "no verdict for Чисти" 2 "$(verdicts)"
+    press space
+    heard "the same verdict again" "Поредният номер: 000000000000000 е палиндром. Балансирана редица в позиция: 1"
+    check "each verdict once" 3 "$(verdicts)"
+    kill "$app_pid"
+    wait "$app_pid" || true
+}
+listen "http://127.0.0.1:$port/"
+listen "file://$one_file"
+finish

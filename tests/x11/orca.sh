@@ -1,0 +1,77 @@
+# shellcheck shell=bash
+# Shared by the screen-reader tests: Debian's Orca in Xvfb, with a D-Bus
+# session of its own and no speech server, logs every line it would say; the
+# test drives the window with xdotool and waits for Orca's lines.
+#
+# orca_session "$0" ARGS...: run first; outside a session it runs the script
+# again inside one and exits with its status. Inside, $work is the session's
+# folder, Orca is running, `press` types, and `said`, `wait_for` and `heard`
+# read Orca's log.
+here_orca=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=tests/check.sh
+source "$here_orca/../check.sh"
+
+orca_session() {
+    if [ -z "${ORCA_WORK:-}" ]; then
+        local tool work xvfb status=0
+        for tool in Xvfb xdotool dbus-run-session /usr/bin/orca; do
+            command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/test.sh installs it)"; exit 1; }
+        done
+        work=$(mktemp -d)
+        # The server names its own free display: no race with tests beside it.
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+        xvfb=$!
+        for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+        DISPLAY=":$(cat "$work/display")" ORCA_WORK=$work HOME=$work XDG_RUNTIME_DIR=$work \
+            dbus-run-session -- bash "$@" || status=$?
+        kill "$xvfb"
+        rm -rf "$work"
+        exit "$status"
+    fi
+    work=$ORCA_WORK
+    log=$work/orca.log
+    trap orca_cleanup EXIT
+    /usr/bin/python3 "$here_orca/orca_quiet.py" "$log" >"$work/orca.out" 2>&1 &
+    orca_pid=$!
+    wait_for "Screen reader on."
+}
+
+orca_cleanup() {
+    if [ -n "${KEEP_ORCA_LOG:-}" ]; then cp "$log" "$KEEP_ORCA_LOG"; fi
+    kill "${app_pid:-}" "$orca_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+}
+
+# Every line Orca has said so far, one a line; a line it logged over several
+# log lines (a text with a line break) is joined with " | ".
+said() {
+    [ -f "$log" ] || return 0
+    /usr/bin/python3 -c '
+import re, sys
+text = open(sys.argv[1], encoding="utf-8", errors="replace").read()
+for line in re.findall(r"SPEECH OUTPUT: \x27(.*?)\x27", text, re.S):
+    print(" | ".join(line.split("\n")))' "$log"
+}
+
+# press KEY...: the keys, through the X server as a user types them; what
+# Orca says from here on is what wait_for and heard look at.
+since=0
+press() {
+    since=$(said | wc -l)
+    xdotool key "$@"
+}
+
+# wait_for LINE: until Orca has said LINE since the last press, or 30 s have gone.
+wait_for() {
+    for _ in $(seq 300); do
+        said | tail -n "+$((since + 1))" | grep -qxF -- "$1" && return 0
+        sleep 0.1
+    done
+    echo "Orca never said: $1"
+    return 1
+}
+
+# heard WHAT LINE: checks that Orca says LINE.
+heard() {
+    check "$1" yes "$(wait_for "$2" >/dev/null && echo yes || echo no)"
+}
