@@ -52,7 +52,6 @@ class WindowRules {
     }
 
     constexpr void HelpClosed() { helpOpen_ = false; }
-    [[nodiscard]] constexpr bool HelpOpen() const { return helpOpen_; }
     [[nodiscard]] constexpr Window Kind() const { return window_; }
     [[nodiscard]] constexpr int Zoom() const { return presentation_.Zoom(); }
     [[nodiscard]] constexpr bool IsFullScreen() const { return presentation_.IsFullScreen(); }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# clang-format, clang-tidy and cppcheck over the project's own code; any finding fails.
+# clang-format, clang-tidy and cppcheck over the project's C++, shellcheck over
+# its shell scripts and pyflakes over its Python; any finding fails.
 # Usage: lint.sh BUILD_DIR WINDOWS_BUILD_DIR WEB_BUILD_DIR   (configured trees with
 #        compile_commands.json: the Linux build, the Windows cross build and the web build)
 set -euo pipefail
@@ -9,6 +10,13 @@ windows_build=$2
 web_build=$3
 dirs=(runtime logic design qt win32 web app packaging bench fuzz tests)
 mapfile -t sources < <(git ls-files -- "${dirs[@]/%//*.cpp}" "${dirs[@]/%//*.h}")
+
+mapfile -t scripts < <(git ls-files -- '*.sh' .ci/run)
+echo "shellcheck: ${#scripts[@]} files"
+shellcheck -x -P SCRIPTDIR "${scripts[@]}"
+mapfile -t python < <(git ls-files -- '*.py')
+echo "pyflakes: ${#python[@]} files"
+pyflakes3 "${python[@]}"
 
 echo "clang-format: ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"
@@ -38,8 +46,8 @@ mapfile -t web < <(printf '%s\n' "${sources[@]}" | grep -E '^web/.*\.cpp$')
 # The page's code is read as em++ compiles it: WebAssembly, emscripten's sysroot.
 sysroot=/usr/share/emscripten/cache/sysroot/include
 web_args=(-extra-arg=--target=wasm32-unknown-emscripten -extra-arg=-nostdinc++
-          -extra-arg=-isystem$sysroot/c++/v1 -extra-arg=-isystem$sysroot/compat
-          -extra-arg=-isystem$sysroot -extra-arg=-D__EMSCRIPTEN__)
+          "-extra-arg=-isystem$sysroot/c++/v1" "-extra-arg=-isystem$sysroot/compat"
+          "-extra-arg=-isystem$sysroot" -extra-arg=-D__EMSCRIPTEN__)
 mingw_includes=()
 while read -r dir; do mingw_includes+=("-extra-arg=-isystem$dir"); done < <(
     echo | x86_64-w64-mingw32-g++-posix -xc++ -E -v - 2>&1 |

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034  # the lists are read by the scripts that source this
 # Installs the Debian packages named as arguments that are not installed yet.
 # Sourced by the run and test scripts; uses sudo when not root.
 install_packages() {

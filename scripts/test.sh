@@ -12,27 +12,36 @@ install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WEB_BU
     "${PACKAGING_PACKAGES[@]}" chromium libgtest-dev libgmock-dev \
     libbenchmark-dev libx11-dev xvfb xdotool xclip x11-apps x11-utils imagemagick desktop-file-utils \
     orca dbus-daemon at-spi2-core \
-    appstream unzip wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev
+    appstream unzip wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev \
+    shellcheck pyflakes3
 jobs=$(nproc)
-# Each stage stops the script on failure; the closing line counts the stages
-# that ran and names the one that failed.
-passed=0
+# Each stage stops the script on failure; the closing lines give each stage's
+# time, count the stages that ran and name the one that failed.
 current=""
 corpus=""
+stage_started=$SECONDS
+times=()
 stage() {
-    [ -n "$current" ] && passed=$((passed + 1))
+    end_stage
     current=$*
     echo
     echo "== $* =="
 }
+end_stage() {
+    if [ -n "$current" ]; then times+=("$((SECONDS - stage_started)) s  $current"); fi
+    stage_started=$SECONDS
+}
 finish() {
     local status=$?
     [ -n "$corpus" ] && rm -rf "$corpus"
+    end_stage
     echo
+    printf '%s\n' "${times[@]}"
+    echo "$SECONDS s in all, with the packages' install"
     if [ "$status" -eq 0 ]; then
-        echo "stages: $((passed + 1)) passed, 0 failed"
+        echo "stages: ${#times[@]} passed, 0 failed"
     else
-        echo "stages: $passed passed, 1 failed ($current)"
+        echo "stages: $((${#times[@]} > 0 ? ${#times[@]} - 1 : 0)) passed, 1 failed (${current:-setup})"
     fi
 }
 trap finish EXIT

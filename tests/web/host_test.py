@@ -9,7 +9,6 @@ design's colours; nothing breaks the security policy. Screenshots go to SHOTS.
 
 Usage: host_test.py SITE_DIR SHOTS
 """
-import functools
 import http.server
 import os
 import re

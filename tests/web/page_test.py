@@ -17,7 +17,7 @@ import sys
 import threading
 
 sys.path.insert(0, os.path.dirname(__file__))
-from devtools import SHIFT, Browser  # noqa: E402
+from devtools import Browser  # noqa: E402
 
 failures = 0
 passes = 0

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Wine tests. closed PID: ends the program started as PID and
 # waits until Windows itself no longer lists trivelan.exe. The Unix process and
 # its window go first; until Wine's server has let go of the program's file, an

@@ -10,7 +10,7 @@ headers=$(x86_64-w64-mingw32-objdump -p "$exe")
 
 check "GUI subsystem" "(Windows GUI)" "$(sed -n 's/^Subsystem[[:space:]]*[0-9a-f]*[[:space:]]*//p' <<<"$headers")"
 windows_dlls='^(kernel32|user32|gdi32|msvcrt|advapi32|comctl32|shell32|ole32|oleaut32|oleacc|uxtheme)\.dll$'
-imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z' | sort)
+imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]' | sort)
 echo "imports: $(tr '\n' ' ' <<<"$imports")"
 check "imports only Windows' own DLLs" "" "$(grep -v -E "$windows_dlls" <<<"$imports" || true)"
 check "imports the window system" yes "$(grep -qx 'user32.dll' <<<"$imports" && echo yes || echo no)"

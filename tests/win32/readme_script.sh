@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Wine tests: runs a script as the README prints it, so that
 # every command line a school copies from there is the one tested.
 # readme_script TITLE: runs the README's ```bat block that starts with "rem TITLE"

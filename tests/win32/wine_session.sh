@@ -4,7 +4,8 @@
 # desktop, whose clipboard bridge binds to the first display Wine meets.
 # Usage: wine_session.sh PREFIX_DIR COMMAND [ARGS...]
 set -euo pipefail
-export WINEPREFIX=$(realpath -m "$1")
+WINEPREFIX=$(realpath -m "$1")
+export WINEPREFIX
 shift
 # Quiet; no Mono or Gecko prompts; no menu entries, .desktop files or icons for
 # the shortcuts the installers make, which Wine would write into the real home.
@@ -23,7 +24,8 @@ trap cleanup EXIT
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"

@@ -23,8 +23,7 @@ done
 
 work=$(mktemp -d)
 cleanup() {
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -33,7 +32,8 @@ if [ ${#launch[@]} -eq 0 ]; then
     Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$work/display")"
+    DISPLAY=":$(cat "$work/display")"
+    export DISPLAY
     unset QT_QPA_PLATFORM
 elif [ -z "${DISPLAY:-}" ]; then
     echo "--wine runs on the display of the Wine session (tests/win32/wine_session.sh)"
@@ -61,7 +61,7 @@ report_text() {  # report_text [ZOOM_FACTOR]
     xdotool key ctrl+a ctrl+c
     xclip -o -selection clipboard 2>/dev/null || true
 }
-report_start() { local text; text=$(report_text); echo "${text:0:35}"; }
+report_start() { local text; text=$(report_text 1); echo "${text:0:35}"; }
 
 check_until "statement at start" "Ще наричаме една редица балансирана" report_start
 
