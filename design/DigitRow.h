@@ -4,14 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "FormDesign.h"
-#include "runtime/RuntimeError.h"
 
 // The digit row's rules, the same in every window: one Tab stop whose arrow
 // keys move a focus mark between the cells, Space or Enter on the marked cell
 // is a click on it, a press on a cell is a click unless it is the second of a
-// double click, and a cell index outside the row is a run-time error.
+// double click.
 namespace trivelan::design {
 
 enum class RowKey { Left, Right, Home, End, Space, Enter };
@@ -72,6 +72,16 @@ class RowInput {
         return {mark_, std::nullopt};
     }
 
+    // The same, carried out: moved(before) when the mark left that cell, then
+    // click(cell) for the click; the window draws the mark and clicks the cell.
+    template <typename Moved, typename Click>
+    constexpr void Key(RowKey key, bool repeated, Moved&& moved, Click&& click) {
+        const int before = mark_;
+        const RowKeyOutcome outcome = Key(key, repeated);
+        if (outcome.mark != before) std::forward<Moved>(moved)(before);
+        if (outcome.click) std::forward<Click>(click)(*outcome.click);
+    }
+
   private:
     int mark_ = 0;
     int lastCell_ = -1;
@@ -83,13 +93,7 @@ class RowInput {
 // from the back row.
 [[nodiscard]] constexpr int MarkWidth(int cellHeight) { return std::max(2, cellHeight / 20); }
 
-// The element of the Label2 array a window reaches for an index, as the form
-// runtime does: an index outside 0 to 14 is run-time error 340.
-[[nodiscard]] inline std::size_t CellIndex(std::int16_t cell) {
-    if (cell < 0 || cell >= kDigitCellCount) {
-        throw runtime::RuntimeError(runtime::ErrorNumber::NoSuchControlArrayElement);
-    }
-    return static_cast<std::size_t>(cell);
-}
+// How far inside the cell's edge the mark's line stands, in pixels.
+inline constexpr int kMarkInset = 1;
 
 }  // namespace trivelan::design

@@ -134,6 +134,17 @@ AllControls() {
     return kSingleControls.size() + kDigitCellCount;
 }
 
+// The report box the form's logic writes: Text1(0).
+[[nodiscard]] constexpr bool IsReport(const ControlDesign& control) {
+    return control.name == kReport.name && control.index == kReport.index;
+}
+
+// Whether a control is drawn in a font size of its own rather than the
+// window's: the digit cells.
+[[nodiscard]] constexpr bool HasOwnFont(const ControlDesign& control) {
+    return control.fontPoints != kWindowFontPoints;
+}
+
 // The controls' positions in AllControls() in the order Tab walks them.
 [[nodiscard]] constexpr std::array<std::size_t, kSingleControls.size() + kDigitCellCount>
 TabOrder() {
@@ -152,6 +163,14 @@ TabOrder() {
 // their own; the row's arrows move between them).
 [[nodiscard]] constexpr bool IsTabStop(const ControlDesign& control) {
     return control.kind != Kind::Label && control.visible;
+}
+
+// In a window whose cells take the focus themselves, rather than their frame:
+// whether a control carries a Tab stop of its own. The row's one stop is its
+// marked cell.
+[[nodiscard]] constexpr bool HasOwnTabStop(const ControlDesign& control, int mark) {
+    if (IsDigitCell(control)) return control.index == mark;
+    return IsTabStop(control) && control.kind != Kind::Frame;
 }
 
 // The Tab stop after (or, backwards, before) the control at this position in
@@ -173,6 +192,12 @@ TabOrder() {
 
 // Where the focus is when the window opens: its first Tab stop, the report box.
 [[nodiscard]] constexpr std::size_t FirstFocus() { return NextTabStop(TabOrder().back(), true); }
+
+// The control that takes the focus for the stop at this position, in a window
+// whose cells take it themselves: the row's marked cell for the frame.
+[[nodiscard]] constexpr std::size_t FocusPosition(std::size_t position, int mark) {
+    return position == PositionOf(kFrame1) ? PositionOf(DigitCell(mark)) : position;
+}
 
 // Whether a pointer press moves the focus to the control, as a desktop
 // window's buttons and text boxes take it; a press on a label, the frame or a

@@ -7,7 +7,6 @@
 
 namespace trivelan::logic {
 
-inline constexpr std::int16_t kCellCount = 15;
 inline constexpr std::int16_t kCheckButton = 0;
 inline constexpr std::int16_t kClearButton = 1;
 

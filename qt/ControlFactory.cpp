@@ -66,7 +66,7 @@ QWidget* CreateControl(const ControlDesign& control, Controls& made, QWidget* wi
                        CreateButton(control, window);
         case Kind::TextBox: {
             QPlainTextEdit* box = CreateTextBox(control, window);
-            if (control.index == 0) made.report = box;
+            if (design::IsReport(control)) made.report = box;
             return box;
         }
     }

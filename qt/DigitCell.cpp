@@ -41,7 +41,7 @@ void DigitCell::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine, Qt::SquareCap,
                         Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    const double inset = width / 2.0 + 1;
+    const double inset = width / 2.0 + design::kMarkInset;
     painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 

@@ -61,10 +61,9 @@ void DigitRow::keyPressEvent(QKeyEvent* event) {
         QGroupBox::keyPressEvent(event);
         return;
     }
-    const int before = input_.Mark();
-    const design::RowKeyOutcome outcome = input_.Key(*key, event->isAutoRepeat());
-    if (outcome.mark != before) showMark();
-    if (outcome.click) cells_.at(static_cast<std::size_t>(*outcome.click))->click();
+    input_.Key(
+        *key, event->isAutoRepeat(), [this](int /*before*/) { showMark(); },
+        [this](int cell) { cells_.at(static_cast<std::size_t>(cell))->click(); });
 }
 
 void DigitRow::focusInEvent(QFocusEvent* event) {

@@ -103,7 +103,7 @@ void SequenceForm::layOut(const design::Placement& placement) {
         widget->setGeometry(
             TwipsToPixels(placement.scale, control.left, control.top, control.width, control.height)
                 .translated(inWindow ? QPoint(placement.origin.x, placement.origin.y) : QPoint()));
-        if (control.fontPoints != design::kWindowFontPoints) {
+        if (design::HasOwnFont(control)) {
             QFont font = DesignFont(placement.scale.Points(control.fontPoints));
             font.setUnderline(widget->font().underline());
             widget->setFont(font);
@@ -140,24 +140,20 @@ void SequenceForm::paintEvent(QPaintEvent* /*event*/) {
     QPainter(this).fillRect(rect(), QColor(window.red, window.green, window.blue));
 }
 
-DigitCell* SequenceForm::cellAt(std::int16_t cell) const {
-    return controls_.row->cell(design::CellIndex(cell));
+std::u16string SequenceForm::CellCaption(std::size_t cell) const {
+    return ToU16(controls_.row->cell(cell)->text());
 }
 
-std::u16string SequenceForm::Caption(std::int16_t cell) const {
-    return ToU16(cellAt(cell)->text());
-}
-
-void SequenceForm::SetCaption(std::int16_t cell, const std::u16string& caption) {
-    DigitCell* label = cellAt(cell);
+void SequenceForm::SetCellCaption(std::size_t cell, const std::u16string& caption) {
+    DigitCell* label = controls_.row->cell(cell);
     label->setText(ToQString(caption));
     // A screen reader's name for the cell carries its digit.
     QAccessibleEvent changed(label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 }
 
-void SequenceForm::SetUnderline(std::int16_t cell, bool underline) {
-    DigitCell* label = cellAt(cell);
+void SequenceForm::SetCellUnderline(std::size_t cell, bool underline) {
+    DigitCell* label = controls_.row->cell(cell);
     QFont font = label->font();
     if (font.underline() == underline) return;  // skips a relayout on every digit click
     font.setUnderline(underline);

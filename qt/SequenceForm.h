@@ -21,9 +21,6 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
   public:
     explicit SequenceForm(logic::ErrorReporter reporter, QWidget* parent = nullptr);
 
-    [[nodiscard]] std::u16string Caption(std::int16_t cell) const override;
-    void SetCaption(std::int16_t cell, const std::u16string& caption) override;
-    void SetUnderline(std::int16_t cell, bool underline) override;
     [[nodiscard]] std::u16string ReportText() const override;
     void SetReportText(const std::u16string& text) override;
 
@@ -41,7 +38,9 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
     // Places every control and sets its font for the placement, and the
     // window's own size and state.
     void layOut(const design::Placement& placement);
-    [[nodiscard]] DigitCell* cellAt(std::int16_t cell) const;
+    [[nodiscard]] std::u16string CellCaption(std::size_t cell) const override;
+    void SetCellCaption(std::size_t cell, const std::u16string& caption) override;
+    void SetCellUnderline(std::size_t cell, bool underline) override;
 
     design::FormEvents events_;
     Controls controls_;

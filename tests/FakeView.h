@@ -30,18 +30,6 @@ class FakeView : public logic::SequenceView {
   public:
     FakeView() { captions.fill(u"0"); }
 
-    [[nodiscard]] std::u16string Caption(std::int16_t cell) const override {
-        calls.push_back({ViewCall::Kind::GetCaption, cell, {}, false});
-        return captions.at(static_cast<std::size_t>(cell));
-    }
-    void SetCaption(std::int16_t cell, const std::u16string& caption) override {
-        calls.push_back({ViewCall::Kind::SetCaption, cell, caption, false});
-        captions.at(static_cast<std::size_t>(cell)) = caption;
-    }
-    void SetUnderline(std::int16_t cell, bool underline) override {
-        calls.push_back({ViewCall::Kind::SetUnderline, cell, {}, underline});
-        underlined.at(static_cast<std::size_t>(cell)) = underline;
-    }
     [[nodiscard]] std::u16string ReportText() const override {
         calls.push_back({ViewCall::Kind::GetReport, -1, {}, false});
         return report;
@@ -51,6 +39,22 @@ class FakeView : public logic::SequenceView {
         report = text;
     }
 
+  private:
+    [[nodiscard]] std::u16string CellCaption(std::size_t cell) const override {
+        calls.push_back({ViewCall::Kind::GetCaption, Index(cell), {}, false});
+        return captions.at(cell);
+    }
+    void SetCellCaption(std::size_t cell, const std::u16string& caption) override {
+        calls.push_back({ViewCall::Kind::SetCaption, Index(cell), caption, false});
+        captions.at(cell) = caption;
+    }
+    void SetCellUnderline(std::size_t cell, bool underline) override {
+        calls.push_back({ViewCall::Kind::SetUnderline, Index(cell), {}, underline});
+        underlined.at(cell) = underline;
+    }
+    static std::int16_t Index(std::size_t cell) { return static_cast<std::int16_t>(cell); }
+
+  public:
     // Sets the row from a string of digits, one per cell, without recording.
     void SetRow(const std::u16string& digits) {
         for (std::size_t k = 0; k < captions.size(); ++k)

@@ -22,6 +22,28 @@ struct Fixture {
     SequenceForm form{view};
 };
 
+// Every window reaches its cells through the view contract, which checks the
+// index first: outside 0 to 14 it is run-time error 340, and nothing is touched.
+TEST(View, AnIndexOutsideTheRowIsRuntimeError340) {
+    for (const std::int16_t cell : {-1, 15, 32767, -32768}) {
+        FakeView view;
+        for (int operation = 0; operation < 3; ++operation) {
+            try {
+                if (operation == 0) (void)view.Caption(cell);
+                if (operation == 1) view.SetCaption(cell, u"1");
+                if (operation == 2) view.SetUnderline(cell, true);
+                ADD_FAILURE() << cell << " " << operation;
+            } catch (const trivelan::runtime::RuntimeError& error) {
+                EXPECT_EQ(error.Number(), 340);
+            }
+        }
+        EXPECT_TRUE(view.calls.empty());
+    }
+    FakeView view;
+    view.SetCaption(14, u"7");
+    EXPECT_EQ(view.Caption(14), u"7");
+}
+
 TEST(OnLoad, ResetsEveryCellInOrderAndKeepsTheStatement) {
     Fixture f;
     f.view.SetRow(u"123456789012345");

@@ -126,15 +126,4 @@ TEST_F(WindowTest, ARuntimeErrorInAHandlerIsReportedOnceAndEndsEventHandling) {
     EXPECT_EQ(Cell(0)->text(), QStringLiteral("0"));
 }
 
-TEST_F(WindowTest, AnIndexOutsideTheRowIsARuntimeError) {
-    for (std::int16_t k : {-1, 15, 32767}) {
-        try {
-            (void)form->Caption(k);
-            ADD_FAILURE() << k;
-        } catch (const trivelan::runtime::RuntimeError& error) {
-            EXPECT_EQ(error.Number(), 340);
-        }
-    }
-}
-
 }  // namespace

@@ -88,7 +88,7 @@ val CreateControl(const val& document, const ControlDesign& control) {
                            ToJs(control.accessibleDescription));
     }
     if (control.background) SetStyle(element, "background-color", Css(*control.background));
-    if (control.fontPoints != design::kWindowFontPoints) {
+    if (design::HasOwnFont(control)) {
         SetStyle(element, "font-size", Points(control.fontPoints));
     }
     if (control.kind != Kind::TextBox) {
@@ -133,7 +133,7 @@ Controls CreateControls(const val& document) {
         if (control.kind == Kind::Frame) frame = element;
         (design::IsDigitCell(control) ? frame : made.form).call<void>("appendChild", element);
         made.all.at(position) = element;
-        if (control.kind == Kind::TextBox && control.index == 0) made.report = element;
+        if (design::IsReport(control)) made.report = element;
     }
     return made;
 }

@@ -36,7 +36,8 @@ void DigitRow::Attach(const Cells& cells, ClickHandler clicked) {
 void DigitRow::ShowMark(int before) {
     const int mark = input_.Mark();
     for (std::size_t k = 0; k < cells_.size(); ++k) {
-        cells_.at(k).set("tabIndex", val(static_cast<int>(k) == mark ? 0 : -1));
+        const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), mark);
+        cells_.at(k).set("tabIndex", val(stop ? 0 : -1));
     }
     const bool rowHasFocus = val::global("document")["activeElement"].strictlyEquals(
         cells_.at(static_cast<std::size_t>(before)));
@@ -57,10 +58,8 @@ void DigitRow::OnClick(int k) {
 bool DigitRow::OnKey(const std::string& key, bool repeated) {
     const auto rowKey = RowKeyOf(key);
     if (!rowKey) return false;
-    const int before = input_.Mark();
-    const design::RowKeyOutcome outcome = input_.Key(*rowKey, repeated);
-    if (outcome.mark != before) ShowMark(before);
-    if (outcome.click) clicked_(*outcome.click);
+    input_.Key(
+        *rowKey, repeated, [this](int before) { ShowMark(before); }, clicked_);
     return true;
 }
 

@@ -102,10 +102,7 @@ const design::ControlDesign* SequenceForm::ControlOf(val element) const {
 }
 
 val SequenceForm::FocusTarget(std::size_t position) const {
-    if (kControls.at(position).kind == design::Kind::Frame) {
-        return row_.Cell(static_cast<std::size_t>(row_.MarkedCell()));
-    }
-    return controls_.all.at(position);
+    return controls_.all.at(design::FocusPosition(position, row_.MarkedCell()));
 }
 
 design::Screen SequenceForm::Screen() const {
@@ -115,21 +112,19 @@ design::Screen SequenceForm::Screen() const {
     return {viewport, viewport, 1.0, {0, 0}};
 }
 
-design::Scale SequenceForm::FitScale() const {
-    const design::Screen screen = Screen();
-    return design::FitToScreen(screen.whole.width, screen.whole.height).scale;
-}
-
 void SequenceForm::FitToWindow() {
     const design::Screen screen = Screen();
     const design::ScreenFit fit = design::FitToScreen(screen.whole.width, screen.whole.height);
+    scale_ = fit.scale;
     const val& form = controls_.form;
     SetStyle(form, "--scale", Exact(fit.scale.factor));
     SetStyle(form, "--left", Px(fit.left));
     SetStyle(form, "--top", Px(fit.top));
-    // The keyboard mark keeps its width on the screen whatever the scale.
+    // The keyboard mark keeps its width and inset on the screen whatever the scale.
     const int mark = design::MarkWidth(fit.scale.Pixels(design::DigitCell(0).height));
     SetStyle(form, "--mark", std::to_string(mark / fit.scale.factor) + "px");
+    SetStyle(form, "--mark-offset",
+             std::to_string(-(mark + design::kMarkInset) / fit.scale.factor) + "px");
     RefitDialogs(document_, fit.scale, screen);
 }
 
@@ -212,16 +207,14 @@ void SequenceForm::OnHelpClosed() { rules_.HelpClosed(); }
 
 void SequenceForm::Stop() { controls_.form.set("inert", val(true)); }
 
-std::u16string SequenceForm::Caption(std::int16_t cell) const {
-    return row_.Caption(design::CellIndex(cell));
+std::u16string SequenceForm::CellCaption(std::size_t cell) const { return row_.Caption(cell); }
+
+void SequenceForm::SetCellCaption(std::size_t cell, const std::u16string& caption) {
+    row_.SetCaption(cell, caption);
 }
 
-void SequenceForm::SetCaption(std::int16_t cell, const std::u16string& caption) {
-    row_.SetCaption(design::CellIndex(cell), caption);
-}
-
-void SequenceForm::SetUnderline(std::int16_t cell, bool underline) {
-    row_.SetUnderline(design::CellIndex(cell), underline);
+void SequenceForm::SetCellUnderline(std::size_t cell, bool underline) {
+    row_.SetUnderline(cell, underline);
 }
 
 std::u16string SequenceForm::ReportText() const {

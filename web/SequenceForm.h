@@ -22,9 +22,6 @@ class SequenceForm final : public logic::SequenceView {
   public:
     explicit SequenceForm(logic::ErrorReporter reporter);
 
-    [[nodiscard]] std::u16string Caption(std::int16_t cell) const override;
-    void SetCaption(std::int16_t cell, const std::u16string& caption) override;
-    void SetUnderline(std::int16_t cell, bool underline) override;
     [[nodiscard]] std::u16string ReportText() const override;
     void SetReportText(const std::u16string& text) override;
 
@@ -44,9 +41,12 @@ class SequenceForm final : public logic::SequenceView {
 
     [[nodiscard]] design::Screen Screen() const;
     // The scale the design is drawn at in the browser window.
-    [[nodiscard]] design::Scale FitScale() const;
+    [[nodiscard]] design::Scale FitScale() const { return scale_; }
 
   private:
+    [[nodiscard]] std::u16string CellCaption(std::size_t cell) const override;
+    void SetCellCaption(std::size_t cell, const std::u16string& caption) override;
+    void SetCellUnderline(std::size_t cell, bool underline) override;
     void BindEvents();
     // The design row of an element of the form, or of what holds it; nullptr for none.
     [[nodiscard]] const design::ControlDesign* ControlOf(emscripten::val element) const;
@@ -58,6 +58,7 @@ class SequenceForm final : public logic::SequenceView {
     VerdictNotice notice_;
     DigitRow row_;
     design::WindowRules rules_{design::Window::Page};
+    design::Scale scale_;
     design::FormEvents events_;
 };
 

@@ -52,9 +52,8 @@ ControlHandles CreateControls(HWND window) {
         const ControlDesign& control = kControls.at(position);
         const ControlClass type = ClassOf(control);
         const DWORD visible = control.visible ? WS_VISIBLE : 0;
-        // The frame's stop is the row's marked cell, which the row keeps.
-        const DWORD tabStop =
-            design::IsTabStop(control) && control.kind != Kind::Frame ? WS_TABSTOP : 0;
+        // The row's stop is its marked cell, which the row keeps.
+        const DWORD tabStop = design::HasOwnTabStop(control, 0) ? WS_TABSTOP : 0;
         const std::u16string text = design::IsDigitCell(control) ? design::AccessibleName(control)
                                                                  : std::u16string(control.text);
         HWND created = CreateWindowExW(

@@ -57,8 +57,8 @@ void DigitRow::ShowMark(int before) {
     const bool rowHasFocus = cells_.at(static_cast<std::size_t>(before)) == GetFocus();
     for (std::size_t k = 0; k < cells_.size(); ++k) {
         const LONG_PTR style = GetWindowLongPtrW(cells_.at(k), GWL_STYLE);
-        SetWindowLongPtrW(cells_.at(k), GWL_STYLE,
-                          static_cast<int>(k) == mark ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), mark);
+        SetWindowLongPtrW(cells_.at(k), GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
     if (rowHasFocus) SetFocus(cells_.at(static_cast<std::size_t>(mark)));
 }
@@ -129,10 +129,8 @@ void DigitRow::OnRelease(HWND cell, int k, LPARAM lParam) {
 void DigitRow::OnKey(WPARAM key, bool repeated) {
     const auto rowKey = RowKeyOf(key);
     if (!rowKey) return;
-    const int before = input_.Mark();
-    const design::RowKeyOutcome outcome = input_.Key(*rowKey, repeated);
-    if (outcome.mark != before) ShowMark(before);
-    if (outcome.click) clicked_(*outcome.click);
+    input_.Key(
+        *rowKey, repeated, [this](int before) { ShowMark(before); }, clicked_);
 }
 
 void DigitRow::Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background) const {
@@ -148,7 +146,7 @@ void DigitRow::Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background
               (centred ? DT_CENTER : DT_LEFT) | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     if (GetFocus() != item.hwndItem) return;
     const int width = design::MarkWidth(static_cast<int>(area.bottom - area.top));
-    InflateRect(&area, -1, -1);
+    InflateRect(&area, -design::kMarkInset, -design::kMarkInset);
     for (int ring = 0; ring < width; ++ring) {
         FrameRect(item.hDC, &area, GetSysColorBrush(COLOR_HIGHLIGHT));
         InflateRect(&area, -1, -1);

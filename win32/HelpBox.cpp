@@ -12,6 +12,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr int kTextId = 100;
 
 struct HelpRequest {
+    design::Window kind;
     design::Scale scale;
     design::Screen screen;
     UniqueFont font;
@@ -43,7 +44,7 @@ void OnInitDialog(HWND box, HelpRequest& request) {
     // and an edit box taking it would select its text and scroll to the end.
     HWND close = CreateChild(box, L"BUTTON", design::kDialogOk, BS_DEFPUSHBUTTON, 0, IDOK,
                              place.button, font);
-    CreateChild(box, L"EDIT", design::HelpText(design::Window::Desktop),
+    CreateChild(box, L"EDIT", design::HelpText(request.kind),
                 ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE, kTextId,
                 place.text, font);
     SetWindowPos(box, nullptr, place.position.x, place.position.y,
@@ -67,8 +68,8 @@ INT_PTR CALLBACK HelpProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) 
 
 }  // namespace
 
-void ShowHelp(HWND window, design::Scale scale, const design::Screen& screen) {
-    HelpRequest request{scale, screen, DesignFont(scale.Points(design::kWindowFontPoints))};
+void ShowHelp(HWND window, design::Scale scale, const design::Screen& screen, design::Window kind) {
+    HelpRequest request{kind, scale, screen, DesignFont(scale.Points(design::kWindowFontPoints))};
     RECT frame{};
     AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
     request.screen.frame = {frame.right - frame.left, frame.bottom - frame.top};

@@ -141,7 +141,7 @@ void SequenceForm::Apply(design::Command command) {
         rules_.Apply(command, Screen(), {outer.left, outer.top}, GetFocus() == report);
     switch (outcome.effect) {
         case design::Effect::ShowHelp:
-            ShowHelp(window_, rules_.Place(Screen()).scale, Screen());
+            ShowHelp(window_, rules_.Place(Screen()).scale, Screen(), rules_.Kind());
             rules_.HelpClosed();
             break;
         case design::Effect::SelectAllReport:
@@ -211,7 +211,7 @@ void SequenceForm::LayOut(const design::Placement& placement) {
         MoveWindow(handle, placement.origin.x + r.left, placement.origin.y + r.top, r.width,
                    r.height, TRUE);
         HFONT font = fonts.window.get();
-        if (design::IsDigitCell(control)) {
+        if (design::HasOwnFont(control)) {
             const bool underlined = reinterpret_cast<HFONT>(SendMessageW(
                                         handle, WM_GETFONT, 0, 0)) == fonts_.underlinedCell.get();
             font = underlined ? fonts.underlinedCell.get() : fonts.cell.get();
@@ -269,16 +269,14 @@ HWND SequenceForm::Control(const ControlDesign& control) const {
     return position < controls_.size() ? controls_.at(position) : nullptr;
 }
 
-std::u16string SequenceForm::Caption(std::int16_t cell) const {
-    return row_.Caption(design::CellIndex(cell));
+std::u16string SequenceForm::CellCaption(std::size_t cell) const { return row_.Caption(cell); }
+
+void SequenceForm::SetCellCaption(std::size_t cell, const std::u16string& caption) {
+    row_.SetCaption(cell, caption);
 }
 
-void SequenceForm::SetCaption(std::int16_t cell, const std::u16string& caption) {
-    row_.SetCaption(design::CellIndex(cell), caption);
-}
-
-void SequenceForm::SetUnderline(std::int16_t cell, bool underline) {
-    HWND label = row_.Cell(design::CellIndex(cell));
+void SequenceForm::SetCellUnderline(std::size_t cell, bool underline) {
+    HWND label = row_.Cell(cell);
     HFONT font = underline ? fonts_.underlinedCell.get() : fonts_.cell.get();
     if (reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)) == font) return;
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

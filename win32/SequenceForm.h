@@ -44,13 +44,13 @@ class SequenceForm final : public logic::SequenceView {
     [[nodiscard]] int MarkedCell() const { return row_.MarkedCell(); }
 
     // The view contract.
-    [[nodiscard]] std::u16string Caption(std::int16_t cell) const override;
-    void SetCaption(std::int16_t cell, const std::u16string& caption) override;
-    void SetUnderline(std::int16_t cell, bool underline) override;
     [[nodiscard]] std::u16string ReportText() const override;
     void SetReportText(const std::u16string& text) override;
 
   private:
+    [[nodiscard]] std::u16string CellCaption(std::size_t cell) const override;
+    void SetCellCaption(std::size_t cell, const std::u16string& caption) override;
+    void SetCellUnderline(std::size_t cell, bool underline) override;
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
