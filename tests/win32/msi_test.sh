@@ -52,7 +52,7 @@ check "program in Program Files" yes "$([ -f "$program" ] && echo yes || echo no
 check "one entry named Тривелан, version 1.00, with its publisher" "1.00|www.example.com" \
     "$(entries | cut -d'|' -f1,2)"
 check "the entry is per machine" yes "$(grep 'HKEY_LOCAL_MACHINE' <<<"$(entries)" >/dev/null && echo yes || echo no)"
-check "no placeholder help link in the entry" '' "$(value HelpLink)"
+check "no placeholder help link in the entry" '""' "$(value HelpLink)"
 check "the entry names the program's folder" '"C:\\Program Files\\Trivelan\\"' "$(value InstallLocation)"
 check "the package's file table knows the program's version" "1.0.0.0" \
     "$(msiinfo export "$msi" File | tr -d '\r' | awk -F'\t' '$1 == "trivelan.exe" { print $5 }')"
