@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "FakeView.h"
+#include "design/FormEvents.h"
 #include "logic/SequenceForm.h"
 #include "runtime/RuntimeError.h"
 
@@ -42,6 +45,48 @@ TEST(View, AnIndexOutsideTheRowIsRuntimeError340) {
     FakeView view;
     view.SetCaption(14, u"7");
     EXPECT_EQ(view.Caption(14), u"7");
+}
+
+// Every window runs the handlers through the design's FormEvents: after a
+// button press it tells a screen reader the new report on one line, and
+// nothing when the press left the report as it was or emptied it.
+TEST(FormEvents, AButtonPressSaysTheNewVerdictOnce) {
+    const std::u16string zeros =
+        u"Поредният номер: 000000000000000 е палиндром. Балансирана редица в позиция: 1";
+    const struct {
+        int button;
+        std::optional<std::u16string> said;
+    } presses[] = {{0, zeros},        {0, std::nullopt}, {1, std::nullopt},
+                   {1, std::nullopt}, {0, zeros},        {7, std::nullopt}};
+    FakeView view;
+    trivelan::design::FormEvents events(view, [](const auto&) { ADD_FAILURE(); });
+    events.OnLoad();
+    for (const auto& press : presses) {
+        EXPECT_EQ(events.OnButtonClick(static_cast<std::size_t>(press.button)), press.said)
+            << press.button;
+    }
+}
+
+// A run-time error in a handler is reported once, and no handler runs after
+// it: the view is not touched again, whatever is pressed.
+TEST(FormEvents, ARuntimeErrorIsReportedOnceAndEndsEventHandling) {
+    FakeView view;
+    std::vector<int> errors;
+    trivelan::design::FormEvents events(view, [&errors](const trivelan::runtime::RuntimeError& e) {
+        errors.push_back(e.Number());
+    });
+    events.OnLoad();
+    view.captions[4] = u"32767";  // a caption the program itself never writes
+    events.OnDigitClick(4);
+    EXPECT_EQ(errors, std::vector<int>{6});
+    EXPECT_TRUE(events.Stopped());
+    view.calls.clear();
+    events.OnDigitClick(0);
+    EXPECT_EQ(events.OnButtonClick(0), std::nullopt);
+    events.OnLoad();
+    EXPECT_EQ(errors, std::vector<int>{6});
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(view.captions[4], u"32767");
 }
 
 TEST(OnLoad, ResetsEveryCellInOrderAndKeepsTheStatement) {

@@ -50,36 +50,6 @@ TEST_F(WindowTest, HelpOpensOnF1AndEscapeClosesIt) {
     EXPECT_EQ(Report()->toPlainText(), report);
 }
 
-TEST_F(WindowTest, CheckReplacesWhatTheUserTyped) {
-    Report()->setFocus();
-    QTest::keyClicks(Report(), QStringLiteral("note"));
-    QTest::keyClick(Report(), Qt::Key_Return);
-    QTest::keyClicks(Report(), QStringLiteral("more"));
-    ClickButton(0);
-    EXPECT_EQ(
-        form->ReportText(),
-        u"Поредният номер: 000000000000000 е палиндром.\r\nБалансирана редица в позиция: 1\r\n");
-}
-
-// Undo takes back what the user typed, never half of what the program wrote.
-TEST_F(WindowTest, TheProgramsWritesLeaveNothingToUndo) {
-    Report()->setFocus();
-    QTest::keyClicks(Report(), QStringLiteral("typed"));
-    EXPECT_TRUE(Report()->document()->isUndoAvailable());
-    ClickButton(0);
-    const std::u16string report = form->ReportText();
-    Report()->setFocus();
-    QTest::keyClick(Report(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->ReportText(), report);
-    EXPECT_EQ(UnderlinedCells(), std::vector<int>{0});
-
-    QTest::keyClicks(Report(), QStringLiteral("x"));
-    QTest::keyClick(Report(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->ReportText(), report);  // the user's own typing still undoes
-    QTest::keyClick(Report(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->ReportText(), report);
-}
-
 // Qt's own texts a user meets in the window come from its Bulgarian translation.
 TEST_F(WindowTest, TheReportBoxMenuIsBulgarian) {
     const std::unique_ptr<QMenu> menu(Report()->createStandardContextMenu());
@@ -94,16 +64,6 @@ TEST_F(WindowTest, TheReportBoxMenuIsBulgarian) {
     EXPECT_GE(texts, 7);
 }
 
-TEST_F(WindowTest, ReportKeepsCrLfAtTheContract) {
-    const std::u16string texts[] = {u"", u"a\r\n", u"ред 1\r\nред 2\r\n\r\n", u"без край"};
-    for (const auto& text : texts) {
-        form->SetReportText(text);
-        EXPECT_EQ(form->ReportText(), text);
-    }
-    Report()->setPlainText(QStringLiteral("typed\nby hand"));
-    EXPECT_EQ(form->ReportText(), u"typed\r\nby hand");
-}
-
 TEST_F(WindowTest, TheMottoIsNeverShown) {
     const QWidget* motto = Control(QStringLiteral("Text1(1)"));
     EnterRow(QStringLiteral("123400000000019"));
@@ -113,17 +73,6 @@ TEST_F(WindowTest, TheMottoIsNeverShown) {
     ClickButton(1);
     EXPECT_FALSE(motto->isVisible());
     EXPECT_NE(QApplication::focusWidget(), motto);
-}
-
-TEST_F(WindowTest, ARuntimeErrorInAHandlerIsReportedOnceAndEndsEventHandling) {
-    form->SetCaption(4, u"32767");  // a caption the program itself never writes
-    ClickCell(4);
-    EXPECT_EQ(errors, std::vector<int>{6});
-    EXPECT_EQ(Cell(4)->text(), QStringLiteral("32767"));  // nothing written before the error
-    ClickCell(0);
-    ClickButton(0);
-    EXPECT_EQ(errors, std::vector<int>{6});
-    EXPECT_EQ(Cell(0)->text(), QStringLiteral("0"));
 }
 
 }  // namespace

@@ -86,6 +86,8 @@ void SequenceForm::BindEvents() {
                               val::module_property("onFormPress"));
     controls_.form.call<void>("addEventListener", val("contextmenu"),
                               val::module_property("onFormMenu"));
+    controls_.report.call<void>("addEventListener", val("beforeinput"),
+                                val::module_property("onReportEdit"));
     document_.call<void>("addEventListener", val("keydown"), val::module_property("onPageKey"));
     val::global("window").call<void>("addEventListener", val("resize"),
                                      val::module_property("onResize"));
@@ -170,6 +172,17 @@ void SequenceForm::OnFormMenu(const val& event) {
     if (control == nullptr || !design::HasOwnMenu(*control)) event.call<void>("preventDefault");
 }
 
+// The program's writes are not the user's to undo: the browser keeps what was
+// typed before a write on its undo stack, and would put it back into the new
+// report. Undo and redo reach only what was typed since the last write.
+void SequenceForm::OnReportEdit(const val& event) {
+    const std::string type = event["inputType"].as<std::string>();
+    if ((type == "historyUndo" || type == "historyRedo") &&
+        controls_.report["value"].strictlyEquals(written_)) {
+        event.call<void>("preventDefault");
+    }
+}
+
 void SequenceForm::OnPageKey(const val& event) {
     if (events_.Stopped()) return;
     const std::string name = event["key"].as<std::string>();
@@ -223,6 +236,7 @@ std::u16string SequenceForm::ReportText() const {
 
 void SequenceForm::SetReportText(const std::u16string& text) {
     controls_.report.set("value", ToJs(design::ToLineFeeds(text)));
+    written_ = controls_.report["value"];
     // At the text's start, as a desktop text box puts it.
     controls_.report.call<void>("setSelectionRange", val(0), val(0));
     controls_.report.set("scrollTop", val(0));

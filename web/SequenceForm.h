@@ -32,6 +32,7 @@ class SequenceForm final : public logic::SequenceView {
     void OnButtonClick(int button);
     void OnFormPress(const emscripten::val& event);
     void OnFormMenu(const emscripten::val& event);
+    void OnReportEdit(const emscripten::val& event);
     void OnPageKey(const emscripten::val& event);
     void OnHelpClosed();
     // Scales the design to the browser window, whole and centred.
@@ -59,6 +60,7 @@ class SequenceForm final : public logic::SequenceView {
     DigitRow row_;
     design::WindowRules rules_{design::Window::Page};
     design::Scale scale_;
+    emscripten::val written_ = emscripten::val::null();  // the report as the program last wrote it
     design::FormEvents events_;
 };
 

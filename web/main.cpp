@@ -26,6 +26,7 @@ void OnCellClick(int cell, const val& /*event*/) { page->OnCellClick(cell); }
 void OnCellKey(const val& event) { page->OnCellKey(event); }
 void OnFormPress(const val& event) { page->OnFormPress(event); }
 void OnFormMenu(const val& event) { page->OnFormMenu(event); }
+void OnReportEdit(const val& event) { page->OnReportEdit(event); }
 void OnHelpClosed(const val& /*event*/) { page->OnHelpClosed(); }
 void OnButtonClick(int button, const val& /*event*/) { page->OnButtonClick(button); }
 void OnPageKey(const val& event) { page->OnPageKey(event); }
@@ -48,6 +49,7 @@ EMSCRIPTEN_BINDINGS(trivelan_page) {
     emscripten::function("onCellClick", &OnCellClick);
     emscripten::function("onFormPress", &OnFormPress);
     emscripten::function("onFormMenu", &OnFormMenu);
+    emscripten::function("onReportEdit", &OnReportEdit);
     emscripten::function("onHelpClosed", &OnHelpClosed);
     emscripten::function("onCellKey", &OnCellKey);
     emscripten::function("onButtonClick", &OnButtonClick);

@@ -21,6 +21,8 @@ class Driver {
     virtual void Click(int button) = 0;  // 0: check, 1: clear
     // A key pressed and let go, or held (its repeat); names as in the table.
     virtual void Key(const std::string& key, bool held) = 0;
+    // Text typed into the focused control, UTF-8, "|" for a line break.
+    virtual void Type(const std::string& text) = 0;
     [[nodiscard]] virtual std::string Row() const = 0;
     // The underlined cells.
     [[nodiscard]] virtual std::vector<int> Underlined() const = 0;
@@ -117,6 +119,8 @@ class Run {
             driver_.Click(a.text == "check" ? 0 : 1);
         } else if (a.verb == "key" || a.verb == "hold") {
             driver_.Key(a.text, a.verb == "hold");
+        } else if (a.verb == "type") {
+            driver_.Type(a.text);
         } else if (!Holds(a)) {
             Report(a);
         }

@@ -48,13 +48,14 @@ class QtDriver final : public conformance::Driver {
     // runs that box's loop, in which the next steps go on.
     void Key(const std::string& key, bool held) override {
         static const std::map<std::string, Qt::Key> keys{
-            {"Tab", Qt::Key_Tab},      {"Shift+Tab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
-            {"Right", Qt::Key_Right},  {"Home", Qt::Key_Home},         {"End", Qt::Key_End},
-            {"Space", Qt::Key_Space},  {"Enter", Qt::Key_Return},      {"F1", Qt::Key_F1},
-            {"Escape", Qt::Key_Escape}};
+            {"Tab", Qt::Key_Tab},       {"Shift+Tab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
+            {"Right", Qt::Key_Right},   {"Home", Qt::Key_Home},         {"End", Qt::Key_End},
+            {"Space", Qt::Key_Space},   {"Enter", Qt::Key_Return},      {"F1", Qt::Key_F1},
+            {"Escape", Qt::Key_Escape}, {"Ctrl+A", Qt::Key_A},          {"Ctrl+Z", Qt::Key_Z}};
         const Qt::Key code = keys.at(key);
-        const Qt::KeyboardModifiers modifiers =
-            key == "Shift+Tab" ? Qt::ShiftModifier : Qt::NoModifier;
+        const Qt::KeyboardModifiers modifiers = key == "Shift+Tab"           ? Qt::ShiftModifier
+                                                : key.rfind("Ctrl+", 0) == 0 ? Qt::ControlModifier
+                                                                             : Qt::NoModifier;
         // As a user's key: to the control with the focus in the top window (the
         // box, while one is open). On a busy machine that focus comes from the X
         // server a while after the window shows.
@@ -77,6 +78,19 @@ class QtDriver final : public conformance::Driver {
                 QTest::keyClick(target, code, modifiers);
             }
         });
+    }
+
+    // Typed into the focused control, a key for each character, Enter for a line break.
+    void Type(const std::string& text) override {
+        const QStringList lines = QString::fromStdString(text).split(QLatin1Char('|'));
+        QWidget* target = QApplication::focusWidget();
+        for (qsizetype n = 0; n < lines.size(); ++n) {
+            if (n > 0) QTest::keyClick(target, Qt::Key_Return);
+            for (const QChar c : lines.at(n)) {  // any letter, not only the ASCII QTest knows
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+            }
+        }
     }
 
     [[nodiscard]] std::string Row() const override {

@@ -31,10 +31,23 @@ std::string Utf8(const std::wstring& text) {
     return bytes;
 }
 
+std::wstring Wide(const std::string& bytes) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, bytes.c_str(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.c_str(), static_cast<int>(bytes.size()), text.data(),
+                        size);
+    return text;
+}
+
+// A key and the modifier held with it: 1 Shift, 4 Ctrl.
 struct KeyCode {
     WPARAM key;
-    bool shift;
+    int modifiers;
 };
+constexpr int kShift = 1;
+constexpr int kHeld = 2;
+constexpr int kCtrl = 4;
 
 class Win32Driver final : public conformance::Driver {
   public:
@@ -51,21 +64,29 @@ class Win32Driver final : public conformance::Driver {
     // Later, from the queue: F1 runs the help box's loop, which runs the steps after it.
     void Key(const std::string& key, bool held) override {
         static const std::map<std::string, KeyCode> keys{
-            {"Tab", {VK_TAB, false}},     {"Shift+Tab", {VK_TAB, true}},
-            {"Left", {VK_LEFT, false}},   {"Right", {VK_RIGHT, false}},
-            {"Home", {VK_HOME, false}},   {"End", {VK_END, false}},
-            {"Space", {VK_SPACE, false}}, {"Enter", {VK_RETURN, false}},
-            {"F1", {VK_F1, false}},       {"Escape", {VK_ESCAPE, false}}};
+            {"Tab", {VK_TAB, 0}},       {"Shift+Tab", {VK_TAB, kShift}}, {"Left", {VK_LEFT, 0}},
+            {"Right", {VK_RIGHT, 0}},   {"Home", {VK_HOME, 0}},          {"End", {VK_END, 0}},
+            {"Space", {VK_SPACE, 0}},   {"Enter", {VK_RETURN, 0}},       {"F1", {VK_F1, 0}},
+            {"Escape", {VK_ESCAPE, 0}}, {"Ctrl+A", {'A', kCtrl}},        {"Ctrl+Z", {'Z', kCtrl}}};
         const KeyCode code = keys.at(key);
-        PostMessageW(steps_, kKey, code.key, (code.shift ? 1 : 0) | (held ? 2 : 0));
+        PostMessageW(steps_, kKey, code.key, code.modifiers | (held ? kHeld : 0));
+    }
+    // The characters as the message loop makes them of keys, to the focused
+    // control; a line break is the Enter key's carriage return.
+    void Type(const std::string& text) override {
+        for (const wchar_t c : Wide(text)) {
+            SendMessageW(GetFocus(), WM_CHAR, c == L'|' ? L'\r' : c, 1);
+        }
     }
 
     // A key as the message loop hands it over: the window's shortcuts and
     // dialog keys first, or the dialog keys of the box that has the focus.
-    void Deliver(WPARAM key, bool shift, bool held) {
+    void Deliver(WPARAM key, int modifiers) {
+        const bool held = (modifiers & kHeld) != 0;
         BYTE state[256] = {};
         GetKeyboardState(state);
-        state[VK_SHIFT] = shift ? 0x80 : 0;
+        state[VK_SHIFT] = (modifiers & kShift) != 0 ? 0x80 : 0;
+        state[VK_CONTROL] = (modifiers & kCtrl) != 0 ? 0x80 : 0;
         SetKeyboardState(state);
         HWND focus = GetFocus() != nullptr ? GetFocus() : form_.Handle();
         const LPARAM bits = held ? 1 | (1 << 30) : 1;
@@ -80,7 +101,11 @@ class Win32Driver final : public conformance::Driver {
                 DispatchMessageW(&m);
             }
         }
-        state[VK_SHIFT] = 0;
+        // Undo is no command of the window's but the edit box's own, on the
+        // control character Windows' keyboard layout makes of Ctrl+Z (Wine's
+        // makes it only of a real key's scan code).
+        if ((modifiers & kCtrl) != 0 && key == 'Z') SendMessageW(focus, WM_CHAR, 0x1A, 1);
+        state[VK_SHIFT] = state[VK_CONTROL] = 0;
         SetKeyboardState(state);
     }
 
@@ -168,7 +193,7 @@ LRESULT CALLBACK StepProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     }
     if (session != nullptr && message == kKey) {
-        session->driver->Deliver(wParam, (lParam & 1) != 0, (lParam & 2) != 0);
+        session->driver->Deliver(wParam, static_cast<int>(lParam));
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);

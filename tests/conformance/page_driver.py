@@ -11,14 +11,15 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
-from devtools import SHIFT, Browser  # noqa: E402
+from devtools import CTRL, SHIFT, Browser  # noqa: E402
 from page_test import serve  # noqa: E402
 
 TABLE = os.path.join(os.path.dirname(__file__), "scenarios.txt")
 DOUBLE_CLICK_TIME = 0.5  # the page's own, in seconds
 KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0),
         "Right": ("ArrowRight", 0), "Home": ("Home", 0), "End": ("End", 0), "Space": (" ", 0),
-        "Enter": ("Enter", 0), "F1": ("F1", 0), "Escape": ("Escape", 0)}
+        "Enter": ("Enter", 0), "F1": ("F1", 0), "Escape": ("Escape", 0), "Ctrl+A": ("a", CTRL),
+        "Ctrl+Z": ("z", CTRL)}
 
 
 def read_scenarios(path):
@@ -73,6 +74,12 @@ class PageDriver:
         key, modifiers = KEYS[name]
         self.page.key(key, modifiers, repeat=held)
 
+    def type(self, text):
+        for n, line in enumerate(text.split("|")):
+            if n:
+                self.page.key("Enter")
+            self.page.type(line)
+
     def seen(self, verb):
         page = self.page
         if verb == "row":
@@ -109,6 +116,8 @@ def run(driver, url, scenarios, where):
                 driver.click(0 if text == "check" else 1)
             elif verb in ("key", "hold"):
                 driver.key(text, verb == "hold")
+            elif verb == "type":
+                driver.type(text)
             else:
                 want = expected(verb, text)
                 deadline = time.time() + 10  # what the page does after an event, as it arrives

@@ -20,8 +20,9 @@ KEYS = {
     "Tab": (9, "Tab", ""), "Enter": (13, "Enter", "\r"), " ": (32, "Space", " "),
     "Escape": (27, "Escape", ""), "ArrowLeft": (37, "ArrowLeft", ""),
     "ArrowRight": (39, "ArrowRight", ""), "Home": (36, "Home", ""), "End": (35, "End", ""),
-    "F1": (112, "F1", ""),
+    "F1": (112, "F1", ""), "a": (65, "KeyA", ""), "z": (90, "KeyZ", ""),
 }
+CTRL = 2
 SHIFT = 8
 
 
@@ -176,6 +177,9 @@ class Page:
         self.send("Input.dispatchKeyEvent", down)
         self.send("Input.dispatchKeyEvent", {"type": "keyUp", "key": name, "code": dom_code,
                                              "windowsVirtualKeyCode": code, "modifiers": modifiers})
+
+    def type(self, text):
+        self.send("Input.insertText", {"text": text})
 
     def keys(self, *names):
         for name in names:

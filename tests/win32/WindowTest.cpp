@@ -287,40 +287,6 @@ TEST_F(Win32WindowTest, FullScreenFitsTheMonitorAndLeavingRestoresTheZoom) {
     }
 }
 
-TEST_F(Win32WindowTest, TheProgramsWritesLeaveNothingToUndo) {
-    SetFocus(Report());
-    SendMessageW(Report(), WM_CHAR, L'x', 0);
-    EXPECT_NE(SendMessageW(Report(), EM_CANUNDO, 0, 0), 0);  // the user's typing undoes
-    ClickButton(design::kCheck);
-    EXPECT_EQ(SendMessageW(Report(), EM_CANUNDO, 0, 0), 0);
-}
-
-TEST_F(Win32WindowTest, ReportKeepsCrLfAtTheContract) {
-    for (const std::u16string text : {u"", u"a\r\n", u"ред 1\r\nред 2\r\n\r\n", u"без край"}) {
-        form->SetReportText(text);
-        EXPECT_EQ(form->ReportText(), text);
-    }
-}
-
-TEST_F(Win32WindowTest, ARuntimeErrorInAHandlerIsReportedOnceAndEndsEventHandling) {
-    form->SetCaption(4, u"32767");  // a caption the program itself never writes
-    ClickCell(4);
-    EXPECT_EQ(errors, std::vector<int>{6});
-    EXPECT_EQ(form->Caption(4), u"32767");  // nothing written before the error
-    ClickCell(0);
-    ClickButton(design::kCheck);
-    EXPECT_EQ(errors, std::vector<int>{6});
-    EXPECT_EQ(form->Caption(0), u"0");
-    for (std::int16_t k : {-1, 15}) {
-        try {
-            (void)form->Caption(k);
-            ADD_FAILURE() << k;
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.Number(), 340);
-        }
-    }
-}
-
 }  // namespace
 
 namespace {
