@@ -20,16 +20,18 @@ install_packages() {
 # Debian's em++ needs Debian's node modules (acorn) where node is not Debian's own.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
-# What building the program needs.
+# What building the program needs; ImageMagick makes the icons everywhere.
 # qt6-translations-l10n carries Qt's own Bulgarian texts, which the program loads.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation
+    imagemagick)
 
 # What cross-building the Windows program needs (the posix thread variant has
-# the std::mutex GoogleTest needs; Debian's own Perl makes the icon).
-WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+# the std::mutex GoogleTest needs).
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    imagemagick)
 
 # What building the web page needs: Debian's emscripten, and fonttools with
-# brotli to cut the font to a WOFF2 subset; ImageMagick makes the icons.
+# brotli to cut the font to a WOFF2 subset.
 WEB_BUILD_PACKAGES=(cmake ninja-build emscripten python3-fonttools python3-brotli fonts-liberation
     imagemagick)
 
