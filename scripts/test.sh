@@ -13,7 +13,7 @@ install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WEB_BU
     libbenchmark-dev libx11-dev xvfb xdotool xclip x11-apps x11-utils imagemagick desktop-file-utils \
     orca dbus-daemon at-spi2-core \
     appstream unzip wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev \
-    shellcheck pyflakes3
+    shellcheck pyflakes3 ccache
 jobs=$(nproc)
 # Each stage stops the script on failure; the closing lines give each stage's
 # time, count the stages that ran and name the one that failed.
@@ -34,6 +34,7 @@ end_stage() {
 finish() {
     local status=$?
     [ -n "$corpus" ] && rm -rf "$corpus"
+    jobs -p | xargs -r kill 2>/dev/null || true
     end_stage
     echo
     printf '%s\n' "${times[@]}"
@@ -46,52 +47,77 @@ finish() {
 }
 trap finish EXIT
 
+# Steps that mostly wait (Wine, browsers, a fuzzer on one core) run beside
+# steps that compute; each one's output is shown whole when it is awaited.
+declare -A side_pid side_log
+beside() {  # beside NAME COMMAND...
+    local name=$1
+    shift
+    side_log[$name]=$(mktemp)
+    "$@" >"${side_log[$name]}" 2>&1 &
+    side_pid[$name]=$!
+}
+await() {  # await NAME: its output, and its failure as the script's
+    local status=0
+    wait "${side_pid[$1]}" || status=$?
+    echo "-- $1 --"
+    cat "${side_log[$1]}"
+    rm -f "${side_log[$1]}"
+    return "$status"
+}
+
+# Repeated runs compile only what changed; the release packages are always
+# built by the compiler itself, so that their second build checks the first.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+cached=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 stage "build and test"
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON "${cached[@]}"
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure --no-tests=error -j "$jobs"
 
-stage "Windows program, tested under Wine"
-cmake --preset windows -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON
+stage "Windows program under Wine, web page in Chromium"
+cmake --preset windows -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON "${cached[@]}"
 cmake --build --preset windows -j "$jobs"
-bash tests/win32/wine_session.sh build-windows/wine \
+beside "Windows program, tested under Wine" bash tests/win32/wine_session.sh build-windows/wine \
     ctest --test-dir build-windows --output-on-failure --no-tests=error -j "$jobs"
-
-stage "web page, tested in Chromium"
 cmake --preset web -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON
 cmake --build --preset web -j "$jobs"
 ctest --test-dir build-web --output-on-failure --no-tests=error
+await "Windows program, tested under Wine"
 
 stage "release packages"
 bash scripts/package.sh
 bash tests/packaging/release_test.sh dist
-bash tests/packaging/reproducible_test.sh dist
+beside "every release file built again" bash tests/packaging/reproducible_test.sh dist
 bash tests/win32/wine_session.sh build-windows/wine \
     bash tests/win32/installer_test.sh dist/trivelan-*-win64-setup.exe
 bash tests/win32/wine_session.sh build-windows/wine \
     bash tests/win32/msi_test.sh dist/trivelan-*-win64.msi build-windows/packaging/windows/trivelan.wxs \
     build-windows/app/trivelan.exe build-windows/packaging/icons/trivelan.ico dist/trivelan-*-win64-setup.exe
-
-stage "lint"
-bash scripts/lint.sh build-test build-windows build-web
+await "every release file built again"
 
 stage "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON \
-    -DTRIVELAN_SANITIZE=ON -DTRIVELAN_BUILD_BENCH=OFF
+    -DTRIVELAN_SANITIZE=ON -DTRIVELAN_BUILD_BENCH=OFF "${cached[@]}"
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-stage "fuzz (${FUZZ_SECONDS:-60} s)"
+stage "lint, and fuzz (${FUZZ_SECONDS:-60} s) beside it"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON \
-    -DTRIVELAN_FUZZ=ON
+    -DTRIVELAN_FUZZ=ON "${cached[@]}"
 cmake --build build-fuzz -j "$jobs"
 corpus=$(mktemp -d)
-# libFuzzer logs every new input; keep the log and show its end.
-if ! build-fuzz/fuzz/trivelan_fuzz -max_total_time="${FUZZ_SECONDS:-60}" -max_len=512 \
-    -print_final_stats=1 "$corpus" fuzz/corpus 2>"$corpus/fuzz.log"; then
-    tail -n 60 "$corpus/fuzz.log"
-    exit 1
-fi
-grep -E '^(Done|stat::)' "$corpus/fuzz.log"
+fuzz() {  # libFuzzer logs every new input; keep the log and show its end
+    if ! build-fuzz/fuzz/trivelan_fuzz -max_total_time="${FUZZ_SECONDS:-60}" -max_len=512 \
+        -print_final_stats=1 "$corpus" fuzz/corpus 2>"$corpus/fuzz.log"; then
+        tail -n 60 "$corpus/fuzz.log"
+        return 1
+    fi
+    grep -E '^(Done|stat::)' "$corpus/fuzz.log"
+}
+beside "fuzz" fuzz
+bash scripts/lint.sh build-test build-windows build-web
+await "fuzz"
