@@ -9,8 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WEB_BUILD_PACKAGES[@]}" \
-    "${PACKAGING_PACKAGES[@]}"
+install_packages "${RELEASE_PACKAGES[@]}"
 export LC_ALL=C.UTF-8
 # Every release file carries the last commit's time, not the build's: two runs
 # from the same commit give the same bytes.

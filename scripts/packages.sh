@@ -38,3 +38,5 @@ WEB_BUILD_PACKAGES=(cmake ninja-build emscripten python3-fonttools python3-brotl
 # What making the release packages needs (scripts/package.sh); wixl and
 # msitools make the MSI.
 PACKAGING_PACKAGES=(debhelper dpkg-dev lintian nsis wixl msitools python3-olefile)
+RELEASE_PACKAGES=("${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WEB_BUILD_PACKAGES[@]}"
+    "${PACKAGING_PACKAGES[@]}")

@@ -7,12 +7,10 @@
 #include "Oracle.h"
 #include "logic/SequenceForm.h"
 
+namespace trivelan::testing {
 namespace {
 
-using trivelan::logic::SequenceForm;
-using trivelan::testing::FakeView;
-using trivelan::testing::OracleReport;
-using trivelan::testing::OracleSplit;
+using logic::SequenceForm;
 
 // Random rows mixed with rows built to balance (and to be palindromes), so
 // every verdict is well represented.
@@ -70,3 +68,4 @@ TEST(BalanceRule, AgreesWithAnIndependentStatementOnSeededRandomRows) {
 }
 
 }  // namespace
+}  // namespace trivelan::testing

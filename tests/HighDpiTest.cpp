@@ -6,12 +6,8 @@
 
 // Run with QT_SCALE_FACTOR=2: the layout stays in design units while Qt paints
 // every pixel twice as fine.
+namespace trivelan::testing {
 namespace {
-
-using trivelan::testing::DesignName;
-using trivelan::testing::ShownText;
-using trivelan::testing::WindowTest;
-namespace design = trivelan::design;
 
 TEST_F(WindowTest, AtScaleTwoTheWindowKeepsItsProportions) {
     ASSERT_EQ(form->devicePixelRatio(), 2.0);
@@ -40,3 +36,4 @@ TEST_F(WindowTest, AtScaleTwoNoTextIsClipped) {
 }
 
 }  // namespace
+}  // namespace trivelan::testing

@@ -10,11 +10,10 @@
 #include "logic/SequenceForm.h"
 #include "runtime/RuntimeError.h"
 
+namespace trivelan::testing {
 namespace {
 
-using trivelan::logic::SequenceForm;
-using trivelan::testing::FakeView;
-using trivelan::testing::ViewCall;
+using logic::SequenceForm;
 using Kind = ViewCall::Kind;
 
 const std::u16string kStatement = u"Ще наричаме една редица балансирана\r\n";
@@ -36,7 +35,7 @@ TEST(View, AnIndexOutsideTheRowIsRuntimeError340) {
                 if (operation == 1) view.SetCaption(cell, u"1");
                 if (operation == 2) view.SetUnderline(cell, true);
                 ADD_FAILURE() << cell << " " << operation;
-            } catch (const trivelan::runtime::RuntimeError& error) {
+            } catch (const runtime::RuntimeError& error) {
                 EXPECT_EQ(error.Number(), 340);
             }
         }
@@ -59,7 +58,7 @@ TEST(FormEvents, AButtonPressSaysTheNewVerdictOnce) {
     } presses[] = {{0, zeros},        {0, std::nullopt}, {1, std::nullopt},
                    {1, std::nullopt}, {0, zeros},        {7, std::nullopt}};
     FakeView view;
-    trivelan::design::FormEvents events(view, [](const auto&) { ADD_FAILURE(); });
+    design::FormEvents events(view, [](const auto&) { ADD_FAILURE(); });
     events.OnLoad();
     for (const auto& press : presses) {
         EXPECT_EQ(events.OnButtonClick(static_cast<std::size_t>(press.button)), press.said)
@@ -72,9 +71,8 @@ TEST(FormEvents, AButtonPressSaysTheNewVerdictOnce) {
 TEST(FormEvents, ARuntimeErrorIsReportedOnceAndEndsEventHandling) {
     FakeView view;
     std::vector<int> errors;
-    trivelan::design::FormEvents events(view, [&errors](const trivelan::runtime::RuntimeError& e) {
-        errors.push_back(e.Number());
-    });
+    design::FormEvents events(
+        view, [&errors](const runtime::RuntimeError& e) { errors.push_back(e.Number()); });
     events.OnLoad();
     view.captions[4] = u"32767";  // a caption the program itself never writes
     events.OnDigitClick(4);
@@ -152,7 +150,7 @@ TEST(OnDigitClick, ACaptionTheProgramNeverWritesFailsBeforeAnyWrite) {
         int raised = 0;
         try {
             f.form.OnDigitClick(2);
-        } catch (const trivelan::runtime::RuntimeError& error) {
+        } catch (const runtime::RuntimeError& error) {
             raised = error.Number();
         }
         EXPECT_EQ(raised, c.error);
@@ -305,7 +303,7 @@ TEST(Check, AnOverflowingTotalRaisesAfterThePalindromeLine) {
     int raised = 0;
     try {
         f.form.OnButtonClick(0);
-    } catch (const trivelan::runtime::RuntimeError& error) {
+    } catch (const runtime::RuntimeError& error) {
         raised = error.Number();
     }
     EXPECT_EQ(raised, 6);
@@ -313,3 +311,4 @@ TEST(Check, AnOverflowingTotalRaisesAfterThePalindromeLine) {
 }
 
 }  // namespace
+}  // namespace trivelan::testing

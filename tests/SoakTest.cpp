@@ -4,11 +4,8 @@
 #include "Oracle.h"
 #include "WindowFixture.h"
 
+namespace trivelan::testing {
 namespace {
-
-using trivelan::testing::OracleReport;
-using trivelan::testing::OracleSplit;
-using trivelan::testing::WindowTest;
 
 // A long seeded run of user actions on the real widgets. After every action the
 // window must hold one digit per cell and at most one underline; after a check,
@@ -77,3 +74,4 @@ TEST_F(WindowTest, SeededRandomUserActionsKeepTheInvariants) {
 }
 
 }  // namespace
+}  // namespace trivelan::testing

@@ -9,12 +9,8 @@
 #include "design/Presentation.h"
 #include "qt/Twips.h"
 
+namespace trivelan::testing {
 namespace {
-
-using trivelan::testing::DesignName;
-using trivelan::testing::ShownText;
-using trivelan::testing::WindowTest;
-namespace design = trivelan::design;
 
 QString Q(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -232,3 +228,4 @@ TEST_F(WindowTest, StartsWithZerosAndTheStatement) {
 }
 
 }  // namespace
+}  // namespace trivelan::testing

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,14 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "wide Windows strings are UTF
 }
 [[nodiscard]] inline std::u16string Utf16(std::wstring_view text) {
     return {text.begin(), text.end()};
+}
+
+// A window's whole text, as a screen reader reads it with WM_GETTEXT.
+[[nodiscard]] inline std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 }  // namespace trivelan::win32

@@ -4,9 +4,10 @@ touch and key events through the DevTools protocol: the same scenarios as the
 desktop windows, each on a freshly loaded page. It runs the table twice, at
 the design's size with the mouse and on a phone's screen with touch.
 
-Usage: page_driver.py SITE_DIR
+Usage: page_driver.py SITE_DIR READER...   (the command that spells the table out)
 """
 import os
+import subprocess
 import sys
 import time
 
@@ -22,33 +23,16 @@ KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0)
         "Ctrl+Z": ("z", CTRL)}
 
 
-def read_scenarios(path):
-    """The table as (name, [(line, verb, text, number)]), with each entry and
-    each count of presses spelt out as the desktop drivers' reader does."""
+def read_scenarios(reader):
+    """The table as (name, [(line, verb, text, number)]), spelt out by the
+    desktop drivers' own reader."""
     scenarios = []
-    for number, text in enumerate(open(path, encoding="utf-8").read().split("\n"), 1):
-        if not text or text.startswith("#"):
-            continue
-        verb, _, rest = text.partition(" ")
-        if verb == "scenario":
-            scenarios.append((rest, []))
-            continue
-        actions = scenarios[-1][1]
-        if verb == "enter":
-            last = -1
-            for digit in range(1, 10):
-                for cell, wanted in enumerate(rest):
-                    if int(wanted) < digit:
-                        continue
-                    if cell == last:
-                        actions.append((number, "pause", "", 0))
-                    actions.append((number, "press", "", cell))
-                    last = cell
-        elif verb in ("press", "tap"):
-            fields = [int(field) for field in rest.split()] + [1]
-            actions += [(number, verb, "", fields[0])] * fields[1]
+    spelt = subprocess.run(reader + [TABLE], capture_output=True, text=True, check=True).stdout
+    for fields in (line.split("\t") for line in spelt.splitlines()):
+        if fields[0] == "scenario":
+            scenarios.append((fields[1], []))
         else:
-            actions.append((number, verb, rest, 0))
+            scenarios[-1][1].append((int(fields[0]), fields[1], fields[2], int(fields[3])))
     return scenarios
 
 
@@ -132,8 +116,8 @@ def run(driver, url, scenarios, where):
     return failures
 
 
-def main(site):
-    scenarios = read_scenarios(TABLE)
+def main(site, *reader):
+    scenarios = read_scenarios(list(reader))
     assert len(scenarios) >= 20
     server, url = serve(site)
     browser = Browser()

@@ -13,20 +13,15 @@
 #include "design/Twips.h"
 #include "win32/FatalError.h"
 #include "win32/SequenceForm.h"
+#include "win32/Text.h"
 
 namespace {
 
 namespace design = trivelan::design;
 using trivelan::runtime::RuntimeError;
 
-std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+using trivelan::win32::Wide;
+using trivelan::win32::WindowText;
 
 LOGFONTW FontOf(HWND window) {
     LOGFONTW font{};
@@ -52,14 +47,14 @@ void CALLBACK ReadAndCloseMessageBox(HWND /*window*/, UINT /*message*/, UINT_PTR
     HWND box = FindWindowW(L"#32770", nullptr);
     if (box == nullptr) return;
     KillTimer(nullptr, timer);
-    shownBox.title = TextOf(box);
+    shownBox.title = WindowText(box);
     EnumChildWindows(
         box,
         [](HWND child, LPARAM) -> BOOL {
             const std::wstring kind = ClassOf(child);
             if ((_wcsicmp(kind.c_str(), L"Static") == 0 || _wcsicmp(kind.c_str(), L"Edit") == 0) &&
                 GetWindowTextLengthW(child) > 0) {
-                shownBox.texts.push_back(TextOf(child));
+                shownBox.texts.push_back(WindowText(child));
             }
             return TRUE;
         },
@@ -163,8 +158,8 @@ TEST_F(Win32WindowTest, EveryControlMatchesTheDesignTable) {
         // manager), so this reads the control's own visibility.
         EXPECT_EQ((GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0, c.visible);
         // CR LF kept in the text boxes; a cell's text is its name for screen readers.
-        EXPECT_EQ(TextOf(w), Wide(design::IsDigitCell(c) ? design::AccessibleName(c)
-                                                         : std::u16string(c.text)));
+        EXPECT_EQ(WindowText(w), Wide(design::IsDigitCell(c) ? design::AccessibleName(c)
+                                                             : std::u16string(c.text)));
         const LOGFONTW font = FontOf(w);
         EXPECT_EQ(font.lfHeight, -c.fontPoints * 96 / 72);
         EXPECT_EQ(font.lfWeight, FW_NORMAL);
@@ -183,7 +178,7 @@ TEST_F(Win32WindowTest, WindowHasItsDesignSizeCaptionAndIcons) {
     GetClientRect(form->Handle(), &client);
     EXPECT_EQ(client.right, 481);
     EXPECT_EQ(client.bottom, 363);
-    EXPECT_EQ(TextOf(form->Handle()), L"www.example.com  Тривелан");
+    EXPECT_EQ(WindowText(form->Handle()), L"www.example.com  Тривелан");
     const LONG style = GetWindowLongW(form->Handle(), GWL_STYLE);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);  // fixed size
     EXPECT_NE(GetClassLongPtrW(form->Handle(), GCLP_HICON), 0U);
@@ -296,7 +291,7 @@ namespace {
 TEST_F(Win32WindowTest, HelpOpensOnF1AndEscapeClosesIt) {
     EnterRow(L"110000000000000");
     ClickButton(design::kCheck);
-    const std::wstring report = TextOf(Report());
+    const std::wstring report = WindowText(Report());
     SetFocus(Report());
     DiscardQuitRequests();
     shownBox = {};
@@ -310,7 +305,7 @@ TEST_F(Win32WindowTest, HelpOpensOnF1AndEscapeClosesIt) {
     }
     EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
     EXPECT_EQ(Row(), L"110000000000000");
-    EXPECT_EQ(TextOf(Report()), report);
+    EXPECT_EQ(WindowText(Report()), report);
 }
 
 TEST(Win32FatalError, ShowsTheStandardMessageAndEndsTheLoopWithStatusOne) {

@@ -6,10 +6,8 @@
 # waits for the end) removes everything the installer put there.
 # Usage: installer_test.sh SETUP.exe   (inside tests/win32/wine_session.sh)
 set -euo pipefail
-export LC_ALL=C.UTF-8
-source "$(dirname "$0")/../check.sh"
-source "$(dirname "$0")/readme_script.sh"
-source "$(dirname "$0")/closed.sh"
+# shellcheck source=tests/win32/setup_helpers.sh
+source "$(dirname "$0")/setup_helpers.sh"
 setup=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -8,10 +8,8 @@
 # Usage: msi_test.sh PACKAGE.msi SOURCE.wxs PROGRAM.exe ICON.ico [SETUP.exe]
 #   (inside tests/win32/wine_session.sh)
 set -euo pipefail
-export LC_ALL=C.UTF-8
-source "$(dirname "$0")/../check.sh"
-source "$(dirname "$0")/readme_script.sh"
-source "$(dirname "$0")/closed.sh"
+# shellcheck source=tests/win32/setup_helpers.sh
+source "$(dirname "$0")/setup_helpers.sh"
 msi=$(realpath "$1") wxs=$2 exe=$3 icon=$4 setup=${5:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -4,6 +4,8 @@
 # desktop, whose clipboard bridge binds to the first display Wine meets.
 # Usage: wine_session.sh PREFIX_DIR COMMAND [ARGS...]
 set -euo pipefail
+# shellcheck source=tests/check.sh
+source "$(dirname "$0")/../check.sh"
 WINEPREFIX=$(realpath -m "$1")
 export WINEPREFIX
 shift
@@ -21,11 +23,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
+start_xvfb "$work"
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"

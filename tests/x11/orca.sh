@@ -13,18 +13,12 @@ source "$here_orca/../check.sh"
 
 orca_session() {
     if [ -z "${ORCA_WORK:-}" ]; then
-        local tool work xvfb status=0
-        for tool in Xvfb xdotool dbus-run-session /usr/bin/orca; do
-            command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/test.sh installs it)"; exit 1; }
-        done
+        local work status=0
+        need Xvfb xdotool dbus-run-session /usr/bin/orca
         work=$(mktemp -d)
-        # The server names its own free display: no race with tests beside it.
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-        xvfb=$!
-        for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-        DISPLAY=":$(cat "$work/display")" ORCA_WORK=$work HOME=$work XDG_RUNTIME_DIR=$work \
-            dbus-run-session -- bash "$@" || status=$?
-        kill "$xvfb"
+        start_xvfb "$work" 1280x1024x24
+        ORCA_WORK=$work HOME=$work XDG_RUNTIME_DIR=$work dbus-run-session -- bash "$@" || status=$?
+        kill "$xvfb_pid"
         rm -rf "$work"
         exit "$status"
     fi

@@ -17,9 +17,7 @@ exe=$1
 shots=$2
 name=$([ ${#launch[@]} -eq 0 ] && echo trivelan || echo trivelan-windows)
 mkdir -p "$shots"
-for tool in Xvfb xdotool xclip xwd convert xprop; do
-    command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/test.sh installs it)"; exit 1; }
-done
+need Xvfb xdotool xclip xwd convert xprop
 
 work=$(mktemp -d)
 cleanup() {
@@ -29,11 +27,7 @@ cleanup() {
 trap cleanup EXIT
 
 if [ ${#launch[@]} -eq 0 ]; then
-    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    DISPLAY=":$(cat "$work/display")"
-    export DISPLAY
+    start_xvfb "$work"
     unset QT_QPA_PLATFORM
 elif [ -z "${DISPLAY:-}" ]; then
     echo "--wine runs on the display of the Wine session (tests/win32/wine_session.sh)"

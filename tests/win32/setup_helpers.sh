@@ -1,0 +1,37 @@
+# shellcheck shell=bash
+# Shared by the installer and MSI tests under Wine.
+export LC_ALL=C.UTF-8
+# shellcheck source=tests/check.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
+
+# Scripts run as the README prints them, so that every command line a school
+# copies from there is the one tested.
+# readme_script TITLE: runs the README's ```bat block that starts with "rem TITLE"
+# as a .cmd file under Wine's cmd and gives its exit status.
+readme_script() {
+    local readme script
+    readme="$(dirname "${BASH_SOURCE[0]}")/../../README.md"
+    script=$(mktemp --suffix=.cmd)
+    awk -v first="rem $1" '$0 == first { on = 1 } on && /^```/ { exit } on { printf "%s\r\n", $0 }' \
+        "$readme" >"$script"
+    [ -s "$script" ] || { echo "no README script: $1" >&2; rm -f "$script"; return 99; }
+    local status=0
+    wine cmd /c "$(winepath -w "$script")" >/dev/null 2>&1 || status=$?
+    rm -f "$script"
+    return "$status"
+}
+
+# closed PID: ends the program started as PID and
+# waits until Windows itself no longer lists trivelan.exe. The Unix process and
+# its window go first; until Wine's server has let go of the program's file, an
+# uninstaller or an upgrade would find the program still open.
+closed() {
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+    for _ in $(seq 60); do
+        wine wmic process get name 2>/dev/null | iconv -f UTF-16LE -t UTF-8 2>/dev/null |
+            grep -qi 'trivelan\.exe' || return 0
+        sleep 0.25
+    done
+    echo "trivelan.exe still running after 15 s" >&2
+}
