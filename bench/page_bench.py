@@ -17,8 +17,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
-from devtools import Browser  # noqa: E402
-from page_test import serve  # noqa: E402
+from devtools import Browser, serve  # noqa: E402
 
 FCP = ("new Promise(done => new PerformanceObserver((list, observer) => {"
        " const e = list.getEntriesByName('first-contentful-paint')[0];"

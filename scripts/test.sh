@@ -12,7 +12,7 @@ install_packages "${RELEASE_PACKAGES[@]}" chromium libgtest-dev libgmock-dev \
     libbenchmark-dev libx11-dev xvfb xdotool xclip x11-apps x11-utils desktop-file-utils \
     orca dbus-daemon at-spi2-core \
     appstream unzip wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev \
-    shellcheck pyflakes3 ccache
+    shellcheck pyflakes3 ccache python3-pytest
 jobs=$(nproc)
 # Each stage stops the script on failure; the closing lines give each stage's
 # time, count the stages that ran and name the one that failed.

@@ -12,8 +12,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
-from devtools import CTRL, SHIFT, Browser  # noqa: E402
-from page_test import serve  # noqa: E402
+from devtools import CTRL, SHIFT, Browser, serve  # noqa: E402
 
 TABLE = os.path.join(os.path.dirname(__file__), "scenarios.txt")
 DOUBLE_CLICK_TIME = 0.5  # the page's own, in seconds

@@ -1,12 +1,16 @@
 """A small DevTools-protocol client for Debian's headless Chromium, over
 --remote-debugging-pipe, in Python's standard library: it opens a page, drives
-it with real input events (mouse, touch, keys) and reads it back."""
+it with real input events (mouse, touch, keys) and reads it back; and the web
+server the page tests serve the site from."""
 import base64
+import functools
+import http.server
 import json
 import os
 import shutil
 import subprocess
 import tempfile
+import threading
 import time
 
 CHROMIUM_FLAGS = [
@@ -24,6 +28,24 @@ KEYS = {
 }
 CTRL = 2
 SHIFT = 8
+
+
+def check(what, expected, actual):
+    """One comparison, named by what it checks."""
+    assert actual == expected, "%s: expected %r, seen %r" % (what, expected, actual)
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder, handler=None):
+    """The folder on a web server of its own on the loopback; (server, url)."""
+    handler = handler or functools.partial(QuietHandler, directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, "http://127.0.0.1:%d/" % server.server_address[1]
 
 
 class Browser:

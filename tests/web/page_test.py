@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Drives the page in headless Chromium only by real input events (mouse,
 touch, keys) and reads it back as a person or a screen reader would, for what
 only the page can get wrong: its start, font and first frame, the help box,
@@ -7,45 +6,12 @@ a reload with the server stopped, and the one file from file://. What a pupil
 does with the row and the buttons is the scenario table's (tests/conformance).
 Screenshots go to SHOTS.
 
-Usage: page_test.py SITE_DIR ONE_FILE_PAGE SHOTS
+Usage: python3 -m pytest page_test.py --site=SITE_DIR --one-file=ONE_FILE_PAGE --shots=SHOTS
 """
-import functools
-import http.server
 import os
 import subprocess
-import sys
-import threading
 
-sys.path.insert(0, os.path.dirname(__file__))
-from devtools import Browser  # noqa: E402
-
-failures = 0
-passes = 0
-
-
-def check(what, expected, actual):
-    global failures, passes
-    if expected == actual:
-        passes += 1
-        print("ok:", what)
-    else:
-        failures += 1
-        print("FAIL:", what)
-        print("  expected:", repr(expected))
-        print("  actual:  ", repr(actual))
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-def serve(folder):
-    handler = functools.partial(QuietHandler, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, "http://127.0.0.1:%d/" % server.server_address[1]
-
+from devtools import check
 
 def cell(k):
     return "#Label2_%d" % k
@@ -63,27 +29,8 @@ def focused(page):
     return page.evaluate("document.activeElement.id")
 
 
-def balance(digits):
-    """The balanced position of a row, counted from 1, or 0: the first split
-    whose left part sums to half the total."""
-    values = [int(d) for d in digits]
-    for position in range(1, len(values)):
-        if 2 * sum(values[:position]) == sum(values):
-            return position
-    return 0
-
-
-def verdict(digits, position=None):
-    position = balance(digits) if position is None else position
-    backwards = digits[::-1]
-    first = ("Поредният номер: %s е палиндром." % digits if digits == backwards
-             else "Номерата: %s и %s са различни." % (digits, backwards))
-    second = ("Балансирана редица в позиция: %d" % position if position
-              else "Редицата не е балансирана! ")
-    return first + "\n" + second + "\n"
-
-
-def test_start(page):
+def test_start(page, shots):
+    page.screenshot(os.path.join(shots, "page.png"))
     check("page title is the window's caption", "www.example.com Тривелан",
           page.evaluate("document.title"))
     check("statement at start", "Ще наричаме една редица балансирана", report(page)[:35])
@@ -98,13 +45,13 @@ def test_start(page):
     check("the page's font has the design font's widths", widths[0], widths[1])
 
 
-def test_help(page):
+def test_help(page, shots):
     """What the page alone can get wrong in its help: the box's look and place,
     and the page's own keys in it. The keys and clicks are in the scenario table."""
     page.reload()
     page.keys("F1")
     page.wait_for("document.querySelector('dialog[open]') !== null")
-    page.screenshot(os.path.join(page.shots, "page-help.png"))
+    page.screenshot(os.path.join(shots, "page-help.png"))
     check("F1 opens the help", "Помощ — Тривелан",
           page.evaluate("document.querySelector('dialog[open] h2').textContent"))
     text = page.evaluate("document.querySelector('dialog[open] .box-text').textContent")
@@ -135,25 +82,6 @@ def test_accessibility(page):
     check("the frame is a group named by its caption", "group", group.get("role", {}).get("value"))
     check("the buttons are named by their captions", True,
           "Провери" in names and "Чисти" in names)
-
-
-def test_run_time_error(page, shots):
-    page.reload()
-    page.evaluate("document.getElementById('Label2_4').textContent = '32767'")
-    page.click(cell(4))
-    page.wait_for("document.querySelector('dialog[open]') !== null")
-    check("a run-time error is titled with the program's name", "Тривелан",
-          page.evaluate("document.querySelector('dialog[open] h2').textContent"))
-    check("and shows the standard message", "Run-time error '6':\n\nOverflow",
-          page.evaluate("document.querySelector('dialog[open] .box-text').textContent"))
-    check("the dialog is modal", True, page.evaluate("document.querySelector('dialog').matches(':modal')"))
-    page.screenshot(os.path.join(shots, "page-run-time-error.png"))
-    page.click("dialog .box-ok")
-    page.click(cell(0))
-    page.click("#Command1_0")
-    check("then the page answers no more events", "0000327670000000"[:4] + "32767" + "0" * 10,
-          row(page))
-    check("not even a check", "Ще наричаме", report(page)[:11])
 
 
 def test_fit(page, shots):
@@ -245,50 +173,50 @@ def policy_violations(page):
             if "Content Security Policy" in e["entry"]["text"]]
 
 
-def main(site, one_file, shots):
-    os.makedirs(shots, exist_ok=True)
-    server, url = serve(site)
-    browser = Browser()
-    try:
-        page = browser.new_page(800, 600)
-        page.shots = shots
-        page.open(url)
-        page.screenshot(os.path.join(shots, "page.png"))
-        test_first_frame(browser, url, shots)
-        test_start(page)
-        page.screenshot(os.path.join(shots, "page-clicked.png"))
-        test_help(page)
-        test_accessibility(page)
-        test_fit(page, shots)
-        test_taps(browser, url, shots)
-        test_run_time_error(page, shots)
-        check("no requests beyond the page's own files", [], outside_requests(page, url))
-        check("nothing the security policy blocked", [], policy_violations(page))
-
-        offline = browser.new_page(800, 600)
-        offline.open(url)
-        offline.wait_for("navigator.serviceWorker.controller !== null", 20)
-        server.shutdown()
-        server.server_close()
-        offline.reload()
-        offline.click(cell(3))
-        check("a reload with the server stopped still works", "000100000000000", row(offline))
-
-        local = browser.new_page(800, 600)
-        local.open("file://" + os.path.abspath(one_file))
-        local.click(cell(14))
-        local.click("#Command1_0")
-        check("the one file from file:// works", verdict("000000000000001"), report(local))
-        check("the one file needs nothing the security policy blocks", [], policy_violations(local))
-        check("the one file asks for nothing", [], [
-            e["request"]["url"] for e in local.events("Network.requestWillBeSent")
-            if not e["request"]["url"].startswith(("file:", "data:"))])
-        local.screenshot(os.path.join(shots, "page-file.png"))
-    finally:
-        browser.close()
-    print("%d passed, %d failed" % (passes, failures))
-    return 1 if failures else 0
+def test_run_time_error(page, shots):
+    page.reload()
+    page.evaluate("document.getElementById('Label2_4').textContent = '32767'")
+    page.click(cell(4))
+    page.wait_for("document.querySelector('dialog[open]') !== null")
+    check("a run-time error is titled with the program's name", "Тривелан",
+          page.evaluate("document.querySelector('dialog[open] h2').textContent"))
+    check("and shows the standard message", "Run-time error '6':\n\nOverflow",
+          page.evaluate("document.querySelector('dialog[open] .box-text').textContent"))
+    check("the dialog is modal", True, page.evaluate("document.querySelector('dialog').matches(':modal')"))
+    page.screenshot(os.path.join(shots, "page-run-time-error.png"))
+    page.click("dialog .box-ok")
+    page.click(cell(0))
+    page.click("#Command1_0")
+    check("then the page answers no more events", "0000327670000000"[:4] + "32767" + "0" * 10,
+          row(page))
+    check("not even a check", "Ще наричаме", report(page)[:11])
 
 
-if __name__ == "__main__":
-    sys.exit(main(*sys.argv[1:]))
+def test_nothing_beyond_the_page(page, url):
+    check("no requests beyond the page's own files", [], outside_requests(page, url))
+    check("nothing the security policy blocked", [], policy_violations(page))
+
+
+def test_reload_with_the_server_stopped(browser, url, server):
+    offline = browser.new_page(800, 600)
+    offline.open(url)
+    offline.wait_for("navigator.serviceWorker.controller !== null", 20)
+    server.shutdown()
+    server.server_close()
+    offline.reload()
+    offline.click(cell(3))
+    check("a reload with the server stopped still works", "000100000000000", row(offline))
+
+
+def test_one_file(browser, one_file, shots):
+    local = browser.new_page(800, 600)
+    local.open("file://" + one_file)
+    local.click(cell(14))
+    local.click("#Command1_0")
+    check("the one file from file:// works", "Номерата: 000000000000001 и 100000000000000 са различни.\n"
+          "Редицата не е балансирана! \n", report(local))
+    check("the one file needs nothing the security policy blocks", [], policy_violations(local))
+    check("the one file asks for nothing", [], [
+        e["request"]["url"] for e in local.events("Network.requestWillBeSent")
+        if not e["request"]["url"].startswith(("file:", "data:"))])
+    local.screenshot(os.path.join(shots, "page-file.png"))
