@@ -119,49 +119,6 @@ TEST_F(WindowTest, FrameCaptionSitsOnTheFrameLine) {
     EXPECT_GE(longestGap, 3) << "the line runs on behind the caption";
 }
 
-// Every zoom step scales the whole design: each control's place and size, each
-// font, the window; a check's underline stays; a point on a cell hits that cell.
-TEST_F(WindowTest, ZoomScalesTheWholeDesignAtEveryStep) {
-    ClickButton(0);  // cell 0 underlined
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int percent;
-    } steps[] = {
-        {Qt::Key_Plus, Qt::ControlModifier, 125},
-        {Qt::Key_Equal, Qt::ControlModifier, 150},
-        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, 200},
-        {Qt::Key_Plus, Qt::ControlModifier, 250},
-        {Qt::Key_Plus, Qt::ControlModifier, 300},
-        {Qt::Key_Plus, Qt::ControlModifier, 300},
-        {Qt::Key_Minus, Qt::ControlModifier, 250},
-        {Qt::Key_0, Qt::ControlModifier, 100},
-        {Qt::Key_Minus, Qt::ControlModifier, 100},
-    };
-    for (const auto& step : steps) {
-        QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
-        SCOPED_TRACE(step.percent);
-        ASSERT_EQ(form->zoom(), step.percent);
-        const design::Scale scale{step.percent / 100.0};
-        const auto px = [&](int left, int top, int width, int height) {
-            const design::PixelRect r = design::ToPixels(scale, left, top, width, height);
-            return QRect(r.left, r.top, r.width, r.height);
-        };
-        EXPECT_EQ(form->size(), px(0, 0, design::kClientWidth, design::kClientHeight).size());
-        for (const auto& c : design::AllControls()) {
-            const QWidget* w = Control(DesignName(c));
-            ASSERT_NE(w, nullptr);
-            EXPECT_EQ(w->geometry(), px(c.left, c.top, c.width, c.height))
-                << DesignName(c).toStdString();
-            EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.fontPoints * scale.factor);
-            if (c.container != design::Container::Frame1) continue;
-            const QPoint centre = w->mapTo(form.get(), w->rect().center());
-            EXPECT_EQ(form->childAt(centre), w) << DesignName(c).toStdString();
-        }
-        EXPECT_EQ(UnderlinedCells(), std::vector<int>{0});
-    }
-}
-
 // Full screen scales the design to the largest size the screen holds, centred
 // on the window colour; leaving it restores the zoom and the place it had.
 TEST_F(WindowTest, FullScreenFitsTheScreenAndLeavingRestoresTheZoom) {

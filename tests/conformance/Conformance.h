@@ -31,6 +31,11 @@ class Driver {
     // UTF-8, lines ended by CR LF.
     [[nodiscard]] virtual std::string Report() const = 0;
     [[nodiscard]] virtual int HelpBoxes() const = 0;
+    // The desktop windows' zoom in per cent, and "design" when every control
+    // stands at its design place and size, in its design font, at that zoom
+    // (or else the first control that does not).
+    [[nodiscard]] virtual int Zoom() const { return 100; }
+    [[nodiscard]] virtual std::string Layout() const { return "design"; }
     // Lets what the window does after an event (the focus coming back when a
     // box closes) arrive; false when nothing more can come.
     virtual bool Settle() { return false; }
@@ -139,6 +144,8 @@ class Run {
         if (a.verb == "report") return driver_.Report();
         if (a.verb == "focus") return driver_.Focus();
         if (a.verb == "help") return std::to_string(driver_.HelpBoxes());
+        if (a.verb == "zoom") return std::to_string(driver_.Zoom());
+        if (a.verb == "layout") return driver_.Layout();
         return "(no such step)";
     }
 

@@ -47,15 +47,28 @@ class QtDriver final : public conformance::Driver {
     // The key itself later, from the event loop: a key that opens a modal box
     // runs that box's loop, in which the next steps go on.
     void Key(const std::string& key, bool held) override {
-        static const std::map<std::string, Qt::Key> keys{
-            {"Tab", Qt::Key_Tab},       {"Shift+Tab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
-            {"Right", Qt::Key_Right},   {"Home", Qt::Key_Home},         {"End", Qt::Key_End},
-            {"Space", Qt::Key_Space},   {"Enter", Qt::Key_Return},      {"F1", Qt::Key_F1},
-            {"Escape", Qt::Key_Escape}, {"Ctrl+A", Qt::Key_A},          {"Ctrl+Z", Qt::Key_Z}};
+        static const std::map<std::string, Qt::Key> keys{{"Tab", Qt::Key_Tab},
+                                                         {"Shift+Tab", Qt::Key_Backtab},
+                                                         {"Left", Qt::Key_Left},
+                                                         {"Right", Qt::Key_Right},
+                                                         {"Home", Qt::Key_Home},
+                                                         {"End", Qt::Key_End},
+                                                         {"Space", Qt::Key_Space},
+                                                         {"Enter", Qt::Key_Return},
+                                                         {"F1", Qt::Key_F1},
+                                                         {"Escape", Qt::Key_Escape},
+                                                         {"Ctrl+A", Qt::Key_A},
+                                                         {"Ctrl+Z", Qt::Key_Z},
+                                                         {"Ctrl+Plus", Qt::Key_Plus},
+                                                         {"Ctrl+=", Qt::Key_Equal},
+                                                         {"Ctrl+Keypad+", Qt::Key_Plus},
+                                                         {"Ctrl+Minus", Qt::Key_Minus},
+                                                         {"Ctrl+0", Qt::Key_0}};
         const Qt::Key code = keys.at(key);
-        const Qt::KeyboardModifiers modifiers = key == "Shift+Tab"           ? Qt::ShiftModifier
-                                                : key.rfind("Ctrl+", 0) == 0 ? Qt::ControlModifier
-                                                                             : Qt::NoModifier;
+        Qt::KeyboardModifiers modifiers = key == "Shift+Tab"           ? Qt::ShiftModifier
+                                          : key.rfind("Ctrl+", 0) == 0 ? Qt::ControlModifier
+                                                                       : Qt::NoModifier;
+        if (key == "Ctrl+Keypad+") modifiers |= Qt::KeypadModifier;
         // As a user's key: to the control with the focus in the top window (the
         // box, while one is open). On a busy machine that focus comes from the X
         // server a while after the window shows.
@@ -125,6 +138,27 @@ class QtDriver final : public conformance::Driver {
             if (qobject_cast<const QDialog*>(window) != nullptr && window->isVisible()) ++boxes;
         }
         return boxes;
+    }
+
+    [[nodiscard]] int Zoom() const override { return form_.zoom(); }
+    [[nodiscard]] std::string Layout() const override {
+        const design::Scale scale{form_.zoom() / 100.0};
+        const design::PixelRect client =
+            design::ToPixels(scale, 0, 0, design::kClientWidth, design::kClientHeight);
+        if (form_.size() != QSize(client.width, client.height)) return "the window's size";
+        for (const design::ControlDesign& c : design::AllControls()) {
+            const QWidget* w = Find(design::ControlName(c));
+            // A cell's place is within its frame, where Qt keeps it.
+            const design::PixelRect r = design::ToPixels(scale, c.left, c.top, c.width, c.height);
+            // A point on a cell, where the cells overlap, hits that cell.
+            const bool hit =
+                !design::IsDigitCell(c) || form_.childAt(w->mapTo(&form_, w->rect().center())) == w;
+            if (w->geometry() != QRect(r.left, r.top, r.width, r.height) ||
+                w->font().pointSizeF() != c.fontPoints * scale.factor || !hit) {
+                return design::ControlName(c);
+            }
+        }
+        return "design";
     }
 
     // The window manager's part (activation coming back) arrives from the X server.

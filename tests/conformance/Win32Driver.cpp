@@ -64,10 +64,23 @@ class Win32Driver final : public conformance::Driver {
     // Later, from the queue: F1 runs the help box's loop, which runs the steps after it.
     void Key(const std::string& key, bool held) override {
         static const std::map<std::string, KeyCode> keys{
-            {"Tab", {VK_TAB, 0}},       {"Shift+Tab", {VK_TAB, kShift}}, {"Left", {VK_LEFT, 0}},
-            {"Right", {VK_RIGHT, 0}},   {"Home", {VK_HOME, 0}},          {"End", {VK_END, 0}},
-            {"Space", {VK_SPACE, 0}},   {"Enter", {VK_RETURN, 0}},       {"F1", {VK_F1, 0}},
-            {"Escape", {VK_ESCAPE, 0}}, {"Ctrl+A", {'A', kCtrl}},        {"Ctrl+Z", {'Z', kCtrl}}};
+            {"Tab", {VK_TAB, 0}},
+            {"Shift+Tab", {VK_TAB, kShift}},
+            {"Left", {VK_LEFT, 0}},
+            {"Right", {VK_RIGHT, 0}},
+            {"Home", {VK_HOME, 0}},
+            {"End", {VK_END, 0}},
+            {"Space", {VK_SPACE, 0}},
+            {"Enter", {VK_RETURN, 0}},
+            {"F1", {VK_F1, 0}},
+            {"Escape", {VK_ESCAPE, 0}},
+            {"Ctrl+A", {'A', kCtrl}},
+            {"Ctrl+Z", {'Z', kCtrl}},
+            {"Ctrl+Plus", {VK_OEM_PLUS, kCtrl | kShift}},
+            {"Ctrl+=", {VK_OEM_PLUS, kCtrl}},
+            {"Ctrl+Keypad+", {VK_ADD, kCtrl}},
+            {"Ctrl+Minus", {VK_OEM_MINUS, kCtrl}},
+            {"Ctrl+0", {'0', kCtrl}}};
         const KeyCode code = keys.at(key);
         PostMessageW(steps_, kKey, code.key, code.modifiers | (held ? kHeld : 0));
     }
@@ -156,6 +169,32 @@ class Win32Driver final : public conformance::Driver {
             },
             reinterpret_cast<LPARAM>(&boxes));
         return boxes;
+    }
+
+    [[nodiscard]] int Zoom() const override { return form_.Zoom(); }
+    [[nodiscard]] std::string Layout() const override {
+        const design::Scale scale{form_.Zoom() / 100.0};
+        RECT client{};
+        GetClientRect(form_.Handle(), &client);
+        if (client.right != scale.Pixels(design::kClientWidth) ||
+            client.bottom != scale.Pixels(design::kClientHeight)) {
+            return "the window's size";
+        }
+        for (const design::ControlDesign& c : design::AllControls()) {
+            RECT r{};
+            GetWindowRect(Control(c), &r);
+            MapWindowPoints(HWND_DESKTOP, form_.Handle(), reinterpret_cast<POINT*>(&r), 2);
+            const design::PixelRect p = design::ToPixels(scale, design::WindowLeft(c),
+                                                         design::WindowTop(c), c.width, c.height);
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(c), WM_GETFONT, 0, 0)),
+                       sizeof font, &font);
+            if (design::PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top} != p ||
+                font.lfHeight != -scale.Pixels(c.fontPoints * 20)) {
+                return design::ControlName(c);
+            }
+        }
+        return "design";
     }
 
   private:

@@ -212,40 +212,6 @@ TEST_F(Win32WindowTest, AMonitorsDpiScalesTheWholeDesign) {
     }
 }
 
-// The zoom keys step through the classroom sizes and scale the whole design;
-// a check's underline survives every step.
-TEST_F(Win32WindowTest, ZoomKeysScaleTheWholeDesignAtEveryStep) {
-    ClickButton(design::kCheck);  // cell 0 underlined
-    const struct {
-        WPARAM key;
-        bool shift;
-        int percent;
-    } steps[] = {// 300 % would not fit the 1920x1080 screen of the Wine session.
-                 {VK_OEM_PLUS, true, 125}, {VK_OEM_PLUS, false, 150}, {VK_ADD, false, 200},
-                 {VK_ADD, false, 250},     {VK_ADD, false, 250},      {VK_OEM_MINUS, false, 200},
-                 {'0', false, 100},        {VK_SUBTRACT, false, 100}};
-    for (const auto& step : steps) {
-        Press(step.key, true, step.shift);
-        SCOPED_TRACE(step.percent);
-        ASSERT_EQ(form->Zoom(), step.percent);
-        const design::Scale scale{step.percent / 100.0};
-        RECT client{};
-        GetClientRect(form->Handle(), &client);
-        EXPECT_EQ(client.right, scale.Pixels(design::kClientWidth));
-        EXPECT_EQ(client.bottom, scale.Pixels(design::kClientHeight));
-        for (const auto& c : design::AllControls()) {
-            const RECT r = Place(Control(c));
-            const design::PixelRect expected = design::ToPixels(
-                scale, design::WindowLeft(c), design::WindowTop(c), c.width, c.height);
-            EXPECT_EQ(design::PixelRect({r.left, r.top, r.right - r.left, r.bottom - r.top}),
-                      expected)
-                << c.name << c.index;
-            EXPECT_EQ(FontOf(Control(c)).lfHeight, -scale.Pixels(c.fontPoints * 20));
-        }
-        EXPECT_EQ(UnderlinedCells(), std::vector<int>{0});
-    }
-}
-
 // F11 fills the monitor with the design at the largest size that fits, centred;
 // Escape or F11 again brings back the window with its zoom.
 TEST_F(Win32WindowTest, FullScreenFitsTheMonitorAndLeavingRestoresTheZoom) {
