@@ -93,6 +93,10 @@ class RowInput {
 // from the back row.
 [[nodiscard]] constexpr int MarkWidth(int cellHeight) { return std::max(2, cellHeight / 20); }
 
+// The double-click time of a page, in milliseconds: a browser does not tell
+// a page the system's own.
+inline constexpr int kPageDoubleClickTime = 500;
+
 // How far inside the cell's edge the mark's line stands, in pixels.
 inline constexpr int kMarkInset = 1;
 

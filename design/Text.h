@@ -3,8 +3,9 @@
 #include <string>
 #include <string_view>
 
-// The logic and the design end lines with CR LF; a toolkit's text box keeps
-// one line feed per line. Every window converts with these two.
+// The logic and the design end lines with CR LF. Qt's text box and the page's
+// textarea keep one line feed per line, and convert with these two; a Win32
+// edit box keeps CR LF itself.
 namespace trivelan::design {
 
 [[nodiscard]] inline std::u16string ToLineFeeds(std::u16string_view text) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The design is laid out in twips (1/1440 inch). Both windows convert with
+// The design is laid out in twips (1/1440 inch). Every window converts with
 // these functions only, so the factor lives in one place.
 namespace trivelan::design {
 

@@ -24,9 +24,6 @@ std::optional<design::RowKey> RowKeyOf(const std::string& key) {
 
 }  // namespace
 
-// The page's clock for presses: a browser's event times have fractions of a millisecond.
-constexpr int kDoubleClickTime = 500;
-
 void DigitRow::Attach(const Cells& cells, ClickHandler clicked) {
     cells_ = cells;
     clicked_ = std::move(clicked);
@@ -46,7 +43,8 @@ void DigitRow::ShowMark(int before) {
 
 void DigitRow::OnPress(int k, double time) {
     pressedCell_ = k;
-    pressCounts_ = input_.Press(k, static_cast<std::int64_t>(time), kDoubleClickTime);
+    // A browser's event times have fractions of a millisecond.
+    pressCounts_ = input_.Press(k, static_cast<std::int64_t>(time), design::kPageDoubleClickTime);
 }
 
 void DigitRow::OnClick(int k) {

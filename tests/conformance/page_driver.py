@@ -15,7 +15,6 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
 from devtools import CTRL, SHIFT, Browser, serve  # noqa: E402
 
 TABLE = os.path.join(os.path.dirname(__file__), "scenarios.txt")
-DOUBLE_CLICK_TIME = 0.5  # the page's own, in seconds
 KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0),
         "Right": ("ArrowRight", 0), "Home": ("Home", 0), "End": ("End", 0), "Space": (" ", 0),
         "Enter": ("Enter", 0), "F1": ("F1", 0), "Escape": ("Escape", 0), "Ctrl+A": ("a", CTRL),
@@ -43,8 +42,8 @@ class PageDriver:
         x, y = self.page.centre_of("#Label2_%d" % cell)
         (self.page.tap_at if touch and self.touch else self.page.click_at)(x, y)
 
-    def pause(self):
-        time.sleep(DOUBLE_CLICK_TIME + 0.1)
+    def pause(self, milliseconds):
+        time.sleep(milliseconds / 1000)
 
     def click(self, button):
         selector = "#Command1_%d" % button
@@ -96,7 +95,7 @@ def run(driver, url, scenarios, where):
             if verb in ("press", "tap"):
                 driver.press(number, verb == "tap")
             elif verb == "pause":
-                driver.pause()
+                driver.pause(number)
             elif verb == "click":
                 driver.click(0 if text == "check" else 1)
             elif verb in ("key", "hold"):
