@@ -176,11 +176,11 @@ class Page:
                             % json.dumps(selector))
         return box[0], box[1]
 
-    def click_at(self, x, y, count=1):
+    def click_at(self, x, y, count=1, button="left"):
         for n in range(1, count + 1):
             for kind in ("mousePressed", "mouseReleased"):
                 self.send("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y,
-                                                      "button": "left", "clickCount": n})
+                                                      "button": button, "clickCount": n})
 
     def click(self, selector, count=1):
         self.click_at(*self.centre_of(selector), count=count)

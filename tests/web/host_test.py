@@ -143,19 +143,12 @@ def test_selection_and_menus(page):
     for selector in ("#Label1_0", "#Frame1 legend", "#Command1_0", "#Label2_4"):
         page.evaluate("getSelection().removeAllRanges()")
         page.click(selector, count=2)
-        x, y = page.centre_of(selector)
-        page.send("Input.dispatchMouseEvent", {"type": "mousePressed", "x": x, "y": y,
-                                                "button": "right", "clickCount": 1})
-        page.send("Input.dispatchMouseEvent", {"type": "mouseReleased", "x": x, "y": y,
-                                                "button": "right", "clickCount": 1})
+        page.click_at(*page.centre_of(selector), button="right")
         check("no text selected and no menu on " + selector, ["", False],
               page.evaluate("[getSelection().toString(), self.menuShown]"))
     x, y = page.centre_of("#Text1_0")
     page.click_at(x, y, count=2)
-    page.send("Input.dispatchMouseEvent", {"type": "mousePressed", "x": x, "y": y,
-                                            "button": "right", "clickCount": 1})
-    page.send("Input.dispatchMouseEvent", {"type": "mouseReleased", "x": x, "y": y,
-                                            "button": "right", "clickCount": 1})
+    page.click_at(x, y, button="right")
     check("the report's text can be selected and has its menu", [True, True],
           page.evaluate("[document.getElementById('Text1_0').selectionEnd >"
                         " document.getElementById('Text1_0').selectionStart, self.menuShown]"))
