@@ -17,7 +17,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
-from devtools import Browser, serve  # noqa: E402
+from chromium import Browser, serve  # noqa: E402
 
 FCP = ("new Promise(done => new PerformanceObserver((list, observer) => {"
        " const e = list.getEntriesByName('first-contentful-paint')[0];"
@@ -32,7 +32,7 @@ def first_paint(browser, url):
     page.send("Page.navigate", {"url": url})
     page.wait_for("document.readyState === 'complete'")
     milliseconds = page.evaluate(FCP)
-    page.send("Page.close")
+    page.close()
     return milliseconds
 
 

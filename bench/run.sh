@@ -32,7 +32,7 @@ bash tests/win32/wine_session.sh build-windows/wine \
     --at 3 22 build-windows/app/trivelan.exe build-windows/trivelan_bare_window.exe
 
 # The web page: what a first visit downloads, and its first paint against a floor page.
-install_packages "${WEB_BUILD_PACKAGES[@]}" chromium
+install_packages "${WEB_BUILD_PACKAGES[@]}" chromium chromium-driver python3-selenium
 cmake --preset web -DTRIVELAN_BUILD_TESTS=OFF >/dev/null
 cmake --build --preset web
 /usr/bin/python3 bench/page_bench.py build-web/site "${RUNS:-15}"

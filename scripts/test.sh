@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_packages "${RELEASE_PACKAGES[@]}" chromium libgtest-dev libgmock-dev \
+install_packages "${RELEASE_PACKAGES[@]}" chromium chromium-driver python3-selenium libgtest-dev libgmock-dev \
     libbenchmark-dev libx11-dev xvfb xdotool xclip x11-apps x11-utils desktop-file-utils \
     orca dbus-daemon at-spi2-core \
     appstream unzip wine wine64 clang clang-tidy clang-format cppcheck libclang-rt-14-dev \

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The conformance table run on the page in headless Chromium with real mouse,
-touch and key events through the DevTools protocol: the same scenarios as the
+touch and key events (DevTools commands through Selenium): the same scenarios as the
 desktop windows, each on a freshly loaded page. It runs the table twice, at
 the design's size with the mouse and on a phone's screen with touch.
 
@@ -12,7 +12,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
-from devtools import CTRL, SHIFT, Browser, serve  # noqa: E402
+from chromium import CTRL, SHIFT, Browser, serve  # noqa: E402
 
 TABLE = os.path.join(os.path.dirname(__file__), "scenarios.txt")
 KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0),

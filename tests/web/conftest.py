@@ -7,7 +7,7 @@ import sys
 import pytest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from devtools import Browser, serve  # noqa: E402
+from chromium import Browser, serve  # noqa: E402
 
 
 def pytest_addoption(parser):

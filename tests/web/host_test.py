@@ -15,7 +15,7 @@ import shutil
 import subprocess
 import sys
 
-from devtools import Browser, check, serve
+from chromium import Browser, check, serve
 from page_test import policy_violations
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -115,7 +115,7 @@ def test_blocked_program(url, shots, browser):
           page.evaluate("(() => { const r = document.getElementById('Text1_0');"
                         " return [r.value.includes('друг браузър'), r.value.includes('trivelan.html'),"
                         " r.getAttribute('role')]; })()"))
-    page.send("Page.close")
+    page.close()
 
 
 def test_help_follows_the_window(page):

@@ -11,7 +11,7 @@ Usage: python3 -m pytest page_test.py --site=SITE_DIR --one-file=ONE_FILE_PAGE -
 import os
 import subprocess
 
-from devtools import check
+from chromium import check
 
 def cell(k):
     return "#Label2_%d" % k
@@ -158,7 +158,7 @@ def test_first_frame(browser, url, shots):
             check("the first frame takes no press", ["BODY", True],
                   [page.evaluate("document.activeElement.tagName"),
                    open(path + ".pressed.png", "rb").read() == shots_of[name]])
-        page.send("Page.close")
+        page.close()
     check("the program takes the first frame over with no visible change", True,
           shots_of["first-frame"] == shots_of["loaded"])
 
@@ -169,8 +169,7 @@ def outside_requests(page, base):
 
 
 def policy_violations(page):
-    return [e["entry"]["text"] for e in page.events("Log.entryAdded")
-            if "Content Security Policy" in e["entry"]["text"]]
+    return [text for text in page.console() if "Content Security Policy" in text]
 
 
 def test_run_time_error(page, shots):

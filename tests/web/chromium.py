@@ -1,22 +1,23 @@
-"""A small DevTools-protocol client for Debian's headless Chromium, over
---remote-debugging-pipe, in Python's standard library: it opens a page, drives
-it with real input events (mouse, touch, keys) and reads it back; and the web
-server the page tests serve the site from."""
+"""Debian's headless Chromium through Selenium and its chromium-driver: a tab for
+each page, real input events (mouse, touch, keys) and emulation through
+DevTools commands, and what a page asked for and what its console said from
+Chromium's own logs; and the web server the page tests serve the site from."""
 import base64
 import functools
 import http.server
 import json
-import os
 import shutil
-import subprocess
 import tempfile
 import threading
 import time
 
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
 CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
-    "--disable-default-apps", "--hide-scrollbars", "--mute-audio", "--remote-debugging-pipe",
+    "--disable-default-apps", "--hide-scrollbars", "--mute-audio",
 ]
 
 # Windows virtual key codes and DOM codes of the keys the tests press.
@@ -53,91 +54,66 @@ class Browser:
 
     def __init__(self):
         self.profile = tempfile.mkdtemp(prefix="trivelan-chromium-")
-        to_chromium_read, to_chromium_write = os.pipe()
-        from_chromium_read, from_chromium_write = os.pipe()
-
-        def arrange_pipes():  # Chromium reads commands on fd 3 and writes on fd 4
-            # Copied out of the way first: dup2 onto the same number would keep
-            # the pipe's close-on-exec flag.
-            reading, writing = os.dup(to_chromium_read), os.dup(from_chromium_write)
-            os.dup2(reading, 3)
-            os.dup2(writing, 4)
-
-        env = dict(os.environ, HOME=self.profile)
-        self.process = subprocess.Popen(
-            ["chromium", *CHROMIUM_FLAGS, "--user-data-dir=" + self.profile, "about:blank"],
-            close_fds=False, preexec_fn=arrange_pipes,
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
-        os.close(to_chromium_read)
-        os.close(from_chromium_write)
-        self.writer = os.fdopen(to_chromium_write, "wb")
-        self.reader = os.fdopen(from_chromium_read, "rb")
-        self.buffer = b""
-        self.next_id = 0
-        self.events = []
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self.profile]:
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.logs = {"performance": [], "browser": []}
 
     def close(self):
-        try:
-            self.send("Browser.close")
-        except Exception:  # already gone
-            pass
-        try:
-            self.process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
+        self.driver.quit()
         shutil.rmtree(self.profile, ignore_errors=True)
 
-    def _read_message(self):
-        while b"\0" not in self.buffer:
-            chunk = os.read(self.reader.fileno(), 1 << 16)
-            if not chunk:
-                raise RuntimeError("Chromium closed the pipe")
-            self.buffer += chunk
-        message, self.buffer = self.buffer.split(b"\0", 1)
-        return json.loads(message)
-
-    def send(self, method, params=None, session=None):
-        self.next_id += 1
-        message = {"id": self.next_id, "method": method, "params": params or {}}
-        if session:
-            message["sessionId"] = session
-        self.writer.write(json.dumps(message).encode() + b"\0")
-        self.writer.flush()
-        while True:
-            reply = self._read_message()
-            if reply.get("id") == self.next_id:
-                if "error" in reply:
-                    raise RuntimeError("%s: %s" % (method, reply["error"]))
-                return reply.get("result", {})
-            if "method" in reply:
-                self.events.append(reply)
+    def log(self, kind):
+        """All of Chromium's log of this kind so far; the driver hands each entry over once."""
+        self.logs[kind] += self.driver.get_log(kind)
+        return self.logs[kind]
 
     def new_page(self, width, height, mobile=False):
-        target = self.send("Target.createTarget", {"url": "about:blank"})["targetId"]
-        session = self.send("Target.attachToTarget", {"targetId": target, "flatten": True})["sessionId"]
-        return Page(self, session, width, height, mobile)
+        """A new blank tab; a window handle is its DevTools target. The first
+        tab stays, so that closing a page never ends the session."""
+        target = self.driver.execute_cdp_cmd("Target.createTarget", {"url": "about:blank"})
+        return Page(self, target["targetId"], width, height, mobile)
 
 
 class Page:
-    def __init__(self, browser, session, width, height, mobile):
-        self.browser = browser
-        self.session = session
-        for domain in ("Page", "Runtime", "Network", "Log"):
-            self.send(domain + ".enable")
+    def __init__(self, browser, handle, width, height, mobile):
+        self.browser, self.handle = browser, handle
         self.resize(width, height, mobile)
 
     def send(self, method, params=None):
-        return self.browser.send(method, params, self.session)
+        """A DevTools command to this tab."""
+        driver = self.browser.driver
+        if driver.current_window_handle != self.handle:
+            driver.switch_to.window(self.handle)
+        return driver.execute_cdp_cmd(method, params or {})
+
+    def close(self):
+        driver = self.browser.driver
+        driver.switch_to.window(self.handle)
+        driver.close()
+        driver.switch_to.window(driver.window_handles[0])
+
+    def events(self, method):
+        """The DevTools events of this tab so far (Network's and Page's)."""
+        found = []
+        for entry in self.browser.log("performance"):
+            message = json.loads(entry["message"])
+            if message.get("webview") == self.handle and message["message"]["method"] == method:
+                found.append(message["message"]["params"])
+        return found
+
+    def console(self):
+        """What the browser's consoles have said so far."""
+        return [entry["message"] for entry in self.browser.log("browser")]
 
     def resize(self, width, height, mobile=False):
         self.send("Emulation.setDeviceMetricsOverride",
                   {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
         self.send("Emulation.setTouchEmulationEnabled", {"enabled": mobile, "maxTouchPoints": 5})
         self.width, self.height = width, height
-
-    def events(self, method):
-        return [e["params"] for e in self.browser.events
-                if e.get("sessionId") == self.session and e["method"] == method]
 
     # The program has taken the first frame over: the row's roving tab index is set.
     def open(self, url, ready="document.getElementById('Label2_14') !== null && document.getElementById('Label2_14').tabIndex === -1"):
