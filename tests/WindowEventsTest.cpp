@@ -22,34 +22,6 @@ TEST_F(WindowTest, OnlyALeftPressAndReleaseOnTheCellIsAClick) {
     EXPECT_EQ(Row(), QStringLiteral("000000000000000"));
 }
 
-// F1 shows the help: the statement again, the keys, the version and the
-// licence; Escape closes it and leaves the row and the report as they were.
-TEST_F(WindowTest, HelpOpensOnF1AndEscapeClosesIt) {
-    EnterRow(QStringLiteral("120000000000000"));
-    ClickButton(0);
-    const QString report = Report()->toPlainText();
-    QString title;
-    QString text;
-    QRect place;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            title = box->windowTitle();
-            text = box->findChild<QPlainTextEdit*>()->toPlainText();
-            place = box->frameGeometry();
-            QTest::keyClick(box, Qt::Key_Escape);
-        }
-    });
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    EXPECT_EQ(title, QStringLiteral("Помощ — Тривелан"));
-    EXPECT_TRUE(text.contains(QStringLiteral("балансирана редица - 001120000001111")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Версия 1.00")));
-    EXPECT_TRUE(text.contains(QStringLiteral("GNU General Public License")));
-    EXPECT_TRUE(form->screen()->availableGeometry().contains(place));
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(Row(), QStringLiteral("120000000000000"));
-    EXPECT_EQ(Report()->toPlainText(), report);
-}
-
 // Qt's own texts a user meets in the window come from its Bulgarian translation.
 TEST_F(WindowTest, TheReportBoxMenuIsBulgarian) {
     const std::unique_ptr<QMenu> menu(Report()->createStandardContextMenu());

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleHints>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +19,8 @@
 
 #include "Conformance.h"
 #include "design/FormDesign.h"
+#include "design/Help.h"
+#include "design/Text.h"
 #include "qt/DigitCell.h"
 #include "qt/SequenceForm.h"
 
@@ -138,6 +141,17 @@ class QtDriver final : public conformance::Driver {
             if (qobject_cast<const QDialog*>(window) != nullptr && window->isVisible()) ++boxes;
         }
         return boxes;
+    }
+
+    [[nodiscard]] std::string HelpBox() const override {
+        const auto* box = qobject_cast<const QDialog*>(QApplication::activeModalWidget());
+        if (box == nullptr) return "none";
+        const auto* text = box->findChild<const QPlainTextEdit*>();
+        const QString help = QString::fromStdU16String(
+            design::ToLineFeeds(design::HelpText(design::Window::Desktop)));
+        return conformance::HelpBoxSeen(
+            box->windowTitle().toStdString(), text != nullptr && text->toPlainText() == help,
+            box->screen()->availableGeometry().contains(box->frameGeometry()));
     }
 
     [[nodiscard]] int Zoom() const override { return form_.zoom(); }

@@ -12,7 +12,9 @@
 
 #include "Conformance.h"
 #include "design/FormDesign.h"
+#include "design/Help.h"
 #include "win32/SequenceForm.h"
+#include "win32/Text.h"
 
 namespace {
 
@@ -169,6 +171,35 @@ class Win32Driver final : public conformance::Driver {
             },
             reinterpret_cast<LPARAM>(&boxes));
         return boxes;
+    }
+
+    [[nodiscard]] std::string HelpBox() const override {
+        HWND box = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM found) -> BOOL {
+                wchar_t name[16] = {};
+                GetClassNameW(window, name, 16);
+                if (std::wstring(name) != L"#32770") return TRUE;
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&box));
+        if (box == nullptr) return "none";
+        using trivelan::win32::WindowText;
+        HWND text = FindWindowExW(box, nullptr, L"Edit", nullptr);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(box, MONITOR_DEFAULTTONEAREST), &monitor);
+        RECT place{};
+        RECT inside{};
+        GetWindowRect(box, &place);
+        IntersectRect(&inside, &place, &monitor.rcWork);
+        return conformance::HelpBoxSeen(
+            Utf8(WindowText(box)),
+            text != nullptr && WindowText(text) ==
+                                   trivelan::win32::Wide(design::HelpText(design::Window::Desktop)),
+            EqualRect(&inside, &place) != 0);
     }
 
     [[nodiscard]] int Zoom() const override { return form_.Zoom(); }

@@ -27,7 +27,9 @@ def read_scenarios(reader):
     scenarios = []
     spelt = subprocess.run(reader + [TABLE], capture_output=True, text=True, check=True).stdout
     for fields in (line.split("\t") for line in spelt.splitlines()):
-        if fields[0] == "scenario":
+        if fields[0] == "help":
+            PageDriver.help = fields[1].replace("\\n", "\n")
+        elif fields[0] == "scenario":
             scenarios.append((fields[1], []))
         else:
             scenarios[-1][1].append((int(fields[0]), fields[1], fields[2], int(fields[3])))
@@ -35,6 +37,8 @@ def read_scenarios(reader):
 
 
 class PageDriver:
+    help = None  # the page's help text, as the design writes it
+
     def __init__(self, page, touch):
         self.page, self.touch = page, touch
 
@@ -78,6 +82,17 @@ class PageDriver:
                                  " document.activeElement.id.replace(/_(\\d+)$/, '($1)')")
         if verb == "help":
             return str(page.evaluate("document.querySelectorAll('dialog[open]').length"))
+        if verb == "helpbox":
+            box = page.evaluate(
+                "(() => { const d = document.querySelector('dialog[open]'); if (!d) return null;"
+                " const r = d.getBoundingClientRect(); return [d.querySelector('h2').textContent,"
+                " d.querySelector('.box-text').textContent, r.left >= 0 && r.top >= 0 &&"
+                " r.right <= innerWidth && r.bottom <= innerHeight]; })()")
+            if not box:
+                return "none"
+            return "%s, %s, %s" % (box[0], "the design's text" if box[1] == self.help
+                                   else "another text",
+                                   "on the screen" if box[2] else "off the screen")
         return "(no such step)"
 
 

@@ -45,28 +45,6 @@ def test_start(page, shots):
     check("the page's font has the design font's widths", widths[0], widths[1])
 
 
-def test_help(page, shots):
-    """What the page alone can get wrong in its help: the box's look and place,
-    and the page's own keys in it. The keys and clicks are in the scenario table."""
-    page.reload()
-    page.keys("F1")
-    page.wait_for("document.querySelector('dialog[open]') !== null")
-    page.screenshot(os.path.join(shots, "page-help.png"))
-    check("F1 opens the help", "Помощ — Тривелан",
-          page.evaluate("document.querySelector('dialog[open] h2').textContent"))
-    text = page.evaluate("document.querySelector('dialog[open] .box-text').textContent")
-    check("the help repeats the statement", True, "балансирана редица - 001120000001111" in text)
-    check("the help names the version", True, "Версия 1.00" in text)
-    check("the help fits the window", True, page.evaluate(
-        "(() => { const r = document.querySelector('dialog[open]').getBoundingClientRect();"
-        " return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight; })()"))
-    page.keys("Escape")
-    page.wait_for("document.querySelector('dialog') === null")
-    check("Escape closes the help", "Text1_0", focused(page))
-    check("the page's help names no key of the browser's", [False] * 3,
-          ["F11" in text, "Ctrl+0" in text, "Ctrl+Плюс" in text])
-
-
 def test_accessibility(page):
     page.reload()
     page.click(cell(2))

@@ -252,28 +252,6 @@ TEST_F(Win32WindowTest, FullScreenFitsTheMonitorAndLeavingRestoresTheZoom) {
 
 namespace {
 
-// F1 shows the help: the statement again, the keys, the version and the
-// licence; Escape closes it and leaves the row and the report as they were.
-TEST_F(Win32WindowTest, HelpOpensOnF1AndEscapeClosesIt) {
-    EnterRow(L"110000000000000");
-    ClickButton(design::kCheck);
-    const std::wstring report = WindowText(Report());
-    SetFocus(Report());
-    DiscardQuitRequests();
-    shownBox = {};
-    SetTimer(nullptr, 0, 20, ReadAndCloseMessageBox);
-    Press(VK_F1);
-    EXPECT_EQ(shownBox.title, L"Помощ — Тривелан");
-    ASSERT_EQ(shownBox.texts.size(), 1U);
-    for (const wchar_t* part :
-         {L"балансирана редица - 001120000001111", L"Версия 1.00", L"GNU General Public License"}) {
-        EXPECT_NE(shownBox.texts[0].find(part), std::wstring::npos) << part;
-    }
-    EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
-    EXPECT_EQ(Row(), L"110000000000000");
-    EXPECT_EQ(WindowText(Report()), report);
-}
-
 TEST(Win32FatalError, ShowsTheStandardMessageAndEndsTheLoopWithStatusOne) {
     DiscardQuitRequests();
     shownBox = {};
