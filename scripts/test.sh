@@ -65,8 +65,8 @@ await() {  # await NAME: its output, and its failure as the script's
     return "$status"
 }
 
-# Repeated runs compile only what changed; the release packages are always
-# built by the compiler itself, so that their second build checks the first.
+# Repeated runs compile through ccache. The release files' second build (the
+# reproducibility check, in a fresh clone) never does, so it checks the first.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 cached=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
