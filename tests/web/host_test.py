@@ -12,11 +12,13 @@ import http.server
 import os
 import re
 import shutil
+import socket
 import subprocess
 import sys
+import time
 
 from chromium import Browser, check, serve
-from page_test import policy_violations
+from page_test import cell, policy_violations, row
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 WEB = os.path.join(HERE, "..", "..", "web")
@@ -102,6 +104,31 @@ def test_updates(site, tmp_path):
             check("nothing the security policy blocked " + how, [], policy_violations(page))
         finally:
             browser.close()
+
+
+def test_a_host_that_never_answers(site, browser):
+    """A returning visit on a host that takes the connection and never
+    answers, as a crowded school network does: the stored page within 3 s."""
+    server, url = serve(site)
+    page = browser.new_page(800, 600)
+    page.open(url)
+    page.wait_for("navigator.serviceWorker.controller !== null", 20)
+    server.shutdown()
+    server.server_close()
+    stalled = socket.create_server(("127.0.0.1", server.server_address[1]))  # never accepts
+    try:
+        origin = page.evaluate("performance.timeOrigin")
+        started = time.time()
+        page.send("Page.reload")
+        page.wait_for("performance.timeOrigin !== %r && document.getElementById('Label2_14') !== null"
+                      % origin)
+        check("the stored page within 3 s", True, time.time() - started < 3)
+        page.wait_for("document.getElementById('Label2_14').tabIndex === -1")
+        page.click(cell(3))
+        check("and its program from the store too", "000100000000000", row(page))
+    finally:
+        stalled.close()
+        page.close()
 
 
 def test_blocked_program(url, shots, browser):
