@@ -31,13 +31,13 @@ class Driver {
     // UTF-8, lines ended by CR LF.
     [[nodiscard]] virtual std::string Report() const = 0;
     [[nodiscard]] virtual int HelpBoxes() const = 0;
+    // The open help box: its title, whether its text is the design's help for
+    // this window, and whether the box is whole on the screen; "none".
+    [[nodiscard]] virtual std::string HelpBox() const = 0;
     // The desktop windows' zoom in per cent, and "design" when every control
     // stands at its design place and size, in its design font, at that zoom
     // (or else the first control that does not).
     [[nodiscard]] virtual int Zoom() const { return 100; }
-    // The open help box: its title, whether its text is the design's help for
-    // this window, and whether the box is whole on the screen; "none".
-    [[nodiscard]] virtual std::string HelpBox() const = 0;
     [[nodiscard]] virtual std::string Layout() const { return "design"; }
     // Lets what the window does after an event (the focus coming back when a
     // box closes) arrive; false when nothing more can come.
@@ -56,15 +56,15 @@ struct Scenario {
     std::vector<Action> actions;
 };
 
-// The row entered by clicks that never make a double click: passes over the
-// cells with digits left, waiting only where one pass would press the cell
-// the last one ended on.
 // How a driver names what it sees of a help box.
 inline std::string HelpBoxSeen(const std::string& title, bool designText, bool onScreen) {
     return title + (designText ? ", the design's text" : ", another text") +
            (onScreen ? ", on the screen" : ", off the screen");
 }
 
+// The row entered by clicks that never make a double click: passes over the
+// cells with digits left, waiting only where one pass would press the cell
+// the last one ended on.
 inline void AddEntry(std::vector<Action>& actions, int line, const std::string& digits) {
     int last = -1;
     for (int pass = 1; pass <= 9; ++pass) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Conformance.h"
 #include "design/FormDesign.h"
@@ -156,35 +157,11 @@ class Win32Driver final : public conformance::Driver {
         const std::u16string text = form_.ReportText();
         return Utf8({text.begin(), text.end()});
     }
-    [[nodiscard]] int HelpBoxes() const override {
-        int boxes = 0;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM count) -> BOOL {
-                wchar_t name[16] = {};
-                GetClassNameW(window, name, 16);
-                // Open from its making until its loop ends, shown or not yet.
-                if (std::wstring(name) == L"#32770") {
-                    ++*reinterpret_cast<int*>(count);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&boxes));
-        return boxes;
-    }
+    [[nodiscard]] int HelpBoxes() const override { return static_cast<int>(Boxes().size()); }
 
     [[nodiscard]] std::string HelpBox() const override {
-        HWND box = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM found) -> BOOL {
-                wchar_t name[16] = {};
-                GetClassNameW(window, name, 16);
-                if (std::wstring(name) != L"#32770") return TRUE;
-                *reinterpret_cast<HWND*>(found) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&box));
+        const std::vector<HWND> boxes = Boxes();
+        HWND box = boxes.empty() ? nullptr : boxes.front();
         if (box == nullptr) return "none";
         using trivelan::win32::WindowText;
         HWND text = FindWindowExW(box, nullptr, L"Edit", nullptr);
@@ -230,6 +207,24 @@ class Win32Driver final : public conformance::Driver {
 
   private:
     HWND Control(const design::ControlDesign& control) const { return form_.Control(control); }
+
+    // The thread's dialog boxes: open from their making until their loop ends,
+    // shown or not yet.
+    static std::vector<HWND> Boxes() {
+        std::vector<HWND> boxes;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM found) -> BOOL {
+                wchar_t name[16] = {};
+                GetClassNameW(window, name, 16);
+                if (std::wstring(name) == L"#32770") {
+                    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&boxes));
+        return boxes;
+    }
 
     // Posted, then taken from the queue and dispatched, as the message loop
     // does with the mouse: the window reads the message's own time.

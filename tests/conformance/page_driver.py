@@ -22,25 +22,23 @@ KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0)
 
 
 def read_scenarios(reader):
-    """The table as (name, [(line, verb, text, number)]), spelt out by the
-    desktop drivers' own reader."""
-    scenarios = []
+    """The page's help text and the table as (name, [(line, verb, text, number)]),
+    spelt out by the desktop drivers' own reader."""
+    help_text, scenarios = None, []
     spelt = subprocess.run(reader + [TABLE], capture_output=True, text=True, check=True).stdout
     for fields in (line.split("\t") for line in spelt.splitlines()):
         if fields[0] == "help":
-            PageDriver.help = fields[1].replace("\\n", "\n")
+            help_text = fields[1].replace("\\n", "\n")
         elif fields[0] == "scenario":
             scenarios.append((fields[1], []))
         else:
             scenarios[-1][1].append((int(fields[0]), fields[1], fields[2], int(fields[3])))
-    return scenarios
+    return help_text, scenarios
 
 
 class PageDriver:
-    help = None  # the page's help text, as the design writes it
-
-    def __init__(self, page, touch):
-        self.page, self.touch = page, touch
+    def __init__(self, page, touch, help_text):
+        self.page, self.touch, self.help = page, touch, help_text
 
     def press(self, cell, touch):
         x, y = self.page.centre_of("#Label2_%d" % cell)
@@ -132,7 +130,7 @@ def run(driver, url, scenarios, where):
 
 
 def main(site, *reader):
-    scenarios = read_scenarios(list(reader))
+    help_text, scenarios = read_scenarios(list(reader))
     assert len(scenarios) >= 20
     server, url = serve(site)
     browser = Browser()
@@ -142,7 +140,7 @@ def main(site, *reader):
                                             ("touch on a phone", 360, 640, True)):
             page = browser.new_page(width, height, mobile=touch)
             started = time.time()
-            failures += run(PageDriver(page, touch), url, scenarios, where)
+            failures += run(PageDriver(page, touch, help_text), url, scenarios, where)
             print("%s: the scenarios in %.1f s" % (where, time.time() - started))
     finally:
         browser.close()
