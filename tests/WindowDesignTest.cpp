@@ -1,50 +1,13 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QScreen>
 #include <QScrollBar>
 
 #include "WindowFixture.h"
 #include "design/FormDesign.h"
-#include "design/Presentation.h"
-#include "qt/Twips.h"
 
 namespace trivelan::testing {
 namespace {
-
-QString Q(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-QString WithLf(std::u16string_view text) {
-    return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-TEST_F(WindowTest, EveryControlMatchesTheDesignTable) {
-    const QWidget* frame = Control(QStringLiteral("Frame1"));
-    for (const auto& c : design::AllControls()) {
-        SCOPED_TRACE(DesignName(c).toStdString());
-        const QWidget* w = Control(DesignName(c));
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->parentWidget(), c.container == design::Container::Frame1 ? frame : form.get());
-        EXPECT_EQ(w->geometry(), QRect(c.left / 15, c.top / 15, c.width / 15, c.height / 15));
-        EXPECT_EQ(w->isVisible(), c.visible);
-        EXPECT_EQ(ShownText(w), WithLf(c.text));
-        EXPECT_EQ(w->font().family(), QStringLiteral("Times New Roman"));
-        EXPECT_EQ(w->font().pointSize(), c.fontPoints);
-        EXPECT_EQ(w->font().weight(), QFont::Normal);
-        EXPECT_FALSE(w->font().underline());
-        if (c.background) {
-            const QColor expected(c.background->red, c.background->green, c.background->blue);
-            const QPalette::ColorRole role =
-                c.kind == design::Kind::PushButton ? QPalette::Button : QPalette::Window;
-            EXPECT_EQ(w->palette().color(role), expected);
-            EXPECT_TRUE(w->autoFillBackground());
-        }
-        if (const auto* label = qobject_cast<const QLabel*>(w)) {
-            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-        }
-    }
-}
 
 TEST_F(WindowTest, WindowHasItsDesignSizeCaptionIconAndFont) {
     EXPECT_EQ(form->size(), QSize(481, 363));
@@ -119,51 +82,6 @@ TEST_F(WindowTest, FrameCaptionSitsOnTheFrameLine) {
     EXPECT_GE(longestGap, 3) << "the line runs on behind the caption";
 }
 
-// Full screen scales the design to the largest size the screen holds, centred
-// on the window colour; leaving it restores the zoom and the place it had.
-TEST_F(WindowTest, FullScreenFitsTheScreenAndLeavingRestoresTheZoom) {
-    form->apply(design::Command::ZoomIn);
-    form->apply(design::Command::ZoomIn);
-    const QPoint place = form->pos();
-    const QRect screen = form->screen()->geometry();
-    const design::ScreenFit fit = design::FitToScreen(screen.width(), screen.height());
-    for (const Qt::Key leave : {Qt::Key_F11, Qt::Key_Escape}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
-        ASSERT_TRUE(form->isFullScreen());
-        EXPECT_EQ(form->geometry(), screen);
-        for (const auto& c : {design::kFrame1, design::kReport, design::kClear}) {
-            const design::PixelRect r =
-                design::ToPixels(fit.scale, c.left, c.top, c.width, c.height);
-            EXPECT_EQ(Control(DesignName(c))->geometry(),
-                      QRect(fit.left + r.left, fit.top + r.top, r.width, r.height));
-        }
-        const QImage shot = form->grab().toImage();
-        EXPECT_EQ(shot.pixelColor(1, 1), QColor(128, 128, 255));
-        EXPECT_EQ(shot.pixelColor(shot.width() - 2, shot.height() - 2), QColor(128, 128, 255));
-
-        QTest::keyClick(QApplication::focusWidget(), leave);
-        EXPECT_FALSE(form->isFullScreen());
-        EXPECT_EQ(form->zoom(), 150);
-        EXPECT_EQ(form->size(), QSize(722, 545));
-        EXPECT_EQ(form->pos(), place);
-    }
-}
-
-TEST_F(WindowTest, DigitCellsFormOneOverlappingWhiteStrip) {
-    for (int k = 0; k + 1 < 15; ++k) {
-        EXPECT_EQ(Cell(k)->geometry().right(), Cell(k + 1)->geometry().left())
-            << k;  // one pixel shared
-    }
-    EXPECT_EQ(Cell(0)->geometry().left(), 16);
-    EXPECT_EQ(Control(QStringLiteral("Frame1"))->width() - Cell(14)->geometry().right() - 1, 16);
-}
-
-TEST_F(WindowTest, ButtonsLineUpWithTheFrameEdges) {
-    const QRect frame = Control(QStringLiteral("Frame1"))->geometry();
-    EXPECT_EQ(Button(0)->geometry().left(), frame.left());
-    EXPECT_EQ(Button(1)->geometry().right(), frame.right());
-}
-
 TEST_F(WindowTest, ReportBoxWrapsAndScrollsVerticallyOnly) {
     for (const char* name : {"Text1(0)", "Text1(1)"}) {
         const auto* box = Control<QPlainTextEdit>(QString::fromLatin1(name));
@@ -180,8 +98,6 @@ TEST_F(WindowTest, StartsWithZerosAndTheStatement) {
     EXPECT_TRUE(UnderlinedCells().empty());
     EXPECT_EQ(form->ReportText(), design::kStatement);
     EXPECT_EQ(Report()->toPlainText().count(QLatin1Char('\n')), 8);
-    EXPECT_EQ(Control<QPlainTextEdit>(QStringLiteral("Text1(1)"))->toPlainText(),
-              WithLf(design::kMotto));
 }
 
 }  // namespace

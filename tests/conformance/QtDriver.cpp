@@ -18,8 +18,10 @@
 #include <memory>
 
 #include "Conformance.h"
+#include "../WindowFixture.h"
 #include "design/FormDesign.h"
 #include "design/Help.h"
+#include "design/Presentation.h"
 #include "design/Text.h"
 #include "qt/DigitCell.h"
 #include "qt/SequenceForm.h"
@@ -60,6 +62,7 @@ class QtDriver final : public conformance::Driver {
                                                          {"Enter", Qt::Key_Return},
                                                          {"F1", Qt::Key_F1},
                                                          {"Escape", Qt::Key_Escape},
+                                                         {"F11", Qt::Key_F11},
                                                          {"Ctrl+A", Qt::Key_A},
                                                          {"Ctrl+Z", Qt::Key_Z},
                                                          {"Ctrl+Plus", Qt::Key_Plus},
@@ -155,20 +158,38 @@ class QtDriver final : public conformance::Driver {
     }
 
     [[nodiscard]] int Zoom() const override { return form_.zoom(); }
+    // In full screen the design at the screen's fit, centred; else at the zoom,
+    // and back where it was before full screen. Every control also shows its
+    // design text where the program never changes it, and is shown as designed.
     [[nodiscard]] std::string Layout() const override {
-        const design::Scale scale{form_.zoom() / 100.0};
+        const QRect screen = form_.screen()->geometry();
+        const bool full = form_.isFullScreen();
+        const design::ScreenFit fit = full ? design::FitToScreen(screen.width(), screen.height())
+                                           : design::ScreenFit{{form_.zoom() / 100.0}, 0, 0};
         const design::PixelRect client =
-            design::ToPixels(scale, 0, 0, design::kClientWidth, design::kClientHeight);
-        if (form_.size() != QSize(client.width, client.height)) return "the window's size";
+            design::ToPixels(fit.scale, 0, 0, design::kClientWidth, design::kClientHeight);
+        if (form_.size() != (full ? screen.size() : QSize(client.width, client.height))) {
+            return "the window's size";
+        }
+        if (!full && wasFull_ && form_.pos() != windowed_) return "the window's place";
+        wasFull_ = full;
+        if (!full) windowed_ = form_.pos();
         for (const design::ControlDesign& c : design::AllControls()) {
             const QWidget* w = Find(design::ControlName(c));
             // A cell's place is within its frame, where Qt keeps it.
-            const design::PixelRect r = design::ToPixels(scale, c.left, c.top, c.width, c.height);
+            const QPoint origin = design::IsDigitCell(c) ? QPoint() : QPoint(fit.left, fit.top);
+            const design::PixelRect r =
+                design::ToPixels(fit.scale, c.left, c.top, c.width, c.height);
             // A point on a cell, where the cells overlap, hits that cell.
             const bool hit =
                 !design::IsDigitCell(c) || form_.childAt(w->mapTo(&form_, w->rect().center())) == w;
-            if (w->geometry() != QRect(r.left, r.top, r.width, r.height) ||
-                w->font().pointSizeF() != c.fontPoints * scale.factor || !hit) {
+            const bool fixedText = design::IsDigitCell(c) || design::IsReport(c) ||
+                                   trivelan::testing::ShownText(w) == QString::fromStdU16String(
+                                                       design::ToLineFeeds(std::u16string(c.text)));
+            if (w->geometry() != QRect(origin + QPoint(r.left, r.top), QSize(r.width, r.height)) ||
+                w->font().pointSizeF() != c.fontPoints * fit.scale.factor ||
+                w->font().family() != QStringLiteral("Times New Roman") || !hit || !fixedText ||
+                w->isVisible() != c.visible || !Centred(w)) {
                 return design::ControlName(c);
             }
         }
@@ -182,6 +203,10 @@ class QtDriver final : public conformance::Driver {
     }
 
   private:
+    static bool Centred(const QWidget* w) {
+        const auto* label = qobject_cast<const QLabel*>(w);
+        return label == nullptr || (label->alignment() & Qt::AlignHCenter) != 0;
+    }
     QWidget* Find(const std::string& name) const {
         return form_.findChild<QWidget*>(QString::fromStdString(name));
     }
@@ -201,6 +226,9 @@ class QtDriver final : public conformance::Driver {
     }
 
     trivelan::qt::SequenceForm& form_;
+    // Where the window stood when last seen outside full screen.
+    mutable QPoint windowed_;
+    mutable bool wasFull_ = false;
 };
 
 TEST(Conformance, EveryScenarioInTheQtWindow) {

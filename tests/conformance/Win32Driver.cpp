@@ -14,6 +14,7 @@
 #include "Conformance.h"
 #include "design/FormDesign.h"
 #include "design/Help.h"
+#include "design/Presentation.h"
 #include "win32/SequenceForm.h"
 #include "win32/Text.h"
 
@@ -77,6 +78,7 @@ class Win32Driver final : public conformance::Driver {
             {"Enter", {VK_RETURN, 0}},
             {"F1", {VK_F1, 0}},
             {"Escape", {VK_ESCAPE, 0}},
+            {"F11", {VK_F11, 0}},
             {"Ctrl+A", {'A', kCtrl}},
             {"Ctrl+Z", {'Z', kCtrl}},
             {"Ctrl+Plus", {VK_OEM_PLUS, kCtrl | kShift}},
@@ -180,25 +182,56 @@ class Win32Driver final : public conformance::Driver {
     }
 
     [[nodiscard]] int Zoom() const override { return form_.Zoom(); }
+    // In full screen the design at the monitor's fit, centred; else at the zoom,
+    // and back where it was before full screen. Every control also shows its
+    // design text where the program never changes it, in its font and class.
     [[nodiscard]] std::string Layout() const override {
-        const design::Scale scale{form_.Zoom() / 100.0};
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(form_.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT screen = monitor.rcMonitor;
+        const bool full = form_.IsFullScreen();
+        const design::ScreenFit fit =
+            full ? design::FitToScreen(screen.right - screen.left, screen.bottom - screen.top)
+                 : design::ScreenFit{{form_.Zoom() / 100.0}, 0, 0};
+        RECT window{};
         RECT client{};
+        GetWindowRect(form_.Handle(), &window);
         GetClientRect(form_.Handle(), &client);
-        if (client.right != scale.Pixels(design::kClientWidth) ||
-            client.bottom != scale.Pixels(design::kClientHeight)) {
+        if (full ? EqualRect(&window, &screen) == 0
+                 : client.right != fit.scale.Pixels(design::kClientWidth) ||
+                       client.bottom != fit.scale.Pixels(design::kClientHeight)) {
             return "the window's size";
         }
+        if (!full && wasFull_ && (window.left != windowed_.x || window.top != windowed_.y)) {
+            return "the window's place";
+        }
+        wasFull_ = full;
+        if (!full) windowed_ = {window.left, window.top};
         for (const design::ControlDesign& c : design::AllControls()) {
+            HWND w = Control(c);
             RECT r{};
-            GetWindowRect(Control(c), &r);
+            GetWindowRect(w, &r);
             MapWindowPoints(HWND_DESKTOP, form_.Handle(), reinterpret_cast<POINT*>(&r), 2);
-            const design::PixelRect p = design::ToPixels(scale, design::WindowLeft(c),
-                                                         design::WindowTop(c), c.width, c.height);
+            const design::PixelRect p = design::ToPixels(
+                fit.scale, design::WindowLeft(c), design::WindowTop(c), c.width, c.height);
             LOGFONTW font{};
-            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(c), WM_GETFONT, 0, 0)),
-                       sizeof font, &font);
-            if (design::PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top} != p ||
-                font.lfHeight != -scale.Pixels(c.fontPoints * 20)) {
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)), sizeof font,
+                       &font);
+            wchar_t kind[16] = {};
+            GetClassNameW(w, kind, 16);
+            const wchar_t* expectedKind = c.kind == design::Kind::Label && !design::IsDigitCell(c)
+                                              ? L"Static"
+                                          : c.kind == design::Kind::TextBox ? L"Edit"
+                                                                            : L"Button";
+            const bool fixedText = design::IsDigitCell(c) || design::IsReport(c) ||
+                                   trivelan::win32::WindowText(w) == trivelan::win32::Wide(c.text);
+            if (design::PixelRect{r.left - fit.left, r.top - fit.top, r.right - r.left,
+                                  r.bottom - r.top} != p ||
+                font.lfHeight != -fit.scale.Pixels(c.fontPoints * 20) ||
+                font.lfWeight != FW_NORMAL || font.lfCharSet != RUSSIAN_CHARSET ||
+                _wcsicmp(kind, expectedKind) != 0 || !fixedText ||
+                ((GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0) != c.visible) {
                 return design::ControlName(c);
             }
         }
@@ -239,6 +272,9 @@ class Win32Driver final : public conformance::Driver {
 
     trivelan::win32::SequenceForm& form_;
     HWND steps_;
+    // Where the window stood when last seen outside full screen.
+    mutable POINT windowed_{};
+    mutable bool wasFull_ = false;
 };
 
 struct Session {
