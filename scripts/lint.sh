@@ -5,9 +5,7 @@
 #        compile_commands.json: the Linux build, the Windows cross build and the web build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=$1
-windows_build=$2
-web_build=$3
+build=$1 windows_build=$2 web_build=$3
 dirs=(runtime logic design qt win32 web app packaging bench fuzz tests)
 mapfile -t sources < <(git ls-files -- "${dirs[@]/%//*.cpp}" "${dirs[@]/%//*.h}")
 

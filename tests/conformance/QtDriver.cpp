@@ -17,8 +17,8 @@
 #include <map>
 #include <memory>
 
-#include "Conformance.h"
 #include "../WindowFixture.h"
+#include "Conformance.h"
 #include "design/FormDesign.h"
 #include "design/Help.h"
 #include "design/Presentation.h"
@@ -183,9 +183,10 @@ class QtDriver final : public conformance::Driver {
             // A point on a cell, where the cells overlap, hits that cell.
             const bool hit =
                 !design::IsDigitCell(c) || form_.childAt(w->mapTo(&form_, w->rect().center())) == w;
-            const bool fixedText = design::IsDigitCell(c) || design::IsReport(c) ||
-                                   trivelan::testing::ShownText(w) == QString::fromStdU16String(
-                                                       design::ToLineFeeds(std::u16string(c.text)));
+            const bool fixedText =
+                design::IsDigitCell(c) || design::IsReport(c) ||
+                trivelan::testing::ShownText(w) ==
+                    QString::fromStdU16String(design::ToLineFeeds(std::u16string(c.text)));
             if (w->geometry() != QRect(origin + QPoint(r.left, r.top), QSize(r.width, r.height)) ||
                 w->font().pointSizeF() != c.fontPoints * fit.scale.factor ||
                 w->font().family() != QStringLiteral("Times New Roman") || !hit || !fixedText ||

@@ -15,6 +15,7 @@
 #include "design/FormDesign.h"
 #include "design/Help.h"
 #include "design/Presentation.h"
+#include "win32/Screen.h"
 #include "win32/SequenceForm.h"
 #include "win32/Text.h"
 
@@ -186,14 +187,12 @@ class Win32Driver final : public conformance::Driver {
     // and back where it was before full screen. Every control also shows its
     // design text where the program never changes it, in its font and class.
     [[nodiscard]] std::string Layout() const override {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(form_.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
-        const RECT screen = monitor.rcMonitor;
+        const design::PixelRect monitor = trivelan::win32::ScreenOf(form_.Handle(), 96, 0).whole;
+        const RECT screen{monitor.left, monitor.top, monitor.left + monitor.width,
+                          monitor.top + monitor.height};
         const bool full = form_.IsFullScreen();
-        const design::ScreenFit fit =
-            full ? design::FitToScreen(screen.right - screen.left, screen.bottom - screen.top)
-                 : design::ScreenFit{{form_.Zoom() / 100.0}, 0, 0};
+        const design::ScreenFit fit = full ? design::FitToScreen(monitor.width, monitor.height)
+                                           : design::ScreenFit{{form_.Zoom() / 100.0}, 0, 0};
         RECT window{};
         RECT client{};
         GetWindowRect(form_.Handle(), &window);
@@ -213,8 +212,8 @@ class Win32Driver final : public conformance::Driver {
             RECT r{};
             GetWindowRect(w, &r);
             MapWindowPoints(HWND_DESKTOP, form_.Handle(), reinterpret_cast<POINT*>(&r), 2);
-            const design::PixelRect p = design::ToPixels(
-                fit.scale, design::WindowLeft(c), design::WindowTop(c), c.width, c.height);
+            const design::PixelRect p = design::ToPixels(fit.scale, design::WindowLeft(c),
+                                                         design::WindowTop(c), c.width, c.height);
             LOGFONTW font{};
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)), sizeof font,
                        &font);

@@ -40,19 +40,12 @@ class PageDriver:
     def __init__(self, page, touch, help_text):
         self.page, self.touch, self.help = page, touch, help_text
 
-    def press(self, cell, touch):
-        x, y = self.page.centre_of("#Label2_%d" % cell)
+    def press(self, selector, touch):
+        x, y = self.page.centre_of(selector)
         (self.page.tap_at if touch and self.touch else self.page.click_at)(x, y)
 
     def pause(self, milliseconds):
         time.sleep(milliseconds / 1000)
-
-    def click(self, button):
-        selector = "#Command1_%d" % button
-        if self.touch:
-            self.page.tap_at(*self.page.centre_of(selector))
-        else:
-            self.page.click(selector)
 
     def key(self, name, held):
         key, modifiers = KEYS[name]
@@ -106,11 +99,11 @@ def run(driver, url, scenarios, where):
         driver.page.open(url)
         for line, verb, text, number in actions:
             if verb in ("press", "tap"):
-                driver.press(number, verb == "tap")
+                driver.press("#Label2_%d" % number, verb == "tap")
             elif verb == "pause":
                 driver.pause(number)
             elif verb == "click":
-                driver.click(0 if text == "check" else 1)
+                driver.press("#Command1_%d" % (0 if text == "check" else 1), True)
             elif verb in ("key", "hold"):
                 driver.key(text, verb == "hold")
             elif verb == "type":

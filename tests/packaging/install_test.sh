@@ -4,8 +4,7 @@
 # Usage: install_test.sh BUILD_DIR APP_ID
 set -euo pipefail
 source "$(dirname "$0")/../check.sh"
-build=$1
-app_id=$2
+build=$1 app_id=$2
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 

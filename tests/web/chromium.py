@@ -49,6 +49,12 @@ def serve(folder, handler=None):
     return server, "http://127.0.0.1:%d/" % server.server_address[1]
 
 
+def stop(server):
+    """The host gone: its connections refused from now on."""
+    server.shutdown()
+    server.server_close()
+
+
 class Browser:
     """One Chromium with its own profile; each Page is a tab in it."""
 
@@ -120,6 +126,11 @@ class Page:
         self.send("Page.bringToFront")
         self.send("Page.navigate", {"url": url})
         self.wait_for(ready)
+
+    def open_stored(self, url):
+        """Opens the page and waits until its worker has stored it for later visits."""
+        self.open(url)
+        self.wait_for("navigator.serviceWorker.controller !== null", 20)
 
     def reload(self, ready="document.getElementById('Label2_14') !== null && document.getElementById('Label2_14').tabIndex === -1"):
         self.send("Page.bringToFront")

@@ -7,7 +7,7 @@ import sys
 import pytest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from chromium import Browser, serve  # noqa: E402
+from chromium import Browser, serve, stop  # noqa: E402
 
 
 def pytest_addoption(parser):
@@ -38,8 +38,7 @@ def server(site):
     served, url = serve(site)
     served.url = url
     yield served
-    served.shutdown()
-    served.server_close()
+    stop(served)
 
 
 @pytest.fixture(scope="module")

@@ -17,7 +17,7 @@ import subprocess
 import sys
 import time
 
-from chromium import Browser, check, serve
+from chromium import Browser, check, serve, stop
 from page_test import cell, policy_violations, row
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -82,8 +82,7 @@ def test_updates(site, tmp_path):
         browser = Browser()
         try:
             page = browser.new_page(800, 600)
-            page.open(url)
-            page.wait_for("navigator.serviceWorker.controller !== null", 20)
+            page.open_stored(url)
             page.reload()
             check("the first build " + how, ["A", "A"], builds_seen(page))
             Host.folder = b
@@ -97,8 +96,7 @@ def test_updates(site, tmp_path):
                           % cache, 30)
             page.reload()
             check("and again, never a mix " + how, ["B", "B"], builds_seen(page))
-            server.shutdown()
-            server.server_close()
+            stop(server)
             page.reload()
             check("the new build with no network " + how, ["B", "B"], builds_seen(page))
             check("nothing the security policy blocked " + how, [], policy_violations(page))
@@ -111,10 +109,8 @@ def test_a_host_that_never_answers(site, browser):
     answers, as a crowded school network does: the stored page within 3 s."""
     server, url = serve(site)
     page = browser.new_page(800, 600)
-    page.open(url)
-    page.wait_for("navigator.serviceWorker.controller !== null", 20)
-    server.shutdown()
-    server.server_close()
+    page.open_stored(url)
+    stop(server)
     stalled = socket.create_server(("127.0.0.1", server.server_address[1]))  # never accepts
     try:
         origin = page.evaluate("performance.timeOrigin")

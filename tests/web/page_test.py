@@ -11,7 +11,7 @@ Usage: python3 -m pytest page_test.py --site=SITE_DIR --one-file=ONE_FILE_PAGE -
 import os
 import subprocess
 
-from chromium import check
+from chromium import check, stop
 
 def cell(k):
     return "#Label2_%d" % k
@@ -176,10 +176,8 @@ def test_nothing_beyond_the_page(page, url):
 
 def test_reload_with_the_server_stopped(browser, url, server):
     offline = browser.new_page(800, 600)
-    offline.open(url)
-    offline.wait_for("navigator.serviceWorker.controller !== null", 20)
-    server.shutdown()
-    server.server_close()
+    offline.open_stored(url)
+    stop(server)
     offline.reload()
     offline.click(cell(3))
     check("a reload with the server stopped still works", "000100000000000", row(offline))

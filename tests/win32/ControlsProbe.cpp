@@ -89,18 +89,22 @@ int ListenForVerdicts(HWND window, const std::vector<HWND>& children) {
         Print(L"no hook");
         return 1;
     }
-    Click(children, L"Провери");
-    PrintFocus(window);
-    HearUntil(1);
-    Click(children, L"Позиция 2: 0");
-    Click(children, L"Провери");
-    PrintFocus(window);
-    HearUntil(2);
-    Click(children, L"Чисти");
-    PrintFocus(window);
-    Click(children, L"Провери");
-    PrintFocus(window);
-    HearUntil(3);
+    // Each click, whether the focus is printed after it, and how many changes
+    // must have been heard by then.
+    const struct {
+        const wchar_t* text;
+        bool focus;
+        std::size_t heard;
+    } clicks[] = {{L"Провери", true, 1},
+                  {L"Позиция 2: 0", false, 0},
+                  {L"Провери", true, 2},
+                  {L"Чисти", true, 0},
+                  {L"Провери", true, 3}};
+    for (const auto& click : clicks) {
+        Click(children, click.text);
+        if (click.focus) PrintFocus(window);
+        HearUntil(click.heard);
+    }
     UnhookWinEvent(hook);
     for (const std::wstring& text : heard) Print(L"verdict|" + text);
     return 0;
@@ -125,9 +129,7 @@ int wmain(int argc, wchar_t* argv[]) {
     if (argc == 2 && std::wstring(argv[1]) == L"verdicts")
         return ListenForVerdicts(window, children);
     if (argc == 3 && std::wstring(argv[1]) == L"click") {
-        for (HWND child : children) {
-            if (TextOf(child) == argv[2]) SendMessageW(child, BM_CLICK, 0, 0);
-        }
+        Click(children, argv[2]);
     }
     for (HWND child : children) {
         wchar_t name[64] = {};

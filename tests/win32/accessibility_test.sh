@@ -6,8 +6,7 @@
 # Usage: accessibility_test.sh PROGRAM PROBE   (inside tests/win32/wine_session.sh)
 set -euo pipefail
 source "$(dirname "$0")/../check.sh"
-program=$1
-probe=$2
+program=$1 probe=$2
 wine "$program" 2>/dev/null &
 app=$!
 trap 'kill $app 2>/dev/null || true' EXIT

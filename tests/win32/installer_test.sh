@@ -58,10 +58,8 @@ wine reg export "$key" "$(winepath -w "$work/entry.reg")" /y >/dev/null 2>&1
 check "installed programs: DisplayName" '"DisplayName"="Тривелан"' \
     "$(iconv -f UTF-16LE -t UTF-8 "$work/entry.reg" | tr -d '\r' | grep '^"DisplayName"=')"
 
-wine "$program_dir/trivelan.exe" 2>/dev/null &
-app=$!
-win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1 || true)
-check "the installed program shows its window" yes "$([ -n "$win" ] && echo yes || echo no)"
+start "$program_dir/trivelan.exe"
+check "the installed program shows its window" yes "$shown"
 # Uninstalling while it is open: refused, and nothing removed.
 status=$(uninstall_in_place "$program_dir"; echo $?)
 check "uninstalling while the program is open fails" yes "$([ "$status" -ne 0 ] && echo yes || echo no)"
@@ -82,10 +80,8 @@ check "/AllUsers: Start-menu shortcut for all users" yes "$([ -f "$common_shortc
 check "/AllUsers: a per-machine entry" "1.00" \
     "$(wine reg query "$machine_key" /v DisplayVersion 2>/dev/null | tr -d '\r' | sed -n 's/^ *DisplayVersion *REG_SZ *//p')"
 check "/AllUsers: no per-user entry" absent "$(wine reg query "$key" >/dev/null 2>&1 && echo present || echo absent)"
-wine "$machine_dir/trivelan.exe" 2>/dev/null &
-app=$!
-win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1 || true)
-check "/AllUsers: the program shows its window" yes "$([ -n "$win" ] && echo yes || echo no)"
+start "$machine_dir/trivelan.exe"
+check "/AllUsers: the program shows its window" yes "$shown"
 closed "$app"
 # Removed as the README's script does it.
 check "/AllUsers: the README's removal" 0 \

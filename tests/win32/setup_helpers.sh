@@ -21,6 +21,16 @@ readme_script() {
     return "$status"
 }
 
+# start PROGRAM: starts it under Wine; $app is its process, $shown yes when
+# its window shows within 30 s.
+# shellcheck disable=SC2034  # both are read by the scripts that source this file
+start() {
+    wine "$1" 2>/dev/null &
+    app=$!
+    shown=$([ -n "$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1 || true)" ] &&
+        echo yes || echo no)
+}
+
 # closed PID: ends the program started as PID and
 # waits until Windows itself no longer lists trivelan.exe. The Unix process and
 # its window go first; until Wine's server has let go of the program's file, an
