@@ -168,13 +168,12 @@ class Win32Driver final : public conformance::Driver {
         if (box == nullptr) return "none";
         using trivelan::win32::WindowText;
         HWND text = FindWindowExW(box, nullptr, L"Edit", nullptr);
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(box, MONITOR_DEFAULTTONEAREST), &monitor);
+        const design::PixelRect work = trivelan::win32::ScreenOf(box, 96, 0).workArea;
+        const RECT area{work.left, work.top, work.left + work.width, work.top + work.height};
         RECT place{};
         RECT inside{};
         GetWindowRect(box, &place);
-        IntersectRect(&inside, &place, &monitor.rcWork);
+        IntersectRect(&inside, &place, &area);
         return conformance::HelpBoxSeen(
             Utf8(WindowText(box)),
             text != nullptr && WindowText(text) ==
