@@ -110,7 +110,16 @@ std::string DesignStyle() {
                              "\", \"Trivelan Serif\", serif";
     const design::PixelRect client =
         design::ToPixels(design::Scale{}, 0, 0, design::kClientWidth, design::kClientHeight);
-    return "html, body { background: " + Css(window) + "; }\n" +
+    // The page's own font only where the device has no face with the design
+    // font's metrics (Times New Roman, or Tinos and Liberation Serif, made to its
+    // widths): most phones. Named by full name and PostScript name.
+    std::string face = "@font-face { font-family: \"Trivelan Serif\"; src: ";
+    for (const char* name : {"Times New Roman", "TimesNewRomanPSMT", "Tinos", "Tinos Regular",
+                             "Liberation Serif", "LiberationSerif"}) {
+        face += "local(\"" + std::string(name) + "\"), ";
+    }
+    face += "url(trivelan.woff2) format(\"woff2\"); font-display: swap; }\n";
+    return face + "html, body { background: " + Css(window) + "; }\n" +
            "#SequenceForm { --width: " + Px(client.width) + "; --height: " + Px(client.height) +
            "; width: var(--width); height: var(--height); font: " + font + "; }\n" +
            "dialog.box { font-family: " + font.substr(font.find(' ') + 1) + "; }\n" +

@@ -37,7 +37,7 @@ void Place(const val& dialog, design::Scale scale, const design::Screen& screen)
     const design::HelpPlacement place = design::PlaceHelp(scale, room);
     PlaceAt(dialog, {place.position.x, place.position.y, place.client.width,
                      place.client.height + titleBar});
-    SetStyle(dialog, "font-size", std::to_string(scale.Points(design::kWindowFontPoints)) + "pt");
+    SetNumber(dialog, "font-size", scale.Points(design::kWindowFontPoints), "pt");
     SetStyle(dialog.call<val>("querySelector", val(".box-title")), "height", Px(titleBar));
     PlaceAt(dialog.call<val>("querySelector", val(".box-text")), Below(place.text, titleBar));
     PlaceAt(dialog.call<val>("querySelector", val(".box-ok")), Below(place.button, titleBar));

@@ -3,7 +3,6 @@
 
 #include <emscripten/bind.h>
 
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,14 +34,6 @@ std::optional<design::Key> KeyOf(const std::string& key) {
     if (key == "-") return design::Key::Minus;
     if (key == "0") return design::Key::Zero;
     return std::nullopt;
-}
-
-// A number as CSS reads it back the same: the scale the first frame's style
-// reckons, to the last digit, so that no edge is drawn differently on load.
-std::string Exact(double number) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", number);
-    return text;
 }
 
 // A page function bound to its first arguments, for addEventListener.
@@ -119,14 +110,13 @@ void SequenceForm::FitToWindow() {
     const design::ScreenFit fit = design::FitToScreen(screen.whole.width, screen.whole.height);
     scale_ = fit.scale;
     const val& form = controls_.form;
-    SetStyle(form, "--scale", Exact(fit.scale.factor));
+    SetNumber(form, "--scale", fit.scale.factor);
     SetStyle(form, "--left", Px(fit.left));
     SetStyle(form, "--top", Px(fit.top));
     // The keyboard mark keeps its width and inset on the screen whatever the scale.
     const int mark = design::MarkWidth(fit.scale.Pixels(design::DigitCell(0).height));
-    SetStyle(form, "--mark", std::to_string(mark / fit.scale.factor) + "px");
-    SetStyle(form, "--mark-offset",
-             std::to_string(-(mark + design::kMarkInset) / fit.scale.factor) + "px");
+    SetNumber(form, "--mark", mark / fit.scale.factor, "px");
+    SetNumber(form, "--mark-offset", -(mark + design::kMarkInset) / fit.scale.factor, "px");
     RefitDialogs(document_, fit.scale, screen);
 }
 

@@ -17,6 +17,16 @@ inline void SetStyle(const emscripten::val& element, const char* property,
     element["style"].call<void>("setProperty", emscripten::val(property), emscripten::val(value));
 }
 
+// A number as CSS reads it back the same (the shortest text that gives the
+// number back, as the first frame's style reckons it), with its unit if any.
+inline void SetNumber(const emscripten::val& element, const char* property, double number,
+                      const char* unit = "") {
+    element["style"].call<void>(
+        "setProperty", emscripten::val(property),
+        emscripten::val(number).call<emscripten::val>("toString").call<emscripten::val>(
+            "concat", emscripten::val(unit)));
+}
+
 // An absolutely placed element's place and size, in CSS pixels.
 inline void PlaceAt(const emscripten::val& element, const design::PixelRect& r) {
     SetStyle(element, "left", Px(r.left));

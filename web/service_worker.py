@@ -27,7 +27,8 @@ def digest(site, names):
 
 def main(template, index_in, site):
     worker = open(template, encoding="utf-8").read()
-    files = re.findall(r'"([^"]+)"', re.search(r"const FILES = \[(.*?)\];", worker, re.S).group(1))
+    files = [name for names in ("FILES", "LATER") for name in re.findall(
+        r'"([^"]+)"', re.search(r"const %s = \[(.*?)\];" % names, worker, re.S).group(1))]
     program = [name for name in files if name not in ("./", "index.html")]
     # Nothing is fetched or run before the first frame is painted (or soon, in a
     # tab in the background, which paints nothing): then start.js, by the build's name.

@@ -20,11 +20,12 @@ def main(index, font, script, output):
     html = open(index, encoding="utf-8").read()
     font_url = "data:font/woff2;base64," + base64.b64encode(open(font, "rb").read()).decode()
     style = re.search(r"<style>(.*?)</style>", html, re.S).group(1)
-    # The site adds its font after the first paint; the one file has it from the start.
-    face = ('@font-face { font-family: "Trivelan Serif"; src: url(%s) format("woff2");'
-            " font-display: block; }\n" % font_url)
-    html = html.replace(style, face + style)
-    style = face + style
+    # The font inside the file, there from the start where the device has no face of its own.
+    ours = style.replace("url(trivelan.woff2)", "url(%s)" % font_url, 1)
+    ours = ours.replace("font-display: swap", "font-display: block", 1)
+    assert ours.count(font_url) == 1
+    html = html.replace(style, ours)
+    style = ours
     program = open(script, encoding="utf-8").read()
     assert "</script" not in program.lower()
     policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; font-src data:;"

@@ -1,5 +1,4 @@
-// Runs once the first frame is on the screen: adds the page's own font (a device
-// without the design's font fetches it), starts the program, keeps the page's
+// Runs once the first frame is on the screen: starts the program, keeps the page's
 // files for use with no network after the first visit, and says in the report
 // box when the program cannot start: a filter that blocks its files, a failed
 // script, a browser without WebAssembly.
@@ -41,10 +40,6 @@ function start() {
 // A WebAssembly file that never came ends in a rejected promise.
 addEventListener("unhandledrejection", cannotStart);
 addEventListener("error", cannotStart);
-// Liberation Serif, metric-compatible with the design's Times New Roman, for the
-// devices (most phones) that have no Times New Roman.
-document.fonts.add(new FontFace("Trivelan Serif", "url(trivelan.woff2) format('woff2')",
-                                {display: "swap"}));
 start();
 if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
     // Asked at every visit, so that the copy kept for no network is the newest build.
