@@ -4,10 +4,13 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "logic/SequenceForm.h"
+#include "runtime/Decimal.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Values.h"
 #include "tests/FakeView.h"
@@ -66,6 +69,25 @@ void FuzzConversions(const std::uint8_t* data, std::size_t size) {
     }
 }
 
+// Decimal digits (a byte each, taken modulo 10) and a power of ten from two
+// bytes: the program's own conversion gives the C library's correctly rounded
+// double, and nothing where that is infinite or a nonzero number's zero.
+void FuzzDecimal(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) return;
+    const long exponent = static_cast<std::int16_t>(data[0] | (data[1] << 8)) % 700;
+    std::string digits;
+    for (std::size_t i = 2; i < size; ++i) digits += static_cast<char>('0' + data[i] % 10);
+    const std::optional<double> value = rt::DecimalToDouble(digits, exponent);
+    const std::string text = (digits.empty() ? "0" : digits) + "e" + std::to_string(exponent);
+    const double expected = std::strtod(text.c_str(), nullptr);
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    if (std::isinf(expected) || (expected == 0.0 && !zero)) {
+        Require(!value);
+    } else {
+        Require(value && *value == expected);
+    }
+}
+
 // Captions separated by 0xFF bytes, then one action a byte: a cell click, the
 // check button, the clear button, or another button index.
 void FuzzLogic(const std::uint8_t* data, std::size_t size) {
@@ -117,6 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 1:
                 FuzzConversions(data + 1, size - 1);
+                FuzzDecimal(data + 1, size - 1);
                 break;
             default:
                 FuzzLogic(data + 1, size - 1);

@@ -1,16 +1,12 @@
 #include "Values.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
-#include <system_error>
 
+#include "Decimal.h"
 #include "RuntimeError.h"
 
 namespace trivelan::runtime {
@@ -24,92 +20,66 @@ bool IsExponentMark(char16_t c) { return c == u'E' || c == u'e' || c == u'D' || 
 // keeps the arithmetic defined for absurdly long exponents.
 constexpr long kExponentCap = 100000;
 
-// The correctly rounded double of an ASCII decimal number ("-12.5e3"), or
-// nullopt when it is beyond a double's range either way.
-// A copy: the strtod path spells the point its own way.
-// cppcheck-suppress passedByValue
-std::optional<double> ParseDecimal(std::string number) {
-#if defined(__cpp_lib_to_chars)
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) return std::nullopt;
-    return value;
-#else
-    // Where the C++ library has no from_chars for double (emscripten's), the C
-    // library's strtod, correctly rounded there too. It reads the point of the
-    // current C locale, which a toolkit may have set from the system's.
-    std::replace(number.begin(), number.end(), '.', *std::localeconv()->decimal_point);
-    errno = 0;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (errno == ERANGE && (std::isinf(value) || value == 0.0)) return std::nullopt;
-    return value;
-#endif
-}
-
 }  // namespace
 
 double TextToNumber(std::u16string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsBlank(text[pos])) ++pos;
 
-    std::string number;  // ASCII copy of the recognised number
+    bool negative = false;
     if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
-        if (text[pos] == u'-') number += '-';
+        negative = text[pos] == u'-';
         ++pos;
     }
-    bool anyDigit = false;
+    std::string digits;  // every digit read, the point left out
     bool seenPoint = false;
+    long fractionDigits = 0;
     long integerDigits = 0;         // significant digits before the point
     long leadingFractionZeros = 0;  // zeros after the point before the first significant digit
     bool seenSignificant = false;
     for (; pos < text.size(); ++pos) {
         const char16_t c = text[pos];
         if (IsDigit(c)) {
-            anyDigit = true;
             if (c != u'0') seenSignificant = true;
             if (!seenPoint && seenSignificant) ++integerDigits;
             if (seenPoint && !seenSignificant) ++leadingFractionZeros;
-            number += static_cast<char>(c);
+            if (seenPoint) ++fractionDigits;
+            digits += static_cast<char>(c);
         } else if (c == u'.' && !seenPoint) {
             seenPoint = true;
-            number += '.';
         } else {
             break;
         }
     }
-    if (!anyDigit) return 0.0;
-    if (!seenSignificant) return number.front() == '-' ? -0.0 : 0.0;
+    const double sign = negative ? -1.0 : 1.0;
+    if (!seenSignificant) return digits.empty() ? 0.0 : sign * 0.0;
 
     long exponent = 0;
     if (pos + 1 < text.size() && IsExponentMark(text[pos])) {
         std::size_t e = pos + 1;
-        bool negative = false;
+        bool negativeExponent = false;
         if (text[e] == u'+' || text[e] == u'-') {
-            negative = text[e] == u'-';
+            negativeExponent = text[e] == u'-';
             ++e;
         }
         if (e < text.size() && IsDigit(text[e])) {
             for (; e < text.size() && IsDigit(text[e]); ++e) {
                 exponent = std::min(kExponentCap, exponent * 10 + (text[e] - u'0'));
             }
-            if (negative) exponent = -exponent;
+            if (negativeExponent) exponent = -exponent;
         }
     }
-    number += 'e';
-    number += std::to_string(exponent);
 
-    const std::optional<double> value = ParseDecimal(number);
+    const std::optional<double> value = DecimalToDouble(digits, exponent - fractionDigits);
     if (!value) {
         // Out of range: the decimal magnitude of the first significant digit
         // decides the direction.
         const long magnitude =
             (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
         if (magnitude > 0) throw RuntimeError(ErrorNumber::Overflow);
-        return number.front() == '-' ? -0.0 : 0.0;
+        return sign * 0.0;
     }
-    if (!std::isfinite(*value)) throw RuntimeError(ErrorNumber::Overflow);
-    return *value;
+    return sign * *value;
 }
 
 std::int16_t ToInt16(double value) {

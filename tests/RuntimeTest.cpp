@@ -47,8 +47,34 @@ TEST(TextToNumber, ReadsTheLeadingDecimalNumber) {
     }
 }
 
+// The double nearest the decimal number, ties to even, where one rounding of
+// the digits and a power of ten would be off.
+TEST(TextToNumber, RoundsCorrectly) {
+    const struct {
+        std::u16string text;
+        double expected;
+    } cases[] = {
+        {u"9007199254740993", 9007199254740992.0},
+        {u"9007199254740995", 9007199254740996.0},
+        {u"0.1", 0.1},
+        {u"123456789012345678901234567890", 123456789012345678901234567890.0},
+        {u"2.2250738585072011e-308", 2.2250738585072011e-308},
+        {u"4.9406564584124654e-324", 4.9406564584124654e-324},
+        {u"2.4703282292062328e-324", 4.9406564584124654e-324},
+        {u"2.4703282292062327e-324", 0},
+        {u"1.7976931348623157e308", 1.7976931348623157e308},
+        {u"7.2057594037927933e16", 72057594037927936.0},
+        // Exactly halfway between two doubles: the even one.
+        {u"1.00000000000000011102230246251565404236316680908203125", 1.0},
+        {u"3.0000000000000002220446049250313080847263336181640625", 3.0},
+        {u"1e23", 1e23},
+    };
+    for (const auto& c : cases) EXPECT_EQ(rt::TextToNumber(c.text), c.expected) << c.text.size();
+}
+
 TEST(TextToNumber, NumbersBeyondADoubleOverflow) {
-    for (const std::u16string text : {u"1e400", u"-1e309", u"1e99999999999", u"99999e305"}) {
+    for (const std::u16string text :
+         {u"1e400", u"-1e309", u"1e99999999999", u"99999e305", u"1.7976931348623159e308"}) {
         EXPECT_EQ(ErrorNumberOf([&] { (void)rt::TextToNumber(text); }), 6);
     }
 }

@@ -2,7 +2,6 @@
 #include "ControlFactory.h"
 
 #include "Style.h"
-#include "Text.h"
 #include "design/Accessibility.h"
 #include "design/Text.h"
 #include "design/Twips.h"
@@ -12,7 +11,6 @@ namespace {
 
 using design::ControlDesign;
 using design::Kind;
-using emscripten::val;
 
 constexpr auto kControls = design::AllControls();
 
@@ -28,7 +26,7 @@ std::string Points(int points) { return std::to_string(points) + "pt"; }
 constexpr int kFrameBorder = 1;
 constexpr int kLegendHeight = 18;
 
-void Place(const val& element, const ControlDesign& control) {
+void Place(const Js& element, const ControlDesign& control) {
     design::PixelRect r =
         design::ToPixels(design::Scale{}, control.left, control.top, control.width, control.height);
     if (design::IsDigitCell(control)) {
@@ -59,33 +57,30 @@ Element ElementOf(const ControlDesign& control) {
     return {"div", ""};
 }
 
-val CreateControl(const val& document, const ControlDesign& control) {
+Js CreateControl(const Js& document, const ControlDesign& control) {
     const Element kind = ElementOf(control);
-    val element = document.call<val>("createElement", val(kind.tag));
-    element.set("id", val(design::ControlName(control, "_", "")));
-    element.set("className", val(kind.className));
+    Js element = document.Call("createElement", kind.tag);
+    element.Set("id", design::ControlName(control, "_", ""));
+    element.Set("className", kind.className);
     if (control.kind == Kind::Frame) {
-        val legend = document.call<val>("createElement", val("legend"));
-        legend.set("textContent", ToJs(control.text));
-        element.call<void>("appendChild", legend);
+        const Js legend = document.Call("createElement", "legend");
+        legend.Set("textContent", control.text);
+        element.Call("appendChild", legend);
     } else if (control.kind == Kind::TextBox) {
-        element.set("value", ToJs(design::ToLineFeeds(control.text)));
-        element.call<void>("setSelectionRange", val(0), val(0));  // the start shows first
-        element.call<void>("setAttribute", val("aria-label"),
-                           ToJs(design::AccessibleName(control)));
+        element.Set("value", design::ToLineFeeds(control.text));
+        element.Call("setSelectionRange", 0, 0);  // the start shows first
+        element.Call("setAttribute", "aria-label", design::AccessibleName(control));
     } else {
-        element.set("textContent", ToJs(control.text));
+        element.Set("textContent", control.text);
     }
     if (control.kind == Kind::PushButton || design::IsDigitCell(control)) {
-        element.set("type", val("button"));
+        element.Set("type", "button");
     }
     if (design::IsDigitCell(control)) {
-        element.call<void>("setAttribute", val("aria-label"),
-                           ToJs(design::AccessibleName(control)));
+        element.Call("setAttribute", "aria-label", design::AccessibleName(control));
     }
     if (!control.accessibleDescription.empty()) {
-        element.call<void>("setAttribute", val("aria-description"),
-                           ToJs(control.accessibleDescription));
+        element.Call("setAttribute", "aria-description", control.accessibleDescription);
     }
     if (control.background) SetStyle(element, "background-color", Css(*control.background));
     if (design::HasOwnFont(control)) {
@@ -96,7 +91,7 @@ val CreateControl(const val& document, const ControlDesign& control) {
         SetStyle(element, "text-align", align);
         if (design::IsDigitCell(control)) SetStyle(element, "justify-content", align);
     }
-    if (!control.visible) element.set("hidden", val(true));
+    if (!control.visible) element.Set("hidden", true);
     Place(element, control);
     return element;
 }
@@ -128,19 +123,19 @@ std::string DesignStyle() {
            "; }\n";
 }
 
-Controls CreateControls(const val& document) {
+Controls CreateControls(const Js& document) {
     Controls made;
-    made.all.assign(kControls.size(), val::null());
-    made.form = document.call<val>("getElementById", val("SequenceForm"));
-    made.form.set("textContent", val(""));  // what stood there until the program loaded
-    made.form.call<void>("removeAttribute", val("inert"));  // unpressable until now
-    made.form.call<void>("removeAttribute", val("data-first-frame"));
-    val frame = val::null();
+    made.all.assign(kControls.size(), Js::Null());
+    made.form = document.Call("getElementById", "SequenceForm");
+    made.form.Set("textContent", "");            // what stood there until the program loaded
+    made.form.Call("removeAttribute", "inert");  // unpressable until now
+    made.form.Call("removeAttribute", "data-first-frame");
+    Js frame = Js::Null();
     for (const std::size_t position : design::TabOrder()) {
         const ControlDesign& control = kControls.at(position);
-        val element = CreateControl(document, control);
+        Js element = CreateControl(document, control);
         if (control.kind == Kind::Frame) frame = element;
-        (design::IsDigitCell(control) ? frame : made.form).call<void>("appendChild", element);
+        (design::IsDigitCell(control) ? frame : made.form).Call("appendChild", element);
         made.all.at(position) = element;
         if (design::IsReport(control)) made.report = element;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <emscripten/val.h>
+#include "Js.h"
 
 #include <string>
 #include <vector>
@@ -12,9 +12,9 @@ namespace trivelan::web {
 // The page's elements as the design table makes them, and what the form
 // needs of each.
 struct Controls {
-    emscripten::val form = emscripten::val::null();  // holds the whole design
-    std::vector<emscripten::val> all;                // in design table order
-    emscripten::val report = emscripten::val::null();
+    Js form;              // holds the whole design
+    std::vector<Js> all;  // in design table order
+    Js report;
 };
 
 // The page's style that comes from the design: the window's colour, size and
@@ -24,6 +24,6 @@ struct Controls {
 // Creates every control of the design table as a native element in the
 // page's form, in tab-index order (the order the keyboard and a screen reader
 // walk them), placed at its design place in CSS pixels, 15 twips to the pixel.
-[[nodiscard]] Controls CreateControls(const emscripten::val& document);
+[[nodiscard]] Controls CreateControls(const Js& document);
 
 }  // namespace trivelan::web

@@ -3,14 +3,11 @@
 
 #include <optional>
 
-#include "Text.h"
 #include "design/Accessibility.h"
 #include "design/DigitRow.h"
 
 namespace trivelan::web {
 namespace {
-
-using emscripten::val;
 
 std::optional<design::RowKey> RowKeyOf(const std::string& key) {
     if (key == " ") return design::RowKey::Space;
@@ -34,11 +31,11 @@ void DigitRow::ShowMark(int before) {
     const int mark = input_.Mark();
     for (std::size_t k = 0; k < cells_.size(); ++k) {
         const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), mark);
-        cells_.at(k).set("tabIndex", val(stop ? 0 : -1));
+        cells_.at(k).Set("tabIndex", stop ? 0 : -1);
     }
-    const bool rowHasFocus = val::global("document")["activeElement"].strictlyEquals(
-        cells_.at(static_cast<std::size_t>(before)));
-    if (rowHasFocus) cells_.at(static_cast<std::size_t>(mark)).call<void>("focus");
+    const bool rowHasFocus =
+        Js::Global("document")["activeElement"].Same(cells_.at(static_cast<std::size_t>(before)));
+    if (rowHasFocus) cells_.at(static_cast<std::size_t>(mark)).Call("focus");
 }
 
 void DigitRow::OnPress(int k, double time) {
@@ -61,18 +58,15 @@ bool DigitRow::OnKey(const std::string& key, bool repeated) {
     return true;
 }
 
-std::u16string DigitRow::Caption(std::size_t k) const {
-    return FromJs(cells_.at(k)["textContent"]);
-}
+std::u16string DigitRow::Caption(std::size_t k) const { return cells_.at(k)["textContent"].Text(); }
 
 void DigitRow::SetCaption(std::size_t k, const std::u16string& caption) {
-    cells_.at(k).set("textContent", ToJs(caption));
-    cells_.at(k).call<void>("setAttribute", val("aria-label"),
-                            ToJs(design::CellName(static_cast<int>(k), caption)));
+    cells_.at(k).Set("textContent", caption);
+    cells_.at(k).Call("setAttribute", "aria-label", design::CellName(static_cast<int>(k), caption));
 }
 
 void DigitRow::SetUnderline(std::size_t k, bool underline) {
-    cells_.at(k)["classList"].call<void>("toggle", val("underlined"), val(underline));
+    cells_.at(k)["classList"].Call("toggle", "underlined", underline);
 }
 
 }  // namespace trivelan::web

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "Js.h"
 #include "design/DigitRow.h"
 
 namespace trivelan::web {
@@ -15,11 +14,11 @@ namespace trivelan::web {
 // whose keys, clicks and taps the row's rules judge.
 class DigitRow {
   public:
-    using Cells = std::vector<emscripten::val>;  // the fifteen cells
+    using Cells = std::vector<Js>;  // the fifteen cells
     using ClickHandler = std::function<void(int cell)>;
 
     void Attach(const Cells& cells, ClickHandler clicked);
-    [[nodiscard]] const emscripten::val& Cell(std::size_t k) const { return cells_.at(k); }
+    [[nodiscard]] const Js& Cell(std::size_t k) const { return cells_.at(k); }
     [[nodiscard]] int MarkedCell() const { return input_.Mark(); }
 
     // A press of the main button or a touch on cell k, at the event's time in

@@ -4,27 +4,34 @@
 // and manifest take from the design. The page shows the frame until the
 // program has loaded and made the same elements again. Runs under node, with
 // the stand-in document of prerender_document.js.
-#include <emscripten/val.h>
-
-#include <cstdio>
 #include <string>
 
 #include "ControlFactory.h"
-#include "Text.h"
+#include "Js.h"
 #include "design/FormDesign.h"
 
 namespace design = trivelan::design;
+using trivelan::web::Js;
 
-int main() {
-    const emscripten::val document = emscripten::val::global("document");
+// The page's events never come at build time.
+extern "C" void trivelan_event(int /*kind*/, int /*index*/, int /*event*/) {}
+
+int main() try {
+    const Js document = Js::Global("document");
     (void)trivelan::web::CreateControls(document);
     const design::Rgb window = design::kWindowBackground;
-    char colour[8];
-    std::snprintf(colour, sizeof colour, "#%02x%02x%02x", window.red, window.green, window.blue);
-    emscripten::val facts = emscripten::val::object();
-    facts.set("CAPTION", trivelan::web::ToJs(design::kCaption));
-    facts.set("TITLE", trivelan::web::ToJs(design::kTitle));
-    facts.set("WINDOW_COLOUR", emscripten::val(std::string(colour)));
-    document.call<void>("writeOut", emscripten::val(trivelan::web::DesignStyle()), facts);
+    const char* digits = "0123456789abcdef";
+    std::string colour = "#";
+    for (const int part : {window.red, window.green, window.blue}) {
+        colour += digits[part / 16];
+        colour += digits[part % 16];
+    }
+    const Js facts = Js::Global("Object").Call("create", Js::Null());
+    facts.Set("CAPTION", design::kCaption);
+    facts.Set("TITLE", design::kTitle);
+    facts.Set("WINDOW_COLOUR", colour);
+    document.Call("writeOut", trivelan::web::DesignStyle(), facts);
     return 0;
+} catch (...) {
+    return 1;  // the build stops: no first frame
 }

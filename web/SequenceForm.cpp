@@ -1,15 +1,12 @@
 // The page's window: the event binding, the fit and the view contract.
 #include "SequenceForm.h"
 
-#include <emscripten/bind.h>
-
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "Dialogs.h"
 #include "Style.h"
-#include "Text.h"
 #include "design/Commands.h"
 #include "design/DigitRow.h"
 #include "design/Help.h"
@@ -17,8 +14,6 @@
 
 namespace trivelan::web {
 namespace {
-
-using emscripten::val;
 
 constexpr auto kControls = design::AllControls();
 
@@ -36,19 +31,14 @@ std::optional<design::Key> KeyOf(const std::string& key) {
     return std::nullopt;
 }
 
-// A page function bound to its first arguments, for addEventListener.
-val Handler(const char* name, int index) {
-    return val::module_property(name).call<val>("bind", val::null(), val(index));
-}
-
 }  // namespace
 
 SequenceForm::SequenceForm(logic::ErrorReporter reporter)
-    : document_(val::global("document")),
+    : document_(Js::Global("document")),
       controls_(CreateControls(document_)),
       notice_(controls_.form),
       events_(*this, std::move(reporter)) {
-    document_.set("title", ToJs(design::kCaption));
+    document_.Set("title", design::kCaption);
     DigitRow::Cells cells;
     for (int k = 0; k < design::kDigitCellCount; ++k) {
         cells.push_back(controls_.all.at(design::PositionOf(design::DigitCell(k))));
@@ -56,52 +46,82 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter)
     row_.Attach(cells, [this](int k) { events_.OnDigitClick(static_cast<std::size_t>(k)); });
     BindEvents();
     FitToWindow();
-    FocusTarget(design::FirstFocus()).call<void>("focus");
+    FocusTarget(design::FirstFocus()).Call("focus");
     events_.OnLoad();
 }
 
 void SequenceForm::BindEvents() {
     for (std::size_t k = 0; k < design::kDigitCellCount; ++k) {
-        const val& cell = row_.Cell(k);
+        const Js& cell = row_.Cell(k);
         const int index = static_cast<int>(k);
-        cell.call<void>("addEventListener", val("pointerdown"), Handler("onCellPress", index));
-        cell.call<void>("addEventListener", val("click"), Handler("onCellClick", index));
-        cell.call<void>("addEventListener", val("keydown"), val::module_property("onCellKey"));
-        cell.call<void>("addEventListener", val("keyup"), val::module_property("onCellKey"));
+        cell.Listen("pointerdown", Event::CellPress, index);
+        cell.Listen("click", Event::CellClick, index);
+        cell.Listen("keydown", Event::CellKey);
+        cell.Listen("keyup", Event::CellKey);
     }
     for (const design::ControlDesign& button : {design::kCheck, design::kClear}) {
         controls_.all.at(design::PositionOf(button))
-            .call<void>("addEventListener", val("click"), Handler("onButtonClick", button.index));
+            .Listen("click", Event::ButtonClick, button.index);
     }
-    controls_.form.call<void>("addEventListener", val("mousedown"),
-                              val::module_property("onFormPress"));
-    controls_.form.call<void>("addEventListener", val("contextmenu"),
-                              val::module_property("onFormMenu"));
-    controls_.report.call<void>("addEventListener", val("beforeinput"),
-                                val::module_property("onReportEdit"));
-    document_.call<void>("addEventListener", val("keydown"), val::module_property("onPageKey"));
-    val::global("window").call<void>("addEventListener", val("resize"),
-                                     val::module_property("onResize"));
+    controls_.form.Listen("mousedown", Event::FormPress);
+    controls_.form.Listen("contextmenu", Event::FormMenu);
+    controls_.report.Listen("beforeinput", Event::ReportEdit);
+    document_.Listen("keydown", Event::PageKey);
+    Js::Global("window").Listen("resize", Event::Resize);
 }
 
-const design::ControlDesign* SequenceForm::ControlOf(val element) const {
-    while (!element.isNull() && !element.isUndefined() && !element.strictlyEquals(controls_.form)) {
+void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
+    switch (kind) {
+        case Event::CellPress:
+            OnCellPress(index, event);
+            break;
+        case Event::CellClick:
+            if (!events_.Stopped()) row_.OnClick(index);
+            break;
+        case Event::CellKey:
+            OnCellKey(event);
+            break;
+        case Event::ButtonClick:
+            OnButtonClick(index);
+            break;
+        case Event::FormPress:
+            OnFormPress(event);
+            break;
+        case Event::FormMenu:
+            OnFormMenu(event);
+            break;
+        case Event::ReportEdit:
+            OnReportEdit(event);
+            break;
+        case Event::PageKey:
+            OnPageKey(event);
+            break;
+        case Event::HelpClosed:
+            rules_.HelpClosed();
+            break;
+        case Event::Resize:
+            FitToWindow();
+            break;
+    }
+}
+
+const design::ControlDesign* SequenceForm::ControlOf(Js element) const {
+    while (!element.IsNullish() && !element.Same(controls_.form)) {
         for (std::size_t i = 0; i < kControls.size(); ++i) {
-            if (element.strictlyEquals(controls_.all.at(i))) return &kControls.at(i);
+            if (element.Same(controls_.all.at(i))) return &kControls.at(i);
         }
         element = element["parentElement"];
     }
     return nullptr;
 }
 
-val SequenceForm::FocusTarget(std::size_t position) const {
+Js SequenceForm::FocusTarget(std::size_t position) const {
     return controls_.all.at(design::FocusPosition(position, row_.MarkedCell()));
 }
 
 design::Screen SequenceForm::Screen() const {
-    const val window = val::global("window");
-    const design::PixelRect viewport{0, 0, window["innerWidth"].as<int>(),
-                                     window["innerHeight"].as<int>()};
+    const Js window = Js::Global("window");
+    const design::PixelRect viewport{0, 0, window["innerWidth"].Int(), window["innerHeight"].Int()};
     return {viewport, viewport, 1.0, {0, 0}};
 }
 
@@ -109,7 +129,7 @@ void SequenceForm::FitToWindow() {
     const design::Screen screen = Screen();
     const design::ScreenFit fit = design::FitToScreen(screen.whole.width, screen.whole.height);
     scale_ = fit.scale;
-    const val& form = controls_.form;
+    const Js& form = controls_.form;
     SetNumber(form, "--scale", fit.scale.factor);
     SetStyle(form, "--left", Px(fit.left));
     SetStyle(form, "--top", Px(fit.top));
@@ -120,25 +140,20 @@ void SequenceForm::FitToWindow() {
     RefitDialogs(document_, fit.scale, screen);
 }
 
-void SequenceForm::OnCellPress(int cell, const val& event) {
-    if (events_.Stopped() || event["button"].as<int>() != 0 || !event["isPrimary"].as<bool>())
-        return;
-    row_.OnPress(cell, event["timeStamp"].as<double>());
+void SequenceForm::OnCellPress(int cell, const Js& event) {
+    if (events_.Stopped() || event["button"].Int() != 0 || !event["isPrimary"].Truthy()) return;
+    row_.OnPress(cell, event["timeStamp"].Number());
 }
 
-void SequenceForm::OnCellClick(int cell) {
-    if (!events_.Stopped()) row_.OnClick(cell);
-}
-
-void SequenceForm::OnCellKey(const val& event) {
+void SequenceForm::OnCellKey(const Js& event) {
     if (events_.Stopped()) return;
-    const std::string key = event["key"].as<std::string>();
-    if (event["type"].as<std::string>() == "keyup") {
+    const std::string key = event["key"].Ascii();
+    if (event["type"].Ascii() == "keyup") {
         // A button clicks itself when Space comes up; the row clicked on the way down.
-        if (key == " ") event.call<void>("preventDefault");
+        if (key == " ") event.Call("preventDefault");
         return;
     }
-    if (row_.OnKey(key, event["repeat"].as<bool>())) event.call<void>("preventDefault");
+    if (row_.OnKey(key, event["repeat"].Truthy())) event.Call("preventDefault");
 }
 
 void SequenceForm::OnButtonClick(int button) {
@@ -149,55 +164,55 @@ void SequenceForm::OnButtonClick(int button) {
 
 // A press on a label, the frame or a cell leaves the focus where it was, as in
 // a desktop window.
-void SequenceForm::OnFormPress(const val& event) {
+void SequenceForm::OnFormPress(const Js& event) {
     const design::ControlDesign* control = ControlOf(event["target"]);
     if (control == nullptr || !design::TakesFocusOnPress(*control)) {
-        event.call<void>("preventDefault");
+        event.Call("preventDefault");
     }
 }
 
 // The browser's menu only where the desktop has one: in the report box.
-void SequenceForm::OnFormMenu(const val& event) {
+void SequenceForm::OnFormMenu(const Js& event) {
     const design::ControlDesign* control = ControlOf(event["target"]);
-    if (control == nullptr || !design::HasOwnMenu(*control)) event.call<void>("preventDefault");
+    if (control == nullptr || !design::HasOwnMenu(*control)) event.Call("preventDefault");
 }
 
 // The program's writes are not the user's to undo: the browser keeps what was
 // typed before a write on its undo stack, and would put it back into the new
 // report. Undo and redo reach only what was typed since the last write.
-void SequenceForm::OnReportEdit(const val& event) {
-    const std::string type = event["inputType"].as<std::string>();
+void SequenceForm::OnReportEdit(const Js& event) {
+    const std::string type = event["inputType"].Ascii();
     if ((type == "historyUndo" || type == "historyRedo") &&
-        controls_.report["value"].strictlyEquals(written_)) {
-        event.call<void>("preventDefault");
+        controls_.report["value"].Same(written_)) {
+        event.Call("preventDefault");
     }
 }
 
-void SequenceForm::OnPageKey(const val& event) {
+void SequenceForm::OnPageKey(const Js& event) {
     if (events_.Stopped()) return;
-    const std::string name = event["key"].as<std::string>();
+    const std::string name = event["key"].Ascii();
     const design::ControlDesign* focused = ControlOf(document_["activeElement"]);
     if (name == "Tab") {
         if (focused == nullptr) return;  // a box of its own, or the browser's
         const std::size_t next =
-            design::NextTabStop(design::PositionOf(*focused), !event["shiftKey"].as<bool>());
-        FocusTarget(next).call<void>("focus");
-        event.call<void>("preventDefault");
+            design::NextTabStop(design::PositionOf(*focused), !event["shiftKey"].Truthy());
+        FocusTarget(next).Call("focus");
+        event.Call("preventDefault");
         return;
     }
     const auto key = KeyOf(name);
-    const auto command = key ? rules_.CommandFor(*key, event["ctrlKey"].as<bool>()) : std::nullopt;
+    const auto command = key ? rules_.CommandFor(*key, event["ctrlKey"].Truthy()) : std::nullopt;
     if (!command) return;
-    event.call<void>("preventDefault");  // not the browser's own help or selection
+    event.Call("preventDefault");  // not the browser's own help or selection
     const design::CommandOutcome outcome = rules_.Apply(
         *command, Screen(), {0, 0}, focused == &kControls.at(design::PositionOf(design::kReport)));
     switch (outcome.effect) {
         case design::Effect::ShowHelp:
             ShowDialog(document_, design::kHelpTitle, design::HelpText(rules_.Kind()), FitScale(),
-                       Screen(), val::module_property("onHelpClosed"));
+                       Screen(), Event::HelpClosed);
             break;
         case design::Effect::SelectAllReport:
-            controls_.report.call<void>("select");
+            controls_.report.Call("select");
             break;
         case design::Effect::Place:
         case design::Effect::Beep:
@@ -206,9 +221,7 @@ void SequenceForm::OnPageKey(const val& event) {
     }
 }
 
-void SequenceForm::OnHelpClosed() { rules_.HelpClosed(); }
-
-void SequenceForm::Stop() { controls_.form.set("inert", val(true)); }
+void SequenceForm::Stop() { controls_.form.Set("inert", true); }
 
 std::u16string SequenceForm::CellCaption(std::size_t cell) const { return row_.Caption(cell); }
 
@@ -221,15 +234,15 @@ void SequenceForm::SetCellUnderline(std::size_t cell, bool underline) {
 }
 
 std::u16string SequenceForm::ReportText() const {
-    return design::ToCrLf(FromJs(controls_.report["value"]));
+    return design::ToCrLf(controls_.report["value"].Text());
 }
 
 void SequenceForm::SetReportText(const std::u16string& text) {
-    controls_.report.set("value", ToJs(design::ToLineFeeds(text)));
+    controls_.report.Set("value", design::ToLineFeeds(text));
     written_ = controls_.report["value"];
     // At the text's start, as a desktop text box puts it.
-    controls_.report.call<void>("setSelectionRange", val(0), val(0));
-    controls_.report.set("scrollTop", val(0));
+    controls_.report.Call("setSelectionRange", 0, 0);
+    controls_.report.Set("scrollTop", 0);
 }
 
 }  // namespace trivelan::web

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <string>
 
 #include "ControlFactory.h"
 #include "DigitRow.h"
+#include "Js.h"
 #include "VerdictNotice.h"
 #include "design/FormEvents.h"
 #include "design/WindowRules.h"
@@ -26,15 +25,7 @@ class SequenceForm final : public logic::SequenceView {
     void SetReportText(const std::u16string& text) override;
 
     // The page's events, as the browser delivers them.
-    void OnCellPress(int cell, const emscripten::val& event);
-    void OnCellClick(int cell);
-    void OnCellKey(const emscripten::val& event);
-    void OnButtonClick(int button);
-    void OnFormPress(const emscripten::val& event);
-    void OnFormMenu(const emscripten::val& event);
-    void OnReportEdit(const emscripten::val& event);
-    void OnPageKey(const emscripten::val& event);
-    void OnHelpClosed();
+    void OnEvent(Event kind, int index, const Js& event);
     // Scales the design to the browser window, whole and centred.
     void FitToWindow();
     // After a run-time error nothing on the page can be pressed.
@@ -49,18 +40,25 @@ class SequenceForm final : public logic::SequenceView {
     void SetCellCaption(std::size_t cell, const std::u16string& caption) override;
     void SetCellUnderline(std::size_t cell, bool underline) override;
     void BindEvents();
+    void OnCellPress(int cell, const Js& event);
+    void OnCellKey(const Js& event);
+    void OnButtonClick(int button);
+    void OnFormPress(const Js& event);
+    void OnFormMenu(const Js& event);
+    void OnReportEdit(const Js& event);
+    void OnPageKey(const Js& event);
     // The design row of an element of the form, or of what holds it; nullptr for none.
-    [[nodiscard]] const design::ControlDesign* ControlOf(emscripten::val element) const;
+    [[nodiscard]] const design::ControlDesign* ControlOf(Js element) const;
     // The element that takes the focus for a control: the row's marked cell for the frame.
-    [[nodiscard]] emscripten::val FocusTarget(std::size_t position) const;
+    [[nodiscard]] Js FocusTarget(std::size_t position) const;
 
-    emscripten::val document_;
+    Js document_;
     Controls controls_;
     VerdictNotice notice_;
     DigitRow row_;
     design::WindowRules rules_{design::Window::Page};
     design::Scale scale_;
-    emscripten::val written_ = emscripten::val::null();  // the report as the program last wrote it
+    Js written_ = Js::Null();  // the report as the program last wrote it
     design::FormEvents events_;
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <string>
+
+#include "Js.h"
 
 namespace trivelan::web {
 
@@ -13,12 +13,12 @@ namespace trivelan::web {
 // screen reader would say the verdict without its last digits.
 class VerdictNotice {
   public:
-    explicit VerdictNotice(const emscripten::val& form);
+    explicit VerdictNotice(const Js& form);
 
     void Announce(const std::u16string& text);
 
   private:
-    emscripten::val live_;
+    Js live_;
 };
 
 }  // namespace trivelan::web

@@ -1,60 +1,39 @@
-// The web page's entry point: the form, and the functions the page's events call.
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+// The web page's entry point: the form, and the one function the page's events call.
+#include <emscripten/emscripten.h>
 
 #include <memory>
 #include <string>
 
 #include "Dialogs.h"
+#include "Js.h"
 #include "SequenceForm.h"
-#include "Text.h"
 #include "design/FormDesign.h"
-#include "design/Help.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
 
-using emscripten::val;
+using trivelan::web::Js;
 using trivelan::web::SequenceForm;
 
-// The page's one form: the browser calls the functions below with nothing else
-// to find it by.
+// The page's one form: the browser's events reach it with nothing else to find it by.
 std::unique_ptr<SequenceForm> page;
-
-void OnCellPress(int cell, const val& event) { page->OnCellPress(cell, event); }
-void OnCellClick(int cell, const val& /*event*/) { page->OnCellClick(cell); }
-void OnCellKey(const val& event) { page->OnCellKey(event); }
-void OnFormPress(const val& event) { page->OnFormPress(event); }
-void OnFormMenu(const val& event) { page->OnFormMenu(event); }
-void OnReportEdit(const val& event) { page->OnReportEdit(event); }
-void OnHelpClosed(const val& /*event*/) { page->OnHelpClosed(); }
-void OnButtonClick(int button, const val& /*event*/) { page->OnButtonClick(button); }
-void OnPageKey(const val& event) { page->OnPageKey(event); }
-void OnResize(const val& /*event*/) { page->FitToWindow(); }
 
 // As the desktop programs do: the standard message in a modal box titled with
 // the program's name, and then the page answers no more events.
 void ReportFatal(const trivelan::runtime::RuntimeError& error) {
     page->Stop();
     const std::string message = error.StandardMessage();  // ASCII
-    trivelan::web::ShowDialog(val::global("document"), trivelan::design::kTitle,
+    trivelan::web::ShowDialog(Js::Global("document"), trivelan::design::kTitle,
                               std::u16string(message.begin(), message.end()), page->FitScale(),
-                              page->Screen(), val::undefined());
+                              page->Screen());
 }
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(trivelan_page) {
-    emscripten::function("onCellPress", &OnCellPress);
-    emscripten::function("onCellClick", &OnCellClick);
-    emscripten::function("onFormPress", &OnFormPress);
-    emscripten::function("onFormMenu", &OnFormMenu);
-    emscripten::function("onReportEdit", &OnReportEdit);
-    emscripten::function("onHelpClosed", &OnHelpClosed);
-    emscripten::function("onCellKey", &OnCellKey);
-    emscripten::function("onButtonClick", &OnButtonClick);
-    emscripten::function("onPageKey", &OnPageKey);
-    emscripten::function("onResize", &OnResize);
+// Every event the page listens to, with its kind, its cell or button, and the
+// browser's event, whose handle is this side's to release.
+extern "C" EMSCRIPTEN_KEEPALIVE void trivelan_event(int kind, int index, int event) {
+    page->OnEvent(static_cast<trivelan::web::Event>(kind), index, Js::Adopt(event));
 }
 
 int main() {
