@@ -48,6 +48,27 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter)
     FitToWindow();
     FocusTarget(design::FirstFocus()).Call("focus");
     events_.OnLoad();
+    PassOnEarlyPresses();
+}
+
+// The presses made on the first frame before the program started, as its
+// listeners would have had them.
+void SequenceForm::PassOnEarlyPresses() {
+    const Js presses = Js::Global("trivelanEarly");
+    if (presses.IsNullish()) return;
+    for (int i = 0; i < presses["length"].Int(); ++i) {
+        const Js press = presses.Call("at", i);
+        const std::string id = press["id"].Ascii();
+        const bool click = press["type"].Ascii() == "click";
+        for (const design::ControlDesign& control : kControls) {
+            if (design::ControlName(control, "_", "") != id) continue;
+            if (design::IsDigitCell(control)) {
+                OnEvent(click ? Event::CellClick : Event::CellPress, control.index, press);
+            } else if (click && control.kind == design::Kind::PushButton) {
+                OnEvent(Event::ButtonClick, control.index, press);
+            }
+        }
+    }
 }
 
 void SequenceForm::BindEvents() {

@@ -40,6 +40,7 @@ class SequenceForm final : public logic::SequenceView {
     void SetCellCaption(std::size_t cell, const std::u16string& caption) override;
     void SetCellUnderline(std::size_t cell, bool underline) override;
     void BindEvents();
+    void PassOnEarlyPresses();
     void OnCellPress(int cell, const Js& event);
     void OnCellKey(const Js& event);
     void OnButtonClick(int button);

@@ -32,7 +32,7 @@ def main(frame, index_in, css_in, index_out, manifest_in, manifest_out):
              " build time. */\n" + rules)
     digest = base64.b64encode(hashlib.sha256(style.encode()).digest()).decode()
     for placeholder, content in (('<main id="SequenceForm"></main>',
-                                  '<main id="SequenceForm" inert data-first-frame>\n%s\n</main>' % html),
+                                  '<main id="SequenceForm" data-first-frame>\n%s\n</main>' % html),
                                  ('<link rel="stylesheet" href="trivelan.css">',
                                   "<style>%s</style>" % style),
                                  ("STYLE-HASH", "'sha256-%s'" % digest)):

@@ -8,7 +8,10 @@ program. The worker's cache is named by
 a hash of every file it keeps, so that each build gets a worker of other bytes,
 which the browser installs in place of the old one.
 
-Usage: service_worker.py SW_TEMPLATE INDEX_IN SITE_DIR   (INDEX_IN may be SITE_DIR's own page)
+The page's one inline script also keeps the presses made on the first frame
+(EARLY_JS) for the program.
+
+Usage: service_worker.py SW_TEMPLATE INDEX_IN SITE_DIR EARLY_JS   (INDEX_IN may be SITE_DIR's own page)
 """
 import base64
 import hashlib
@@ -25,7 +28,7 @@ def digest(site, names):
     return hashed.hexdigest()[:16]
 
 
-def main(template, index_in, site):
+def main(template, index_in, site, early):
     worker = open(template, encoding="utf-8").read()
     files = [name for names in ("FILES", "LATER") for name in re.findall(
         r'"([^"]+)"', re.search(r"const %s = \[(.*?)\];" % names, worker, re.S).group(1))]
@@ -40,10 +43,11 @@ def main(template, index_in, site):
             ".observe({type: 'paint', buffered: true}); }"
             " catch (error) { requestAnimationFrame(() => setTimeout(() => go(), 0)); }"
             " setTimeout(() => go(), 500); })();" % digest(site, program))
+    boot = open(early, encoding="utf-8").read() + boot
     # The page as first_frame.py wrote it, or a site's page made again.
-    page, count = re.subn(r'<script src="start\.js[^"]*" async></script>|<script>\(\(\) => \{ let go.*?</script>',
+    page, count = re.subn(r'<script src="start\.js[^"]*" async></script>|<script>.*?</script>',
                           lambda _: "<script>%s</script>" % boot,
-                          open(index_in, encoding="utf-8").read())
+                          open(index_in, encoding="utf-8").read(), flags=re.S)
     assert count == 1
     allowed = "'sha256-%s'" % base64.b64encode(hashlib.sha256(boot.encode()).digest()).decode()
     page, count = re.subn(r"script-src 'self'( 'sha256-[^']*')?",

@@ -4,7 +4,7 @@
 WebAssembly inlined, each allowed by its hash in the Content-Security-Policy.
 No manifest and no service worker: neither works from file://.
 
-Usage: single_file.py INDEX_HTML FONT SINGLE_FILE_JS OUTPUT
+Usage: single_file.py INDEX_HTML FONT SINGLE_FILE_JS EARLY_JS OUTPUT
 """
 import base64
 import hashlib
@@ -16,7 +16,7 @@ def csp_hash(text):
     return "'sha256-%s'" % base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
 
 
-def main(index, font, script, output):
+def main(index, font, script, early, output):
     html = open(index, encoding="utf-8").read()
     font_url = "data:font/woff2;base64," + base64.b64encode(open(font, "rb").read()).decode()
     style = re.search(r"<style>(.*?)</style>", html, re.S).group(1)
@@ -26,7 +26,8 @@ def main(index, font, script, output):
     assert ours.count(font_url) == 1
     html = html.replace(style, ours)
     style = ours
-    program = open(script, encoding="utf-8").read()
+    # The presses on the first frame kept from the first paint, for the program.
+    program = open(early, encoding="utf-8").read() + open(script, encoding="utf-8").read()
     assert "</script" not in program.lower()
     policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; font-src data:;"
               " connect-src data:;"

@@ -56,8 +56,8 @@ def rebuild(site, work, name):
     with open(worker, "w", encoding="utf-8") as template:
         template.write(open(os.path.join(WEB, "sw.js.in"), encoding="utf-8").read()
                        .replace("@TRIVELAN_VERSION_TEXT@", "1.00"))
-    subprocess.run([sys.executable, os.path.join(WEB, "service_worker.py"), worker, index, folder],
-                   check=True)
+    subprocess.run([sys.executable, os.path.join(WEB, "service_worker.py"), worker, index, folder,
+                    os.path.join(WEB, "early.js")], check=True)
     # Built later: a host tells it by its files' times, to the second.
     later = 1000 * (ord(name) - ord("A") + 1)
     for file in os.listdir(folder):
