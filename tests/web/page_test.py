@@ -9,6 +9,7 @@ Screenshots go to SHOTS.
 Usage: python3 -m pytest page_test.py --site=SITE_DIR --one-file=ONE_FILE_PAGE --shots=SHOTS
 """
 import functools
+import gzip
 import os
 import subprocess
 import threading
@@ -195,6 +196,16 @@ def test_run_time_error(page, shots):
 def test_nothing_beyond_the_page(page, url):
     check("no requests beyond the page's own files", [], outside_requests(page, url))
     check("nothing the security policy blocked", [], policy_violations(page))
+
+
+def test_first_visit_size(page, url, site):
+    """What the page asked for, with gzip, within its budget: here the device
+    has a Times-metric face, so none of it is the page's own font."""
+    asked = {e["request"]["url"][len(url):].split("?")[0] or "index.html"
+             for e in page.events("Network.requestWillBeSent") if e["request"]["url"].startswith(url)}
+    size = sum(len(gzip.compress(open(os.path.join(site, name), "rb").read(), 9)) for name in asked)
+    check("the first visit within 40 KB with gzip, no font", [True, False],
+          [size <= 40960, "trivelan.woff2" in asked])
 
 
 def test_reload_with_the_server_stopped(browser, url, server):
