@@ -1,55 +1,32 @@
 #include "CommandLine.h"
 
-#include <cstdio>
-#include <string_view>
+#include <string>
+#include <vector>
 
-#include "Version.h"
+#include "design/Text.h"
 
 namespace trivelan::app {
-namespace {
 
-constexpr int kUsageError = 2;
-
-void PrintHelp(std::FILE* out) {
-    std::fprintf(
-        out,
-        "Употреба: %s [--help | --version]\n"
-        "\n"
-        "Тривелан е упражнение по математика и информатика: щракване върху някоя от 15-те\n"
-        "клетки увеличава цифрата ѝ с 1; „Провери“ казва дали редицата е палиндром и дали\n"
-        "е балансирана; „Чисти“ връща всички цифри на 0.\n"
-        "\n"
-        "  -h, --help     показва тази помощ\n"
-        "  -v, --version  показва версията\n",
-        kProgramName);
-}
-
-bool IsKnown(std::string_view arg) {
-    return arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v";
-}
-
-}  // namespace
-
-std::optional<int> HandleCommandLine(std::span<char* const> args, std::FILE* out, std::FILE* err) {
-    if (args.size() <= 1) return std::nullopt;
-    const std::string_view first = args[1];
-    if (args.size() == 2 && (first == "--help" || first == "-h")) {
-        PrintHelp(out);
-        return 0;
+Start ReadArguments(std::span<char* const> args, std::FILE* out, std::FILE* err) {
+    std::vector<std::u16string> words;
+    for (std::size_t i = 1; i < args.size() && i <= 9; ++i) {  // more are refused unread
+        words.push_back(design::FromUtf8(args[i], design::kLongestInput + 1));
     }
-    if (args.size() == 2 && (first == "--version" || first == "-v")) {
-        std::fprintf(out, "%s %s\n", kProgramName, kVersionText);
-        return 0;
+    const design::CommandLine line = design::ReadCommandLine(words);
+    const std::string message = design::ToUtf8(line.message);
+    switch (line.action) {
+        case design::CommandLine::Action::Help:
+        case design::CommandLine::Action::Version:
+            std::fprintf(out, "%s%s", message.c_str(), message.ends_with('\n') ? "" : "\n");
+            return {0, {}};
+        case design::CommandLine::Action::Refuse:
+            std::fprintf(err, "trivelan: %s %s\n", message.c_str(),
+                         design::ToUtf8(design::kHelpHint).c_str());
+            return {2, {}};  // a usage error
+        case design::CommandLine::Action::Run:
+            break;
     }
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const char* arg = args[i];
-        if (IsKnown(arg)) continue;
-        std::fprintf(err, "%s: %s '%s' (try --help)\n", kProgramName,
-                     arg[0] == '-' ? "unknown option" : "unexpected argument", arg);
-        return kUsageError;
-    }
-    std::fprintf(err, "%s: --help and --version take no other arguments\n", kProgramName);
-    return kUsageError;
+    return {std::nullopt, line.start};
 }
 
 }  // namespace trivelan::app

@@ -9,12 +9,11 @@
 
 int main(int argc, char* argv[]) {
     const std::span<char* const> args(argv, static_cast<std::size_t>(argc));
-    if (const auto status = trivelan::app::HandleCommandLine(args, stdout, stderr)) {
-        return *status;
-    }
+    const trivelan::app::Start start = trivelan::app::ReadArguments(args, stdout, stderr);
+    if (start.status) return *start.status;
     QApplication app(argc, argv);
     trivelan::qt::ConfigureApplication();
-    trivelan::qt::SequenceForm form(trivelan::qt::ReportFatalAndQuit);
+    trivelan::qt::SequenceForm form(trivelan::qt::ReportFatalAndQuit, start.row);
     form.show();
     return QApplication::exec();
 }

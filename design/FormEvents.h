@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "Accessibility.h"
+#include "StartRow.h"
 #include "logic/HandlerGuard.h"
 #include "logic/SequenceForm.h"
 
@@ -21,8 +22,19 @@ class FormEvents {
     FormEvents(logic::SequenceView& view, logic::ErrorReporter reporter)
         : view_(view), form_(view), guard_(std::move(reporter)) {}
 
-    void OnLoad() {
-        guard_.Run([this] { form_.OnLoad(); });
+    // The form's load, then the row the user started with, if any; a row that
+    // could not be read leaves the zeros, and the report says why above the
+    // statement.
+    void OnLoad(const RowReading& start = {}) {
+        guard_.Run([this, &start] {
+            form_.OnLoad();
+            for (std::size_t k = 0; k < start.digits.size(); ++k) {
+                view_.SetCaption(static_cast<std::int16_t>(k), start.digits.substr(k, 1));
+            }
+            if (!start.problem.empty()) {
+                view_.SetReportText(start.problem + u"\r\n\r\n" + std::u16string(kStatement));
+            }
+        });
     }
 
     void OnDigitClick(std::size_t cell) {

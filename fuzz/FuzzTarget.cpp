@@ -8,7 +8,10 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "design/StartRow.h"
+#include "design/Text.h"
 #include "logic/SequenceForm.h"
 #include "runtime/Decimal.h"
 #include "runtime/RuntimeError.h"
@@ -88,6 +91,33 @@ void FuzzDecimal(const std::uint8_t* data, std::size_t size) {
     }
 }
 
+// Command-line words (UTF-8, each ended by a zero byte) as either desktop
+// program reads them, and the same words as the page's address: a start is
+// refused with a reason, or has the zeros or fifteen digits, never both.
+void FuzzCommandLine(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> bytes(1);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == 0) {
+            bytes.emplace_back();
+        } else {
+            bytes.back() += static_cast<char>(data[i]);
+        }
+    }
+    std::vector<std::u16string> words;
+    for (const std::string& word : bytes) {
+        words.push_back(trivelan::design::FromUtf8(word, trivelan::design::kLongestInput + 1));
+    }
+    const auto line = trivelan::design::ReadCommandLine(words);
+    const auto row = trivelan::design::ReadAddress(u"#row=" + words.front());
+    for (const auto& start : {line.start, row}) {
+        Require(start.digits.empty() || start.problem.empty());
+        Require(start.digits.empty() ||
+                (start.digits.size() == 15 &&
+                 start.digits.find_first_not_of(u"0123456789") == std::u16string::npos));
+    }
+    Require((line.action == trivelan::design::CommandLine::Action::Run) == line.message.empty());
+}
+
 // Captions separated by 0xFF bytes, then one action a byte: a cell click, the
 // check button, the clear button, or another button index.
 void FuzzLogic(const std::uint8_t* data, std::size_t size) {
@@ -133,13 +163,16 @@ void FuzzLogic(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     try {
-        switch (data[0] % 3) {
+        switch (data[0] % 4) {
             case 0:
                 FuzzTextToNumber(data + 1, size - 1);
                 break;
             case 1:
                 FuzzConversions(data + 1, size - 1);
                 FuzzDecimal(data + 1, size - 1);
+                break;
+            case 2:
+                FuzzCommandLine(data + 1, size - 1);
                 break;
             default:
                 FuzzLogic(data + 1, size - 1);

@@ -35,7 +35,8 @@ QIcon DesignIcon() {
 
 }  // namespace
 
-SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
+SequenceForm::SequenceForm(logic::ErrorReporter reporter, const design::RowReading& start,
+                           QWidget* parent)
     : QWidget(parent),
       events_(*this, std::move(reporter)),
       controls_(CreateControls(this)),
@@ -49,7 +50,7 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter, QWidget* parent)
     BindCommands(this, rules_, [this](design::Command command) { apply(command); });
     controls_.all.at(design::FirstFocus())->setFocus();
 
-    events_.OnLoad();
+    events_.OnLoad(start);
 }
 
 void SequenceForm::apply(design::Command command) {

@@ -19,7 +19,9 @@ class VerdictNotice;
 class SequenceForm final : public QWidget, public logic::SequenceView {
     Q_OBJECT
   public:
-    explicit SequenceForm(logic::ErrorReporter reporter, QWidget* parent = nullptr);
+    // The window, started with the row the user gave, if any.
+    explicit SequenceForm(logic::ErrorReporter reporter, const design::RowReading& start = {},
+                          QWidget* parent = nullptr);
 
     [[nodiscard]] std::u16string ReportText() const override;
     void SetReportText(const std::u16string& text) override;

@@ -20,7 +20,8 @@ enum class Event {
     ReportEdit,
     PageKey,
     HelpClosed,
-    Resize
+    Resize,
+    AddressChange
 };
 
 class Js {

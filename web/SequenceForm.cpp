@@ -47,8 +47,30 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter)
     BindEvents();
     FitToWindow();
     FocusTarget(design::FirstFocus()).Call("focus");
-    events_.OnLoad();
+    // A row handed over in the address. One that could not be read leaves the
+    // zeros, and the address then names them; a plain start names no row until
+    // the row changes.
+    const design::RowReading start = design::ReadAddress(Js::Global("location")["hash"].Text());
+    events_.OnLoad(start);
+    addressed_ = start.digits.empty() ? Row() : start.digits;
+    if (!start.problem.empty()) NameInAddress(addressed_);
     PassOnEarlyPresses();
+}
+
+std::u16string SequenceForm::Row() const {
+    std::u16string row;
+    for (std::size_t k = 0; k < design::kDigitCellCount; ++k) row += row_.Caption(k);
+    return row;
+}
+
+void SequenceForm::FollowRow() {
+    if (Row() == addressed_) return;
+    addressed_ = Row();
+    NameInAddress(addressed_);
+}
+
+void SequenceForm::NameInAddress(std::u16string_view row) {
+    Js::Global("history").Call("replaceState", Js::Null(), "", design::RowAddress(row));
 }
 
 // The presses made on the first frame before the program started, as its
@@ -89,6 +111,7 @@ void SequenceForm::BindEvents() {
     controls_.report.Listen("beforeinput", Event::ReportEdit);
     document_.Listen("keydown", Event::PageKey);
     Js::Global("window").Listen("resize", Event::Resize);
+    Js::Global("window").Listen("hashchange", Event::AddressChange);
 }
 
 void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
@@ -123,7 +146,12 @@ void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
         case Event::Resize:
             FitToWindow();
             break;
+        case Event::AddressChange:
+            // Another row pasted into the address of the open page: start with it.
+            Js::Global("location").Call("reload");
+            return;
     }
+    FollowRow();
 }
 
 const design::ControlDesign* SequenceForm::ControlOf(Js element) const {

@@ -41,6 +41,10 @@ class SequenceForm final : public logic::SequenceView {
     void SetCellUnderline(std::size_t cell, bool underline) override;
     void BindEvents();
     void PassOnEarlyPresses();
+    // The page's address names the row as it is now, with no new history entry.
+    void FollowRow();
+    static void NameInAddress(std::u16string_view row);
+    [[nodiscard]] std::u16string Row() const;
     void OnCellPress(int cell, const Js& event);
     void OnCellKey(const Js& event);
     void OnButtonClick(int button);
@@ -59,7 +63,8 @@ class SequenceForm final : public logic::SequenceView {
     DigitRow row_;
     design::WindowRules rules_{design::Window::Page};
     design::Scale scale_;
-    Js written_ = Js::Null();  // the report as the program last wrote it
+    Js written_ = Js::Null();   // the report as the program last wrote it
+    std::u16string addressed_;  // the row the address names, or would name
     design::FormEvents events_;
 };
 

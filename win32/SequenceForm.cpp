@@ -41,12 +41,13 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-SequenceForm::SequenceForm(HINSTANCE instance, logic::ErrorReporter reporter)
+SequenceForm::SequenceForm(HINSTANCE instance, logic::ErrorReporter reporter,
+                           const design::RowReading& start)
     : accelerators_(CreateAccelerators()), events_(*this, std::move(reporter)) {
     RegisterWindowClass(instance, WindowProc);
     CreateWindowExW(0, kClassName, Wide(design::kCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-    if (window_ != nullptr) events_.OnLoad();
+    if (window_ != nullptr) events_.OnLoad(start);
 }
 
 SequenceForm::~SequenceForm() {

@@ -24,7 +24,9 @@ class SequenceForm final : public logic::SequenceView {
   public:
     // Creates the window and every control, then raises the load event. The
     // window stays hidden until the caller shows it.
-    SequenceForm(HINSTANCE instance, logic::ErrorReporter reporter);
+    // The window, started with the row the user gave, if any.
+    SequenceForm(HINSTANCE instance, logic::ErrorReporter reporter,
+                 const design::RowReading& start = {});
     ~SequenceForm() override;
     SequenceForm(const SequenceForm&) = delete;
     SequenceForm& operator=(const SequenceForm&) = delete;

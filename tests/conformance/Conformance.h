@@ -1,9 +1,13 @@
 #pragma once
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "design/StartRow.h"
+#include "design/Text.h"
 
 // Reads the table of user scenarios and runs one on a window through that
 // window's driver, a step at a time: a window's modal box may run its own
@@ -31,6 +35,9 @@ class Driver {
     // UTF-8, lines ended by CR LF.
     [[nodiscard]] virtual std::string Report() const = 0;
     [[nodiscard]] virtual int HelpBoxes() const = 0;
+    // What the user was told when the window started (a row that could not
+    // be read), UTF-8; "" for nothing.
+    [[nodiscard]] virtual std::string Told() const = 0;
     // The open help box: its title, whether its text is the design's help for
     // this window, and whether the box is whole on the screen; "none".
     [[nodiscard]] virtual std::string HelpBox() const = 0;
@@ -54,6 +61,39 @@ struct Action {
 struct Scenario {
     std::string name;
     std::vector<Action> actions;
+
+    // Whether a desktop window runs it: "[page] ..." scenarios are the page's alone.
+    [[nodiscard]] bool ForDesktop() const { return name.rfind("[page]", 0) != 0; }
+    // The desktop program's command line for the scenario's "start", if any.
+    [[nodiscard]] design::CommandLine CommandLine() const {
+        std::vector<std::u16string> args;
+        if (!actions.empty() && actions.front().verb == "start") {
+            args = {u"--row", design::FromUtf8(actions.front().text, design::kLongestInput + 1)};
+        }
+        return design::ReadCommandLine(args);
+    }
+};
+
+// A desktop program that refused its command line: it opened no window, and
+// all a user sees is what it said.
+class Refused final : public Driver {
+  public:
+    explicit Refused(std::string said) : said_(std::move(said)) {}
+    void Press(int /*cell*/, bool /*touch*/) override {}
+    void Pause() override {}
+    void Click(int /*button*/) override {}
+    void Key(const std::string& /*key*/, bool /*held*/) override {}
+    void Type(const std::string& /*text*/) override {}
+    [[nodiscard]] std::string Row() const override { return "no window"; }
+    [[nodiscard]] std::vector<int> Underlined() const override { return {}; }
+    [[nodiscard]] std::string Focus() const override { return "no window"; }
+    [[nodiscard]] std::string Report() const override { return "no window"; }
+    [[nodiscard]] int HelpBoxes() const override { return 0; }
+    [[nodiscard]] std::string HelpBox() const override { return "no window"; }
+    [[nodiscard]] std::string Told() const override { return said_; }
+
+  private:
+    std::string said_;
 };
 
 // How a driver names what it sees of a help box.
@@ -125,6 +165,7 @@ class Run {
 
   private:
     void Do(const Action& a) {
+        if (a.verb == "start") return;  // the window was opened so
         if (a.verb == "press" || a.verb == "tap") {
             driver_.Press(a.number, a.verb == "tap");
         } else if (a.verb == "pause") {
@@ -156,6 +197,7 @@ class Run {
         if (a.verb == "zoom") return std::to_string(driver_.Zoom());
         if (a.verb == "helpbox") return driver_.HelpBox();
         if (a.verb == "layout") return driver_.Layout();
+        if (a.verb == "told") return driver_.Told();
         return "(no such step)";
     }
 
@@ -189,5 +231,18 @@ class Run {
     std::size_t next_ = 0;
     std::vector<std::string> failures_;
 };
+
+// Runs a scenario whose command line a desktop program refuses, with no
+// window; false for any other scenario.
+inline bool RanRefused(const Scenario& scenario, std::vector<std::string>& failures) {
+    const design::CommandLine line = scenario.CommandLine();
+    if (line.action != design::CommandLine::Action::Refuse) return false;
+    Refused driver(design::ToUtf8(line.message));
+    Run run(scenario, driver);
+    while (run.Step()) {
+    }
+    failures = run.Failures();
+    return true;
+}
 
 }  // namespace trivelan::conformance

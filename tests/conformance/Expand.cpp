@@ -2,7 +2,8 @@
 // page's driver, so that one reader serves all three windows: a line
 // "scenario<TAB>NAME" for each scenario, then one "LINE<TAB>VERB<TAB>TEXT<TAB>NUMBER"
 // for each step; a pause's number is how long it waits on the page, in
-// milliseconds. First, "help<TAB>TEXT": the page's help, each line break as \n.
+// milliseconds. First, "help<TAB>TEXT" and "statement<TAB>TEXT": the page's
+// help and the design's exercise statement, each line break as \n.
 // Usage: trivelan_scenarios TABLE
 #include <iostream>
 
@@ -17,21 +18,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     namespace design = trivelan::design;
-    std::cout << "help\t";
-    for (const char16_t c : design::ToLineFeeds(design::HelpText(design::Window::Page))) {
-        if (c == u'\n') {
-            std::cout << "\\n";
-        } else if (c < 0x80) {
-            std::cout << static_cast<char>(c);
-        } else if (c < 0x800) {
-            std::cout << static_cast<char>(0xC0 | (c >> 6)) << static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            std::cout << static_cast<char>(0xE0 | (c >> 12))
-                      << static_cast<char>(0x80 | ((c >> 6) & 0x3F))
-                      << static_cast<char>(0x80 | (c & 0x3F));
+    for (const auto& [name, text] : {std::pair{"help", design::HelpText(design::Window::Page)},
+                                     std::pair{"statement", std::u16string(design::kStatement)}}) {
+        std::cout << name << '\t';
+        for (const char c : design::ToUtf8(design::ToLineFeeds(text))) {
+            std::cout << (c == '\n' ? std::string("\\n") : std::string(1, c));
         }
+        std::cout << '\n';
     }
-    std::cout << '\n';
     for (const auto& scenario : trivelan::conformance::ReadScenarios(argv[1])) {
         std::cout << "scenario\t" << scenario.name << '\n';
         for (const auto& a : scenario.actions) {

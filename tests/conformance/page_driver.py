@@ -22,23 +22,31 @@ KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0)
 
 
 def read_scenarios(reader):
-    """The page's help text and the table as (name, [(line, verb, text, number)]),
-    spelt out by the desktop drivers' own reader."""
-    help_text, scenarios = None, []
+    """The page's help text and the design's statement, and the table as
+    (name, [(line, verb, text, number)]), spelt out by the desktop drivers' own reader."""
+    texts, scenarios = {}, []
     spelt = subprocess.run(reader + [TABLE], capture_output=True, text=True, check=True).stdout
     for fields in (line.split("\t") for line in spelt.splitlines()):
-        if fields[0] == "help":
-            help_text = fields[1].replace("\\n", "\n")
+        if fields[0] in ("help", "statement"):
+            texts[fields[0]] = fields[1].replace("\\n", "\n")
         elif fields[0] == "scenario":
             scenarios.append((fields[1], []))
         else:
             scenarios[-1][1].append((int(fields[0]), fields[1], fields[2], int(fields[3])))
-    return help_text, scenarios
+    return texts, scenarios
 
 
 class PageDriver:
-    def __init__(self, page, touch, help_text):
-        self.page, self.touch, self.help = page, touch, help_text
+    def __init__(self, page, touch, texts):
+        self.page, self.touch, self.texts = page, touch, texts
+        self.history = 0
+
+    def start(self, url, fragment):
+        """A fresh page, from a blank one, so that only a row's fragment differs."""
+        self.page.send("Page.navigate", {"url": "about:blank"})
+        self.page.wait_for("location.href === 'about:blank'")
+        self.page.open(url + fragment)
+        self.history = self.page.evaluate("history.length")
 
     def press(self, selector, touch):
         x, y = self.page.centre_of(selector)
@@ -81,9 +89,16 @@ class PageDriver:
                 " r.right <= innerWidth && r.bottom <= innerHeight]; })()")
             if not box:
                 return "none"
-            return "%s, %s, %s" % (box[0], "the design's text" if box[1] == self.help
+            return "%s, %s, %s" % (box[0], "the design's text" if box[1] == self.texts["help"]
                                    else "another text",
                                    "on the screen" if box[2] else "off the screen")
+        if verb == "told":
+            shown, statement = self.seen("report").replace("\r\n", "\n"), self.texts["statement"]
+            return shown[:-len(statement)].rstrip("\n") if shown.endswith("\n\n" + statement) else ""
+        if verb == "address":
+            return page.evaluate("location.hash")
+        if verb == "history":
+            return str(page.evaluate("history.length") - self.history)
         return "(no such step)"
 
 
@@ -96,9 +111,13 @@ def run(driver, url, scenarios, where):
     for name, actions in scenarios:
         if name.startswith("[desktop]"):
             continue
-        driver.page.open(url)
+        driver.start(url, "#row=" + actions[0][2] if actions and actions[0][1] == "start" else "")
         for line, verb, text, number in actions:
-            if verb in ("press", "tap"):
+            if verb == "start":
+                continue
+            if verb == "reload":
+                driver.page.reload()
+            elif verb in ("press", "tap"):
                 driver.press("#Label2_%d" % number, verb == "tap")
             elif verb == "pause":
                 driver.pause(number)
@@ -123,7 +142,7 @@ def run(driver, url, scenarios, where):
 
 
 def main(site, *reader):
-    help_text, scenarios = read_scenarios(list(reader))
+    texts, scenarios = read_scenarios(list(reader))
     assert len(scenarios) >= 20
     server, url = serve(site)
     browser = Browser()
@@ -133,7 +152,7 @@ def main(site, *reader):
                                             ("touch on a phone", 360, 640, True)):
             page = browser.new_page(width, height, mobile=touch)
             started = time.time()
-            failures += run(PageDriver(page, touch, help_text), url, scenarios, where)
+            failures += run(PageDriver(page, touch, texts), url, scenarios, where)
             print("%s: the scenarios in %.1f s" % (where, time.time() - started))
     finally:
         browser.close()

@@ -6,7 +6,9 @@
 // (an out-of-context WinEvent hook), while it clicks "Провери", a cell and
 // "Провери", then "Чисти" and "Провери"; it prints each change's text and, after
 // each click, the class of the control with the focus.
-// Usage: trivelan_controls_probe [click TEXT | verdicts]
+// With "box" it reads the program's message box instead (its title and text,
+// "TITLE|TEXT"), then presses its button.
+// Usage: trivelan_controls_probe [click TEXT | verdicts | box]
 #include <windows.h>
 
 #include <cstdio>
@@ -112,7 +114,25 @@ int ListenForVerdicts(HWND window, const std::vector<HWND>& children) {
 
 }  // namespace
 
+// The box once it has its text: a box that merely exists may still be making it.
+int ReadMessageBox() {
+    for (int tries = 0; tries < 300; ++tries, Sleep(100)) {
+        HWND box = FindWindowW(L"#32770", nullptr);
+        HWND text = box != nullptr ? FindWindowExW(box, nullptr, L"Static", nullptr) : nullptr;
+        while (text != nullptr && GetWindowTextLengthW(text) == 0) {  // the icon's
+            text = FindWindowExW(box, text, L"Static", nullptr);
+        }
+        if (text == nullptr) continue;
+        Print(TextOf(box) + L"|" + TextOf(text));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    Print(L"no box");
+    return 1;
+}
+
 int wmain(int argc, wchar_t* argv[]) {
+    if (argc == 2 && std::wstring(argv[1]) == L"box") return ReadMessageBox();
     HWND window = nullptr;
     // The window is shown only once all its controls are made and loaded: a
     // window that merely exists may still be making its cells.

@@ -1,0 +1,147 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "FormDesign.h"
+#include "Version.h"
+#include "runtime/Values.h"
+
+// A row a teacher hands the class: in the page's address (#row=DDDDDDDDDDDDDDD)
+// or on the desktop programs' command line (--row DDDDDDDDDDDDDDD), and the
+// rest of the command line. What a valid row is, and what a user is told when
+// something is not, is decided here for every window.
+namespace trivelan::design {
+
+// Longer input is not read at all: no row or option is anywhere near it.
+inline constexpr std::size_t kLongestInput = 256;
+
+// A row as read: its fifteen digits (empty for the zeros the form starts
+// with), or what was wrong with it, in Bulgarian, and then the zeros.
+struct RowReading {
+    std::u16string digits;
+    std::u16string problem;
+};
+
+namespace detail {
+
+inline constexpr std::u16string_view kExpected = u"очакват се 15 цифри от 0 до 9.";
+
+// Characters as a reader counts them: a surrogate pair is one.
+inline std::size_t Characters(std::u16string_view text) {
+    std::size_t count = 0;
+    for (const char16_t c : text) count += c >= 0xDC00 && c < 0xE000 ? 0 : 1;
+    return count;
+}
+
+// A user's own text, quoted, and cut where it runs long.
+inline std::u16string Quoted(std::u16string_view text) {
+    constexpr std::size_t kLongest = 40;
+    std::u16string quoted = u"„";
+    quoted.append(text.substr(0, kLongest)).append(text.size() > kLongest ? u"…“" : u"“");
+    return quoted;
+}
+
+}  // namespace detail
+
+[[nodiscard]] inline RowReading ReadRow(std::u16string_view text) {
+    using detail::kExpected;
+    if (text.size() > kLongestInput)
+        return {{}, u"Редицата е твърде дълга: " + std::u16string(kExpected)};
+    if (text.empty()) return {{}, u"Редицата е празна: " + std::u16string(kExpected)};
+    const std::size_t characters = detail::Characters(text);
+    if (characters != static_cast<std::size_t>(kDigitCellCount)) {
+        return {{},
+                u"Редицата има " + runtime::NumberToText(static_cast<std::int32_t>(characters)) +
+                    (characters == 1 ? u" знак: " : u" знака: ") + std::u16string(kExpected)};
+    }
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] < u'0' || text[k] > u'9') {
+            return {{},
+                    u"Знак " + runtime::NumberToText(static_cast<std::int32_t>(k + 1)) +
+                        u" на редицата не е цифра: " + std::u16string(kExpected)};
+        }
+    }
+    return {std::u16string(text), {}};
+}
+
+// The page's address fragment ("#row=...") as a start; any other fragment is
+// no row at all.
+[[nodiscard]] inline RowReading ReadAddress(std::u16string_view fragment) {
+    constexpr std::u16string_view kRow = u"#row=";
+    if (fragment.substr(0, kRow.size()) != kRow) return {};
+    return ReadRow(fragment.substr(kRow.size()));
+}
+
+// The fragment that names a row, for the page's address as the row changes.
+[[nodiscard]] inline std::u16string RowAddress(std::u16string_view row) {
+    return u"#row=" + std::u16string(row);
+}
+
+// What a desktop program is asked on its command line.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Refuse };
+    Action action = Action::Run;
+    RowReading start;        // for Run
+    std::u16string message;  // for Help and Version their text; for Refuse what was wrong
+};
+
+// Said after what was wrong with a command line.
+inline constexpr std::u16string_view kHelpHint = u"Вижте trivelan --help.";
+
+[[nodiscard]] inline std::u16string CommandLineHelp() {
+    return u"Употреба: trivelan [--row ЦИФРИ | --help | --version]\n"
+           u"\n"
+           u"Тривелан е упражнение по математика и информатика: щракване върху някоя от 15-те\n"
+           u"клетки увеличава цифрата ѝ с 1; „Провери“ казва дали редицата е палиндром и дали\n"
+           u"е балансирана; „Чисти“ връща всички цифри на 0.\n"
+           u"\n"
+           u"  --row ЦИФРИ    започва с тази редица от 15 цифри, например --row 001120000001111\n"
+           u"  -h, --help     показва тази помощ\n"
+           u"  -v, --version  показва версията\n";
+}
+
+// The arguments after the program's name. Nothing but --row with one valid
+// row, or --help or --version alone, is taken.
+[[nodiscard]] inline CommandLine ReadCommandLine(std::span<const std::u16string> args) {
+    using Action = CommandLine::Action;
+    const auto refuse = [](std::u16string message) {
+        return CommandLine{Action::Refuse, {}, std::move(message)};
+    };
+    if (args.size() > 8) return refuse(u"Твърде много аргументи.");
+    if (args.size() == 1 && (args[0] == u"--help" || args[0] == u"-h")) {
+        return {Action::Help, {}, CommandLineHelp()};
+    }
+    if (args.size() == 1 && (args[0] == u"--version" || args[0] == u"-v")) {
+        const std::string_view version = kVersionText;  // ASCII
+        return {Action::Version, {}, u"trivelan " + std::u16string(version.begin(), version.end())};
+    }
+    CommandLine line;
+    bool rowGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::u16string_view arg = args[i];
+        std::u16string_view row;
+        if (arg == u"--row") {
+            if (i + 1 == args.size())
+                return refuse(u"След --row липсва редицата: " + std::u16string(detail::kExpected));
+            row = args[++i];
+        } else if (arg.substr(0, 6) == u"--row=") {
+            row = arg.substr(6);
+        } else if (arg == u"--help" || arg == u"-h" || arg == u"--version" || arg == u"-v") {
+            return refuse(std::u16string(arg) + u" не се дава с други аргументи.");
+        } else {
+            return refuse(
+                (arg.substr(0, 1) == u"-" ? u"Непозната опция " : u"Неочакван аргумент ") +
+                detail::Quoted(arg) + u".");
+        }
+        if (rowGiven) return refuse(u"--row е дадено повече от веднъж: очаква се една редица.");
+        rowGiven = true;
+        line.start = ReadRow(row);
+        if (!line.start.problem.empty()) return refuse(line.start.problem);
+    }
+    return line;
+}
+
+}  // namespace trivelan::design
