@@ -12,7 +12,8 @@ namespace {
 using Action = design::CommandLine::Action;
 
 // A command line, and what comes of it: the row to start with, or the text
-// shown (help, version, or what was wrong, in Bulgarian).
+// shown (help, version, or what was wrong, in Bulgarian). The rows a teacher
+// hands out, and the usual slips, are the scenario table's.
 TEST(StartRow, TheCommandLineTakesOneRowOrHelpOrVersion) {
     const std::u16string expected = u"очакват се 15 цифри от 0 до 9.";
     const struct {
@@ -23,9 +24,7 @@ TEST(StartRow, TheCommandLineTakesOneRowOrHelpOrVersion) {
         {{}, Action::Run, u""},
         {{u"--row", u"001120000001111"}, Action::Run, u"001120000001111"},
         {{u"--row=900000000000009"}, Action::Run, u"900000000000009"},
-        {{u"--row", u"123"}, Action::Refuse, u"Редицата има 3 знака: " + expected},
         {{u"--row=1"}, Action::Refuse, u"Редицата има 1 знак: " + expected},
-        {{u"--row", u"0011200000011111"}, Action::Refuse, u"Редицата има 16 знака: " + expected},
         {{u"--row="}, Action::Refuse, u"Редицата е празна: " + expected},
         {{u"--row"}, Action::Refuse, u"След --row липсва редицата: " + expected},
         {{u"--row", u"0011200000011a1"},
