@@ -28,15 +28,28 @@ FCP = ("new Promise(done => new PerformanceObserver((list, observer) => {"
        ".observe({type: 'paint', buffered: true}))")
 
 
-def first_paint(browser, url):
+# When the program has taken the first frame over, seen from outside the page.
+WATCH_START = ("addEventListener('DOMContentLoaded', () => new MutationObserver((list, observer) => {"
+               " if (!document.querySelector('[data-first-frame]')) {"
+               " self.started = performance.now(); observer.disconnect(); } })"
+               ".observe(document.getElementById('SequenceForm'), {attributes: true}))")
+
+
+def visit(browser, url, slowed=False):
+    """A first visit with the cache and the service worker bypassed: its first
+    contentful paint in ms, and with the CPU slowed fourfold, also when the
+    program started."""
     page = browser.new_page(800, 600)
     page.send("Network.setCacheDisabled", {"cacheDisabled": True})
     page.send("Network.setBypassServiceWorker", {"bypass": True})
+    if slowed:
+        page.send("Emulation.setCPUThrottlingRate", {"rate": 4})
+        page.send("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_START})
     page.send("Page.navigate", {"url": url})
-    page.wait_for("document.readyState === 'complete'")
-    milliseconds = page.evaluate(FCP)
+    page.wait_for("self.started !== undefined" if slowed else "document.readyState === 'complete'", 60)
+    times = page.evaluate(FCP), page.evaluate("self.started") if slowed else None
     page.close()
-    return milliseconds
+    return times
 
 
 def first_visit(site, fonts):
@@ -57,27 +70,6 @@ def first_visit(site, fonts):
     print("first visit, %s: %s; %d bytes with gzip (target at most %d)" % (
         fonts, ", ".join("%s %d" % item for item in sizes.items()), sum(sizes.values()),
         30720 if "DejaVu" in fonts else 20480))
-
-
-# When the program has taken the first frame over, seen from outside the page.
-WATCH_START = ("addEventListener('DOMContentLoaded', () => new MutationObserver((list, observer) => {"
-               " if (!document.querySelector('[data-first-frame]')) {"
-               " self.started = performance.now(); observer.disconnect(); } })"
-               ".observe(document.getElementById('SequenceForm'), {attributes: true}))")
-
-
-def started(browser, url):
-    """With the CPU slowed fourfold: the first paint and the program's start, in ms."""
-    page = browser.new_page(800, 600)
-    page.send("Network.setCacheDisabled", {"cacheDisabled": True})
-    page.send("Network.setBypassServiceWorker", {"bypass": True})
-    page.send("Emulation.setCPUThrottlingRate", {"rate": 4})
-    page.send("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_START})
-    page.send("Page.navigate", {"url": url})
-    page.wait_for("self.started !== undefined", 60)
-    times = page.evaluate(FCP), page.evaluate("self.started")
-    page.close()
-    return times
 
 
 def main(site, runs="15"):
@@ -105,16 +97,16 @@ def main(site, runs="15"):
     ratios = {"floor": [], "frame": []}
     try:
         for run in range(-1, int(runs)):  # run -1 warms the browser and is not counted
-            page = first_paint(browser, url + "site/index.html")
-            frame = first_paint(browser, url + "site/frame.html")
-            floor = first_paint(browser, url + "floor.html")
+            page = visit(browser, url + "site/index.html")[0]
+            frame = visit(browser, url + "site/frame.html")[0]
+            floor = visit(browser, url + "floor.html")[0]
             if run >= 0:
                 times["page"].append(page)
                 times["frame"].append(frame)
                 times["floor"].append(floor)
                 ratios["floor"].append(page / floor)
                 ratios["frame"].append(page / frame)
-        slowed = [started(browser, url + "site/index.html") for _ in range(5)]
+        slowed = [visit(browser, url + "site/index.html", True) for _ in range(5)]
     finally:
         browser.close()
         stop(server)

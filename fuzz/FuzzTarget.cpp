@@ -163,21 +163,10 @@ void FuzzLogic(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     try {
-        switch (data[0] % 4) {
-            case 0:
-                FuzzTextToNumber(data + 1, size - 1);
-                break;
-            case 1:
-                FuzzConversions(data + 1, size - 1);
-                FuzzDecimal(data + 1, size - 1);
-                break;
-            case 2:
-                FuzzCommandLine(data + 1, size - 1);
-                break;
-            default:
-                FuzzLogic(data + 1, size - 1);
-                break;
-        }
+        using Target = void (*)(const std::uint8_t*, std::size_t);
+        constexpr Target kTargets[] = {FuzzTextToNumber, FuzzConversions, FuzzDecimal,
+                                       FuzzCommandLine, FuzzLogic};
+        kTargets[data[0] % std::size(kTargets)](data + 1, size - 1);
     } catch (...) {
         __builtin_trap();  // any other exception is a fault
     }

@@ -8,8 +8,19 @@
 
 #include "logic/SequenceForm.h"
 #include "logic/SequenceView.h"
+#include "runtime/RuntimeError.h"
 
 namespace trivelan::testing {
+
+// The number of the run-time error a call raises; 0 for none.
+inline int ErrorNumberOf(auto&& call) {
+    try {
+        call();
+    } catch (const runtime::RuntimeError& error) {
+        return error.Number();
+    }
+    return 0;
+}
 
 // One call the logic made on its view.
 struct ViewCall {

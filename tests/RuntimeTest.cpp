@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "FakeView.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Values.h"
 
@@ -11,14 +12,7 @@ namespace rt = trivelan::runtime;
 
 namespace {
 
-int ErrorNumberOf(auto&& call) {
-    try {
-        call();
-    } catch (const rt::RuntimeError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using trivelan::testing::ErrorNumberOf;
 
 TEST(TextToNumber, ReadsTheLeadingDecimalNumber) {
     struct Case {

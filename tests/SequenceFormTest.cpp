@@ -98,12 +98,7 @@ TEST(OnDigitClick, RaisesTheDigitAndWrapsNineToZero) {
             Fixture f;
             auto& caption = f.view.captions[static_cast<std::size_t>(cell)];
             caption = c.before;
-            int raised = 0;
-            try {
-                f.form.OnDigitClick(cell);
-            } catch (const runtime::RuntimeError& error) {
-                raised = error.Number();
-            }
+            const int raised = ErrorNumberOf([&] { f.form.OnDigitClick(cell); });
             EXPECT_EQ(raised, c.after.empty() ? 6 : 0) << c.after.size();
             EXPECT_EQ(caption, c.after.empty() ? c.before : c.after) << "cell " << cell;
             EXPECT_EQ(std::count(f.view.captions.begin(), f.view.captions.end(), u"0"),
@@ -222,13 +217,7 @@ TEST(Check, TwoChecksInARowLeaveTwoFreshLines) {
 TEST(Check, AnOverflowingTotalRaisesAfterThePalindromeLine) {
     Fixture f;
     f.view.captions.fill(u"9000");
-    int raised = 0;
-    try {
-        f.form.OnButtonClick(0);
-    } catch (const runtime::RuntimeError& error) {
-        raised = error.Number();
-    }
-    EXPECT_EQ(raised, 6);
+    EXPECT_EQ(ErrorNumberOf([&] { f.form.OnButtonClick(0); }), 6);
     EXPECT_EQ(f.view.UnderlinedCount(), 0);
 }
 

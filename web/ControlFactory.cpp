@@ -12,8 +12,6 @@ namespace {
 using design::ControlDesign;
 using design::Kind;
 
-constexpr auto kControls = design::AllControls();
-
 std::string Css(design::Rgb rgb) {
     return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
            std::to_string(rgb.blue) + ")";
@@ -125,6 +123,8 @@ std::string DesignStyle() {
 
 Controls CreateControls(const Js& document) {
     Controls made;
+    constexpr auto kControls = design::AllControls();
+    constexpr auto kControls = design::AllControls();
     made.all.assign(kControls.size(), Js::Null());
     made.form = document.Call("getElementById", "SequenceForm");
     made.form.Set("textContent", "");            // what stood there until the program loaded

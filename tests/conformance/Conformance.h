@@ -35,8 +35,8 @@ class Driver {
     [[nodiscard]] virtual std::string Report() const = 0;
     [[nodiscard]] virtual int HelpBoxes() const = 0;
     // What the user was told when the window started (a row that could not
-    // be read), UTF-8; "" for nothing.
-    [[nodiscard]] virtual std::string Told() const = 0;
+    // be read), UTF-8; "" for nothing, as in a desktop window that opened.
+    [[nodiscard]] virtual std::string Told() const { return ""; }
     // The open help box: its title, whether its text is the design's help for
     // this window, and whether the box is whole on the screen; "none".
     [[nodiscard]] virtual std::string HelpBox() const = 0;
@@ -222,6 +222,17 @@ inline bool RanRefused(const Scenario& scenario, std::vector<std::string>& failu
         }
     }
     return true;
+}
+
+// Whether a desktop window opens for the scenario: not for the page's own,
+// nor for a command line the program refuses, whose steps are checked here,
+// each failure handed to fail.
+inline bool OpensWindow(const Scenario& scenario, const auto& fail) {
+    std::vector<std::string> failures;
+    if (!scenario.ForDesktop()) return false;
+    if (!RanRefused(scenario, failures)) return true;
+    for (const std::string& failure : failures) fail(failure);
+    return false;
 }
 
 }  // namespace trivelan::conformance

@@ -21,6 +21,18 @@ KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0)
         "Ctrl+Z": ("z", CTRL)}
 
 
+# What the page shows, read as a screen reader would.
+SEEN = {
+    "row": "[...document.querySelectorAll('.cell')].map(c => c.textContent).join('')",
+    "focus": "document.querySelector('dialog[open]') ? 'help' :"
+             " document.activeElement.id.replace(/_(\\d+)$/, '($1)')",
+    "help": "String(document.querySelectorAll('dialog[open]').length)",
+    "address": "location.hash",
+}
+UNDERLINED = ("[...document.querySelectorAll('.cell')].flatMap((c, k) =>"
+              " c.classList.contains('underlined') ? [String(k)] : [])")
+
+
 def read_scenarios(reader):
     """The page's help text and the design's statement, and the table as
     (name, [(line, verb, text, number)]), spelt out by the desktop drivers' own reader."""
@@ -67,20 +79,12 @@ class PageDriver:
 
     def seen(self, verb):
         page = self.page
-        if verb == "row":
-            return page.evaluate("[...document.querySelectorAll('.cell')]"
-                                 ".map(c => c.textContent).join('')")
+        if verb in SEEN:
+            return page.evaluate(SEEN[verb])
         if verb == "underline":
-            cells = page.evaluate("[...document.querySelectorAll('.cell')].flatMap((c, k) =>"
-                                  " c.classList.contains('underlined') ? [String(k)] : [])")
-            return " ".join(cells) or "none"
+            return " ".join(page.evaluate(UNDERLINED)) or "none"
         if verb == "report":
             return page.evaluate("document.getElementById('Text1_0').value").replace("\n", "\r\n")
-        if verb == "focus":
-            return page.evaluate("document.querySelector('dialog[open]') ? 'help' :"
-                                 " document.activeElement.id.replace(/_(\\d+)$/, '($1)')")
-        if verb == "help":
-            return str(page.evaluate("document.querySelectorAll('dialog[open]').length"))
         if verb == "helpbox":
             box = page.evaluate(
                 "(() => { const d = document.querySelector('dialog[open]'); if (!d) return null;"
@@ -95,8 +99,6 @@ class PageDriver:
         if verb == "told":
             shown, statement = self.seen("report").replace("\r\n", "\n"), self.texts["statement"]
             return shown[:-len(statement)].rstrip("\n") if shown.endswith("\n\n" + statement) else ""
-        if verb == "address":
-            return page.evaluate("location.hash")
         if verb == "history":
             return str(page.evaluate("history.length") - self.history)
         return "(no such step)"
