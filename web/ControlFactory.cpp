@@ -124,7 +124,6 @@ std::string DesignStyle() {
 Controls CreateControls(const Js& document) {
     Controls made;
     constexpr auto kControls = design::AllControls();
-    constexpr auto kControls = design::AllControls();
     made.all.assign(kControls.size(), Js::Null());
     made.form = document.Call("getElementById", "SequenceForm");
     made.form.Set("textContent", "");            // what stood there until the program loaded
