@@ -151,12 +151,17 @@ TabOrder() {
     const auto all = AllControls();
     std::array<std::size_t, all.size()> order{};
     for (std::size_t i = 0; i < order.size(); ++i) order.at(i) = i;
-    std::sort(order.begin(), order.end(), [&all](std::size_t a, std::size_t b) {
-        return all.at(a).tabIndex != all.at(b).tabIndex ? all.at(a).tabIndex < all.at(b).tabIndex
-                                                        : a < b;
-    });
+    // By tab index, the design table's order where two are equal (an
+    // insertion sort keeps it), worked out by the compiler.
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        for (std::size_t k = i;
+             k > 0 && all.at(order.at(k)).tabIndex < all.at(order.at(k - 1)).tabIndex; --k) {
+            std::swap(order.at(k), order.at(k - 1));
+        }
+    }
     return order;
 }
+inline constexpr auto kTabOrder = TabOrder();
 
 // What the keyboard stops at: the shown text boxes, the buttons and the digit
 // row, which stands in its frame's place as one stop (the cells take no Tab of
@@ -178,7 +183,7 @@ TabOrder() {
 // digit cell stands for its row, whose stop is the frame's.
 [[nodiscard]] constexpr std::size_t NextTabStop(std::size_t position, bool forward) {
     const auto all = AllControls();
-    const auto order = TabOrder();
+    const auto& order = kTabOrder;
     if (position < all.size() && IsDigitCell(all.at(position))) position = PositionOf(kFrame1);
     std::size_t at = 0;
     while (at < order.size() && order.at(at) != position) ++at;
@@ -191,7 +196,7 @@ TabOrder() {
 }
 
 // Where the focus is when the window opens: its first Tab stop, the report box.
-[[nodiscard]] constexpr std::size_t FirstFocus() { return NextTabStop(TabOrder().back(), true); }
+[[nodiscard]] constexpr std::size_t FirstFocus() { return NextTabStop(kTabOrder.back(), true); }
 
 // The control that takes the focus for the stop at this position, in a window
 // whose cells take it themselves: the row's marked cell for the frame.

@@ -114,7 +114,7 @@ void SequenceForm::layOut(const design::Placement& placement) {
 
 void SequenceForm::setTabOrderFromDesign() {
     QWidget* previous = nullptr;
-    for (const std::size_t position : design::TabOrder()) {
+    for (const std::size_t position : design::kTabOrder) {
         if (!design::IsTabStop(design::AllControls().at(position))) continue;
         QWidget* next = controls_.all.at(position);
         if (previous != nullptr) setTabOrder(previous, next);

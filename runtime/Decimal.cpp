@@ -40,7 +40,13 @@ class Big {
             }
             if (carry != 0) limbs_.push_back(carry);
         }
-        if (!limbs_.empty()) limbs_.insert(limbs_.begin(), static_cast<std::size_t>(bits / 32), 0);
+        const auto whole = static_cast<std::size_t>(bits / 32);
+        if (!limbs_.empty() && whole > 0) {
+            limbs_.resize(limbs_.size() + whole);
+            std::move_backward(limbs_.begin(), limbs_.end() - static_cast<long>(whole),
+                               limbs_.end());
+            std::fill_n(limbs_.begin(), whole, 0U);
+        }
     }
     void HalveDown() {
         for (std::size_t i = 0; i < limbs_.size(); ++i) {

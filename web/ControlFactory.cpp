@@ -130,7 +130,7 @@ Controls CreateControls(const Js& document) {
     made.form.Call("removeAttribute", "inert");  // unpressable until now
     made.form.Call("removeAttribute", "data-first-frame");
     Js frame = Js::Null();
-    for (const std::size_t position : design::TabOrder()) {
+    for (const std::size_t position : design::kTabOrder) {
         const ControlDesign& control = kControls.at(position);
         Js element = CreateControl(document, control);
         if (control.kind == Kind::Frame) frame = element;

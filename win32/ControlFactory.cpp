@@ -48,7 +48,7 @@ const ControlDesign* DesignOf(int id) {
 ControlHandles CreateControls(HWND window) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     ControlHandles handles{};
-    for (const std::size_t position : design::TabOrder()) {
+    for (const std::size_t position : design::kTabOrder) {
         const ControlDesign& control = kControls.at(position);
         const ControlClass type = ClassOf(control);
         const DWORD visible = control.visible ? WS_VISIBLE : 0;
