@@ -9,7 +9,7 @@ namespace trivelan::app {
 
 Start ReadArguments(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     std::vector<std::u16string> words;
-    for (std::size_t i = 1; i < args.size() && i <= 9; ++i) {  // more are refused unread
+    for (std::size_t i = 1; i < args.size() && i <= design::kMostArguments + 1; ++i) {
         words.push_back(design::FromUtf8(args[i], design::kLongestInput + 1));
     }
     const design::CommandLine line = design::ReadCommandLine(words);

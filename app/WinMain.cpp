@@ -15,13 +15,15 @@ namespace {
 
 namespace design = trivelan::design;
 
-// The command line's words after the program's name. More than the reading
-// takes, or longer, are refused without being read.
+// The command line's words after the program's name, no more and no longer
+// than the reading needs to refuse them.
 std::vector<std::u16string> Arguments() {
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::u16string> arguments;
-    for (int i = 1; words != nullptr && i < count && i <= 9; ++i) {
+    for (int i = 1;
+         words != nullptr && i < count && static_cast<std::size_t>(i) <= design::kMostArguments + 1;
+         ++i) {
         const std::wstring_view word(words[i]);
         const std::wstring_view kept = word.substr(0, design::kLongestInput + 1);
         arguments.emplace_back(kept.begin(), kept.end());

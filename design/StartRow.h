@@ -15,8 +15,11 @@
 // something is not, is decided here for every window.
 namespace trivelan::design {
 
-// Longer input is not read at all: no row or option is anywhere near it.
+// Longer input is not read at all: no row or option is anywhere near it. A
+// command line of more words is refused; the one after the last is read only
+// to know there are more.
 inline constexpr std::size_t kLongestInput = 256;
+inline constexpr std::size_t kMostArguments = 8;
 
 // A row as read: its fifteen digits (empty for the zeros the form starts
 // with), or what was wrong with it, in Bulgarian, and then the zeros.
@@ -110,7 +113,7 @@ inline constexpr std::u16string_view kHelpHint = u"Вижте trivelan --help.";
     const auto refuse = [](std::u16string message) {
         return CommandLine{Action::Refuse, {}, std::move(message)};
     };
-    if (args.size() > 8) return refuse(u"Твърде много аргументи.");
+    if (args.size() > kMostArguments) return refuse(u"Твърде много аргументи.");
     if (args.size() == 1 && (args[0] == u"--help" || args[0] == u"-h")) {
         return {Action::Help, {}, CommandLineHelp()};
     }

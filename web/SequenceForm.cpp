@@ -64,8 +64,9 @@ std::u16string SequenceForm::Row() const {
 }
 
 void SequenceForm::FollowRow() {
-    if (Row() == addressed_) return;
-    addressed_ = Row();
+    std::u16string row = Row();
+    if (row == addressed_) return;
+    addressed_ = std::move(row);
     NameInAddress(addressed_);
 }
 
