@@ -126,9 +126,6 @@ Controls CreateControls(const Js& document) {
     constexpr auto kControls = design::AllControls();
     made.all.assign(kControls.size(), Js::Null());
     made.form = document.Call("getElementById", "SequenceForm");
-    made.form.Set("textContent", "");            // what stood there until the program loaded
-    made.form.Call("removeAttribute", "inert");  // unpressable until now
-    made.form.Call("removeAttribute", "data-first-frame");
     Js frame = Js::Null();
     for (const std::size_t position : design::kTabOrder) {
         const ControlDesign& control = kControls.at(position);
@@ -139,6 +136,21 @@ Controls CreateControls(const Js& document) {
         if (design::IsReport(control)) made.report = element;
     }
     return made;
+}
+
+Controls AdoptControls(const Js& document) {
+    Controls found;
+    found.form = document.Call("getElementById", "SequenceForm");
+    found.form.Call("removeAttribute", "data-first-frame");
+    for (const ControlDesign& control : design::AllControls()) {
+        found.all.push_back(document.Call("getElementById", design::ControlName(control, "_", "")));
+        if (design::IsReport(control)) {
+            found.report = found.all.back();
+            found.report.Set("value", design::ToLineFeeds(control.text));  // typed there early
+            found.report.Call("setSelectionRange", 0, 0);
+        }
+    }
+    return found;
 }
 
 }  // namespace trivelan::web

@@ -26,4 +26,9 @@ struct Controls {
 // walk them), placed at its design place in CSS pixels, 15 twips to the pixel.
 [[nodiscard]] Controls CreateControls(const Js& document);
 
+// The controls of the page's first frame, which CreateControls made at build
+// time: the program takes them over as they stand, with what was pressed and
+// focused on them, and the report back at its design text.
+[[nodiscard]] Controls AdoptControls(const Js& document);
+
 }  // namespace trivelan::web

@@ -2,23 +2,23 @@
 #include "Js.h"
 
 extern "C" {
-int js_global(const char* name);
-int js_ascii(const char* text);
-int js_text(const char16_t* text, int length);
-int js_number(double number);
-int js_bool(int flag);
-void js_dup(int handle);
-void js_drop(int handle);
-int js_get(int handle, const char* name);
-void js_set(int handle, const char* name, int value);
-int js_call(int handle, const char* name, const int* args, int count);
-double js_to_number(int handle);
-int js_truthy(int handle);
-int js_nullish(int handle);
-int js_same(int a, int b);
-int js_text_length(int handle);
-void js_text_copy(int handle, char16_t* out, int length);
-void js_listen(int handle, const char* name, int kind, int index);
+int js_global(const char* name) noexcept;
+int js_ascii(const char* text) noexcept;
+int js_text(const char16_t* text, int length) noexcept;
+int js_number(double number) noexcept;
+int js_bool(int flag) noexcept;
+void js_dup(int handle) noexcept;
+void js_drop(int handle) noexcept;
+int js_get(int handle, const char* name) noexcept;
+void js_set(int handle, const char* name, int value) noexcept;
+int js_call(int handle, const char* name, const int* args, int count) noexcept;
+double js_to_number(int handle) noexcept;
+int js_truthy(int handle) noexcept;
+int js_nullish(int handle) noexcept;
+int js_same(int a, int b) noexcept;
+int js_text_length(int handle) noexcept;
+void js_text_copy(int handle, char16_t* out, int length) noexcept;
+void js_listen(int handle, const char* name, int kind, int index) noexcept;
 }
 
 namespace trivelan::web {

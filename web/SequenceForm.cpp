@@ -35,7 +35,7 @@ std::optional<design::Key> KeyOf(const std::string& key) {
 
 SequenceForm::SequenceForm(logic::ErrorReporter reporter)
     : document_(Js::Global("document")),
-      controls_(CreateControls(document_)),
+      controls_(AdoptControls(document_)),
       notice_(controls_.form),
       events_(*this, std::move(reporter)) {
     document_.Set("title", design::kCaption);

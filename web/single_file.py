@@ -27,7 +27,9 @@ def main(index, font, script, early, output):
     html = html.replace(style, ours)
     style = ours
     # The presses on the first frame kept from the first paint, for the program.
-    program = open(early, encoding="utf-8").read() + open(script, encoding="utf-8").read()
+    # The loader takes its WebAssembly from Module, where the program itself puts it.
+    program = (open(early, encoding="utf-8").read() + "var Module = {};\n"
+               + open(script, encoding="utf-8").read())
     assert "</script" not in program.lower()
     policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; font-src data:;"
               " connect-src data:;"

@@ -26,15 +26,26 @@ function cannotStart() {
     report.focus();
 }
 
+// The program's loader wants its WebAssembly at hand when it runs; the loader
+// itself comes meanwhile.
 function start() {
     if (typeof WebAssembly !== "object") {
         cannotStart();
         return;
     }
-    const program = document.createElement("script");
-    program.src = "trivelan.js" + build;
-    program.onerror = cannotStart;
-    document.body.appendChild(program);
+    const script = "trivelan.js" + build;
+    const early = document.createElement("link");
+    Object.assign(early, {rel: "preload", as: "script", href: script});
+    document.head.appendChild(early);
+    fetch("trivelan.wasm" + build)
+        .then((response) => (response.ok ? response.arrayBuffer() : Promise.reject()))
+        .then((wasm) => {
+            globalThis.Module = {wasm};
+            const program = document.createElement("script");
+            program.src = script;
+            program.onerror = cannotStart;
+            document.body.appendChild(program);
+        }, cannotStart);
 }
 
 // A WebAssembly file that never came ends in a rejected promise.
