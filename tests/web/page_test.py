@@ -204,8 +204,8 @@ def test_first_visit_size(page, url, site):
     asked = {e["request"]["url"][len(url):].split("?")[0] or "index.html"
              for e in page.events("Network.requestWillBeSent") if e["request"]["url"].startswith(url)}
     size = sum(len(gzip.compress(open(os.path.join(site, name), "rb").read(), 9)) for name in asked)
-    check("the first visit within 40 KB with gzip, no font", [True, False],
-          [size <= 40960, "trivelan.woff2" in asked])
+    check("the first visit within 34 KB with gzip, no font", [True, False],
+          [size <= 34816, "trivelan.woff2" in asked])
 
 
 def test_reload_with_the_server_stopped(browser, url, server):
