@@ -54,5 +54,8 @@ addEventListener("error", cannotStart);
 start();
 if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
     // Asked at every visit, so that the copy kept for no network is the newest build.
-    navigator.serviceWorker.register("sw.js").then((registration) => registration.update());
+    // With no network the asking fails, and the stored copy stays: not the
+    // program's failure to start.
+    navigator.serviceWorker.register("sw.js").then((registration) => registration.update())
+        .catch(() => {});
 }
