@@ -3,6 +3,7 @@
 
 #include "Style.h"
 #include "design/Accessibility.h"
+#include "design/Presentation.h"
 #include "design/Text.h"
 #include "design/Twips.h"
 
@@ -114,7 +115,8 @@ std::string DesignStyle() {
     face += "url(trivelan.woff2) format(\"woff2\"); font-display: swap; }\n";
     return face + "html, body { background: " + Css(window) + "; }\n" +
            "#SequenceForm { --width: " + Px(client.width) + "; --height: " + Px(client.height) +
-           "; width: var(--width); height: var(--height); font: " + font + "; }\n" +
+           "; width: var(--width); height: var(--height); font: " + font + "; " +
+           std::string(design::kFitToScreenCss) + " }\n" +
            "dialog.box { font-family: " + font.substr(font.find(' ') + 1) + "; }\n" +
            ".frame { border-width: " + Px(kFrameBorder) + "; }\n" +
            ".frame legend { height: " + Px(kLegendHeight) + "; line-height: " + Px(kLegendHeight) +
