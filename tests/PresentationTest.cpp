@@ -106,38 +106,6 @@ TEST(Presentation, ZoomStopsAtTheLargestStepThatFitsTheWorkArea) {
     }
 }
 
-// In full screen the screen decides the size; a zoom there is kept for later,
-// and leaving full screen brings back the zoom and the place the window had.
-TEST(Presentation, FullScreenKeepsTheZoomAndLeavingRestoresThePlace) {
-    const design::Screen screen = ScreenOf(1920, 1080, 96, {0, 0});
-    design::Presentation presentation;
-    presentation.Apply(design::Command::ZoomIn, screen, {0, 0});
-    const auto entered = presentation.Apply(design::Command::ToggleFullScreen, screen, {70, 40});
-    ASSERT_TRUE(entered.placement);
-    EXPECT_TRUE(entered.placement->fullScreen);
-    EXPECT_EQ(entered.placement->client, (design::Size{1920, 1080}));
-    EXPECT_EQ(entered.placement->moveTo, (design::Point{0, 0}));
-    const design::ScreenFit fit = design::FitToScreen(1920, 1080);
-    EXPECT_EQ(entered.placement->origin, (design::Point{fit.left, fit.top}));
-    const auto zoomed = presentation.Apply(design::Command::ZoomIn, screen, {0, 0});
-    ASSERT_TRUE(zoomed.placement);
-    EXPECT_EQ(zoomed.placement->scale.factor, fit.scale.factor);
-    EXPECT_EQ(presentation.Zoom(), 150);
-    for (const design::Command leave :
-         {design::Command::LeaveFullScreen, design::Command::ToggleFullScreen}) {
-        if (leave == design::Command::ToggleFullScreen) {
-            presentation.Apply(design::Command::ToggleFullScreen, screen, {70, 40});
-        }
-        const auto left = presentation.Apply(leave, screen, {0, 0});
-        ASSERT_TRUE(left.placement);
-        EXPECT_FALSE(left.placement->fullScreen);
-        EXPECT_EQ(left.placement->client, (design::Size{722, 545}));
-        EXPECT_EQ(left.placement->moveTo, (design::Point{70, 40}));
-        EXPECT_FALSE(
-            presentation.Apply(design::Command::LeaveFullScreen, screen, {0, 0}).placement);
-    }
-}
-
 // The help box fits the work area at every dpi and zoom, its button inside it
 // and its text above the button; the text keeps the design's size where it fits.
 TEST(Help, TheBoxFitsTheWorkAreaAtEveryDpiAndZoom) {
@@ -189,17 +157,13 @@ TEST(Commands, EachWindowOffersItsOwnAndItsHelpNamesOnlyThose) {
     }
 }
 
-// F1 with the help open keeps one box; select-all only in the report; a zoom
-// past the screen beeps; the page has no zoom of its own.
+// Select-all only in the report; a zoom past the screen beeps; the page has
+// no zoom of its own. One help box at a time is the scenario table's.
 TEST(Commands, WhatAWindowDoesForEachCommand) {
     using design::Command;
     using design::Effect;
     const design::Screen screen{{0, 0, 1024, 768}, {0, 0, 1024, 740}, 1.0, {8, 30}};
     design::WindowRules desktop(design::Window::Desktop);
-    EXPECT_EQ(desktop.Apply(Command::Help, screen, {}, false).effect, Effect::ShowHelp);
-    EXPECT_EQ(desktop.Apply(Command::Help, screen, {}, false).effect, Effect::Nothing);
-    desktop.HelpClosed();
-    EXPECT_EQ(desktop.Apply(Command::Help, screen, {}, false).effect, Effect::ShowHelp);
     EXPECT_EQ(desktop.Apply(Command::SelectAllReport, screen, {}, true).effect,
               Effect::SelectAllReport);
     EXPECT_EQ(desktop.Apply(Command::SelectAllReport, screen, {}, false).effect, Effect::Nothing);
