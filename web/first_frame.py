@@ -27,9 +27,7 @@ def main(frame, index_in, css_in, index_out, manifest_in, manifest_out):
     rules, facts = rest.split("\n/*facts*/\n")
     facts = json.loads(facts)
     page = fill(open(index_in, encoding="utf-8").read(), facts)
-    style = (open(css_in, encoding="utf-8").read() +
-             "\n/* The design's style and the first frame's places, written from the design at"
-             " build time. */\n" + rules)
+    style = open(css_in, encoding="utf-8").read() + rules
     digest = base64.b64encode(hashlib.sha256(style.encode()).digest()).decode()
     for placeholder, content in (('<main id="SequenceForm"></main>',
                                   '<main id="SequenceForm" data-first-frame>\n%s\n</main>' % html),
