@@ -148,7 +148,7 @@ Controls AdoptControls(const Js& document) {
         found.all.push_back(document.Call("getElementById", design::ControlName(control, "_", "")));
         if (design::IsReport(control)) {
             found.report = found.all.back();
-            found.report.Set("value", design::ToLineFeeds(control.text));  // typed there early
+            found.report.Set("value", design::ToLineFeeds(control.text));  // not what was typed
             found.report.Call("setSelectionRange", 0, 0);
         }
     }

@@ -34,9 +34,9 @@ function start() {
         return;
     }
     const script = "trivelan.js" + build;
-    const early = document.createElement("link");
-    Object.assign(early, {rel: "preload", as: "script", href: script});
-    document.head.appendChild(early);
+    const preload = document.createElement("link");
+    Object.assign(preload, {rel: "preload", as: "script", href: script});
+    document.head.appendChild(preload);
     fetch("trivelan.wasm" + build)
         .then((response) => (response.ok ? response.arrayBuffer() : Promise.reject()))
         .then((wasm) => {
@@ -48,7 +48,8 @@ function start() {
         }, cannotStart);
 }
 
-// A WebAssembly file that never came ends in a rejected promise.
+// A WebAssembly this browser cannot compile (one without exceptions) ends in a
+// rejected promise.
 addEventListener("unhandledrejection", cannotStart);
 addEventListener("error", cannotStart);
 start();
