@@ -17,13 +17,13 @@ struct Controls {
     Js report;
 };
 
-// The page's style that comes from the design: the window's colour, size and
-// font, and the frame's line and caption band.
+// The page's style that comes from the design: the window's colour, size, font
+// and fit to the window, and the frame's line and caption band.
 [[nodiscard]] std::string DesignStyle();
 
-// Creates every control of the design table as a native element in the
-// page's form, in tab-index order (the order the keyboard and a screen reader
-// walk them), placed at its design place in CSS pixels, 15 twips to the pixel.
+// At build time, for the first frame: creates every control of the design
+// table as a native element in the page's form, in tab-index order (the order the keyboard and a
+// screen reader walk them), placed at its design place in CSS pixels, 15 twips to the pixel.
 [[nodiscard]] Controls CreateControls(const Js& document);
 
 // The controls of the page's first frame, which CreateControls made at build

@@ -1,8 +1,8 @@
 // Writes the page's first frame at build time: the elements the design table
 // makes, as HTML, their places and the design's style as CSS rules (the page's
 // policy allows no inline styles in its markup), and the facts the page's head
-// and manifest take from the design. The page shows the frame until the
-// program has loaded and made the same elements again. Runs under node, with
+// and manifest take from the design. The page shows the frame at once, and the
+// program takes its elements over when it has loaded. Runs under node, with
 // the stand-in document of prerender_document.js.
 #include <string>
 

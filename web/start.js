@@ -18,7 +18,6 @@ function cannotStart() {
     const report = document.getElementById("Text1_0");
     if (!form || !report) return;
     form.removeAttribute("data-first-frame");
-    form.inert = false;
     for (const control of form.children) control.inert = control !== report;
     report.readOnly = true;
     report.value = CANNOT_START;
