@@ -22,8 +22,9 @@ struct Controls {
 [[nodiscard]] std::string DesignStyle();
 
 // At build time, for the first frame: creates every control of the design
-// table as a native element in the page's form, in tab-index order (the order the keyboard and a
-// screen reader walk them), placed at its design place in CSS pixels, 15 twips to the pixel.
+// table as a native element in the page's form, in tab-index order (the order
+// the keyboard and a screen reader walk them), placed at its design place in
+// CSS pixels, 15 twips to the pixel.
 [[nodiscard]] Controls CreateControls(const Js& document);
 
 // The controls of the page's first frame, which CreateControls made at build
