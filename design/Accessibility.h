@@ -28,6 +28,25 @@ namespace trivelan::design {
     return std::u16string(control.text);
 }
 
+// What a screen reader is told of a change that moving the focus does not tell
+// (the mark entering the row or moving in it is heard from the focus itself):
+// the text, once, and whether it is the new name of the control with the focus.
+// A window tells it by the channel its platform's readers hear: the focused
+// control's own name-change event where readers present that, else a notice
+// read out wherever the focus is.
+struct ReaderNews {
+    std::u16string text;
+    bool focusRenamed = false;
+};
+
+// After a click on a cell, by mouse, key or a reader's own action: the cell's
+// new name. It is the focused control's new name when the cell had the focus
+// (a key on the marked cell); a mouse press leaves the focus elsewhere.
+[[nodiscard]] inline ReaderNews AfterCellClick(int cell, std::u16string_view digit,
+                                               bool cellHasFocus) {
+    return {CellName(cell, digit), cellHasFocus};
+}
+
 // What a screen reader is told after a button press, whose focus stays on the
 // button: the report's new text on one line when the press changed it, or
 // nothing when it did not or emptied it ("Чисти" says no verdict).

@@ -14,9 +14,9 @@
 namespace trivelan::design {
 
 // The form's event handlers as every window runs them: through one guard, so
-// that none runs after a run-time error, and a button press answers what a
-// screen reader is to be told of it. A window forwards its toolkit's events
-// here and speaks what comes back.
+// that none runs after a run-time error, and each click answers what a screen
+// reader is to be told of it. A window forwards its toolkit's events here and
+// tells what comes back.
 class FormEvents {
   public:
     FormEvents(logic::SequenceView& view, logic::ErrorReporter reporter)
@@ -37,17 +37,24 @@ class FormEvents {
         });
     }
 
-    void OnDigitClick(std::size_t cell) {
-        guard_.Run([this, cell] { form_.OnDigitClick(static_cast<std::int16_t>(cell)); });
+    // The cell's new name to tell a screen reader, whether or not the cell has
+    // the focus.
+    [[nodiscard]] std::optional<ReaderNews> OnDigitClick(std::size_t cell, bool cellHasFocus) {
+        const auto index = static_cast<std::int16_t>(cell);
+        guard_.Run([this, index] { form_.OnDigitClick(index); });
+        if (guard_.Stopped()) return std::nullopt;
+        return AfterCellClick(index, view_.Caption(index), cellHasFocus);
     }
 
-    // The verdict to announce, if the press gave one.
-    [[nodiscard]] std::optional<std::u16string> OnButtonClick(std::size_t button) {
+    // The verdict to tell a screen reader, if the press gave one.
+    [[nodiscard]] std::optional<ReaderNews> OnButtonClick(std::size_t button) {
         if (guard_.Stopped()) return std::nullopt;
         const std::u16string before = view_.ReportText();
         guard_.Run([this, button] { form_.OnButtonClick(static_cast<std::int16_t>(button)); });
         if (guard_.Stopped()) return std::nullopt;
-        return Announcement(before, view_.ReportText());
+        const auto said = Announcement(before, view_.ReportText());
+        if (!said) return std::nullopt;
+        return ReaderNews{*said};
     }
 
     // After a run-time error the window answers no more events.

@@ -9,6 +9,7 @@
 #include "Commands.h"
 #include "FormDesign.h"
 #include "Presentation.h"
+#include "Text.h"
 #include "Twips.h"
 #include "Version.h"
 
@@ -41,13 +42,16 @@ inline constexpr std::u16string_view kLicence =
     u"Тривелан е свободен софтуер: можете да го разпространявате и променяте при условията "
     u"на GNU General Public License, версия 3 или по-нова.\r\n";
 
+// What stands above the exercise statement.
+inline constexpr std::u16string_view kHelpHeading =
+    u"Тривелан — упражнение по математика и информатика\r\n\r\nЗадачата\r\n";
+
 // CR LF after every line, as in the design's texts; only the keys this window
 // answers to.
 [[nodiscard]] inline std::u16string HelpText(Window window) {
     const std::string_view version = kVersionText;  // ASCII
-    std::u16string text;
-    text.append(u"Тривелан — упражнение по математика и информатика\r\n\r\n");
-    text.append(u"Задачата\r\n").append(kStatement).append(u"\r\n");
+    std::u16string text(kHelpHeading);
+    text.append(kStatement).append(u"\r\n");
     text.append(u"Клавиши\r\n");
     for (const HelpLine& line : kHelpKeys) {
         if (!line.needs || Offers(window, *line.needs)) text.append(line.text);
@@ -55,6 +59,14 @@ inline constexpr std::u16string_view kLicence =
     text.append(u"\r\n");
     text.append(u"Версия ").append(version.begin(), version.end()).append(u"\r\n").append(kLicence);
     return text;
+}
+
+// The help box opens with the focus in its text and the caret at the start of
+// the statement: a screen reader says the box's title and the statement's first
+// line, and the pupil reads on line by line with the reader's own keys. The
+// caret's place in the text as the box keeps it, with CR LF or with line feeds.
+[[nodiscard]] inline std::size_t HelpCaret(bool lineFeeds) {
+    return lineFeeds ? ToLineFeeds(kHelpHeading).size() : kHelpHeading.size();
 }
 
 // What closes a box the program shows: the help, or the report of a run-time error.

@@ -9,6 +9,7 @@
 #include "DigitRow.h"
 #include "Text.h"
 #include "design/Accessibility.h"
+#include "design/Colours.h"
 
 namespace trivelan::qt {
 namespace {
@@ -16,11 +17,20 @@ namespace {
 using design::ControlDesign;
 using design::Kind;
 
-void SetBackground(QWidget* widget, design::Rgb rgb) {
-    const QColor colour(rgb.red, rgb.green, rgb.blue);
+QColor ToQColor(design::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+// The design's face, and its text in the colour chosen with it: a dark system
+// palette's light text would not stand on the design's light faces.
+void SetPaint(QWidget* widget, const design::ControlDesign& control) {
+    const auto paint = design::PaintOf(control, false);
+    if (!paint) return;
+    const QColor face = ToQColor(std::get<design::Rgb>(paint->background));
+    const QColor text = ToQColor(std::get<design::Rgb>(paint->text));
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour);
+    palette.setColor(QPalette::Window, face);
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -86,10 +96,11 @@ Controls CreateControls(QWidget* window) {
         widget->setObjectName(QString::fromStdString(design::ControlName(control)));
         widget->setAccessibleName(ToQString(design::AccessibleName(control)));
         widget->setAccessibleDescription(ToQString(control.accessibleDescription));
-        if (control.background) SetBackground(widget, *control.background);
-        // A press takes the focus only where the design says; Tab stops where it says.
+        SetPaint(widget, control);
+        // A press takes the focus only where the design says; Tab stops where it
+        // says, the row's on its marked cell, which the row keeps.
         if (!design::TakesFocusOnPress(control)) {
-            widget->setFocusPolicy(design::IsTabStop(control) ? Qt::TabFocus : Qt::NoFocus);
+            widget->setFocusPolicy(design::HasOwnTabStop(control, 0) ? Qt::TabFocus : Qt::NoFocus);
         }
         widget->setVisible(control.visible);
         made.all.at(i) = widget;

@@ -9,9 +9,10 @@
 
 namespace trivelan::qt {
 
+DigitRow* DigitCell::row() const { return static_cast<DigitRow*>(parentWidget()); }
+
 void DigitCell::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton &&
-               static_cast<DigitRow*>(parentWidget())->press(position_, event->timestamp());
+    pressed_ = event->button() == Qt::LeftButton && row()->press(position_, event->timestamp());
     event->accept();
 }
 
@@ -27,15 +28,24 @@ void DigitCell::mouseReleaseEvent(QMouseEvent* event) {
 // and distance alone; the row's rules judge it as any other press.
 void DigitCell::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
-void DigitCell::setMarked(bool marked) {
-    if (marked == marked_) return;
-    marked_ = marked;
+void DigitCell::keyPressEvent(QKeyEvent* event) {
+    if (!row()->key(*event)) QLabel::keyPressEvent(event);
+}
+
+// The mark shows only with the focus.
+void DigitCell::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void DigitCell::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
     update();
 }
 
 void DigitCell::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!marked_) return;
+    if (!hasFocus()) return;
     const int width = design::MarkWidth(height());
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine, Qt::SquareCap,

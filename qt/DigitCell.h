@@ -4,9 +4,11 @@
 
 namespace trivelan::qt {
 
+class DigitRow;
+
 // A label that reports a click: a left-button press and release on the cell,
-// where the row's rules count the press as one. The cell never takes the
-// keyboard focus; the row marks the cell it stands on.
+// where the row's rules count the press as one. The row's marked cell is its
+// Tab stop; a press leaves the focus where it was, as on a label.
 class DigitCell final : public QLabel {
     Q_OBJECT
   public:
@@ -17,8 +19,6 @@ class DigitCell final : public QLabel {
 
     // The keyboard's and the screen reader's click: the same signal as the mouse's.
     void click() { emit clicked(); }
-    void setMarked(bool marked);
-    [[nodiscard]] bool isMarked() const { return marked_; }
 
   signals:
     void clicked();
@@ -27,12 +27,16 @@ class DigitCell final : public QLabel {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    [[nodiscard]] DigitRow* row() const;
+
     int position_;
     bool pressed_ = false;
-    bool marked_ = false;
 };
 
 }  // namespace trivelan::qt

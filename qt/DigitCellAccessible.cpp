@@ -22,13 +22,6 @@ class DigitCellAccessible final : public QAccessibleWidget {
         return QAccessibleWidget::text(kind);
     }
 
-    [[nodiscard]] QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.focusable = true;  // through the row
-        state.focused = cell()->isMarked();
-        return state;
-    }
-
     [[nodiscard]] QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString& actionName) override {

@@ -1,7 +1,6 @@
 // The Qt window's digit row: one Tab stop, its arrow keys and its mark.
 #include "DigitRow.h"
 
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QStyleHints>
@@ -41,51 +40,28 @@ void DigitRow::addCell(DigitCell* cell) {
     cells_.at(static_cast<std::size_t>(cell->position())) = cell;
 }
 
-bool DigitRow::event(QEvent* event) {
-    // QGroupBox keeps Space for a check box, which this frame has not: keys go
-    // past it to keyPressEvent, and Tab on to the next stop.
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        return QWidget::event(event);  // NOLINT(bugprone-parent-virtual-call): on purpose
-    }
-    return QGroupBox::event(event);
-}
-
 bool DigitRow::press(int cell, quint64 time) {
     return input_.Press(cell, static_cast<std::int64_t>(time),
                         QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
-void DigitRow::keyPressEvent(QKeyEvent* event) {
-    const auto key = RowKeyOf(event->key());
-    if (!key) {
-        QGroupBox::keyPressEvent(event);
-        return;
-    }
+bool DigitRow::key(const QKeyEvent& event) {
+    const auto rowKey = RowKeyOf(event.key());
+    if (!rowKey) return false;
     input_.Key(
-        *key, event->isAutoRepeat(), [this](int /*before*/) { showMark(); },
+        *rowKey, event.isAutoRepeat(), [this](int before) { showMark(before); },
         [this](int cell) { cells_.at(static_cast<std::size_t>(cell))->click(); });
+    return true;
 }
 
-void DigitRow::focusInEvent(QFocusEvent* event) {
-    QGroupBox::focusInEvent(event);
-    showMark();
-}
-
-void DigitRow::focusOutEvent(QFocusEvent* event) {
-    QGroupBox::focusOutEvent(event);
-    showMark();
-}
-
-void DigitRow::showMark() {
+void DigitRow::showMark(int before) {
+    const int mark = input_.Mark();
     for (std::size_t k = 0; k < cells_.size(); ++k) {
-        cells_[k]->setMarked(hasFocus() && static_cast<int>(k) == input_.Mark());
+        const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), mark);
+        cells_[k]->setFocusPolicy(stop ? Qt::TabFocus : Qt::NoFocus);
     }
-    if (hasFocus()) {
-        // Screen readers follow the mark as they would the focus.
-        QAccessibleEvent moved(cells_.at(static_cast<std::size_t>(input_.Mark())),
-                               QAccessible::Focus);
-        QAccessible::updateAccessibility(&moved);
-    }
+    if (cells_.at(static_cast<std::size_t>(before))->hasFocus())
+        cells_.at(static_cast<std::size_t>(mark))->setFocus();
 }
 
 }  // namespace trivelan::qt

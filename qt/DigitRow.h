@@ -5,13 +5,17 @@
 
 #include "design/DigitRow.h"
 
+class QKeyEvent;
+
 namespace trivelan::qt {
 
 class DigitCell;
 
-// Frame1, holding the digit cells: one Tab stop for the whole row. Left, Right,
-// Home and End move a mark between the cells; Space or Enter clicks the marked
-// cell. The row remembers its cell while the focus is elsewhere.
+// Frame1, holding the digit cells: one Tab stop for the whole row, its marked
+// cell, which takes the focus itself, so that a screen reader follows the mark
+// as it follows the focus. Left, Right, Home and End move the mark; Space or
+// Enter clicks the marked cell. The row remembers its cell while the focus is
+// elsewhere.
 class DigitRow final : public QGroupBox {
     Q_OBJECT
   public:
@@ -22,15 +26,13 @@ class DigitRow final : public QGroupBox {
     // A left-button press on a cell at a time on the event clock, in
     // milliseconds; true when the press starts a click.
     bool press(int cell, quint64 time);
-
-  protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    // A key on the marked cell; true when the row used it.
+    bool key(const QKeyEvent& event);
 
   private:
-    void showMark();
+    // Makes the marked cell the row's Tab stop, and moves the focus with the
+    // mark when the row had it.
+    void showMark(int before);
 
     std::array<DigitCell*, design::kDigitCellCount> cells_{};
     design::RowInput input_;

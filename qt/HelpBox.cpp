@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "Fonts.h"
 #include "Screen.h"
@@ -25,6 +26,8 @@ void ShowHelp(QWidget* window, design::Scale scale, design::Window kind) {
 
     auto* text = new QPlainTextEdit(ToWidgetText(design::HelpText(kind)), &box);
     text->setReadOnly(true);
+    // A caret the arrows move, line by line, as a screen reader reads.
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setTabChangesFocus(true);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setGeometry(ToQRect(place.text));
@@ -35,7 +38,10 @@ void ShowHelp(QWidget* window, design::Scale scale, design::Window kind) {
 
     box.setFixedSize(place.client.width, place.client.height);
     box.move(place.position.x, place.position.y);
-    close->setFocus();
+    QTextCursor caret = text->textCursor();
+    caret.setPosition(static_cast<int>(design::HelpCaret(true)));
+    text->setTextCursor(caret);
+    text->setFocus();
     box.exec();  // Escape closes it too
 }
 

@@ -11,21 +11,25 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <utility>
+#include <vector>
 
 #include "DigitCell.h"
 #include "DigitRow.h"
 #include "Fonts.h"
 #include "HelpBox.h"
 #include "Keyboard.h"
+#include "ReaderNotice.h"
 #include "Screen.h"
 #include "Text.h"
 #include "Twips.h"
-#include "VerdictNotice.h"
+#include "design/Colours.h"
 #include "design/DigitRow.h"
 #include "design/icons/trivelan.xpm"
 
 namespace trivelan::qt {
 namespace {
+
+constexpr auto kControls = design::AllControls();
 
 QIcon DesignIcon() {
     // Parsed straight from the compiled-in XPM data: read from a file or a Qt
@@ -40,7 +44,7 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter, const design::RowReadi
     : QWidget(parent),
       events_(*this, std::move(reporter)),
       controls_(CreateControls(this)),
-      notice_(new VerdictNotice(this)) {
+      notice_(new ReaderNotice(this)) {
     setObjectName(QStringLiteral("SequenceForm"));
     setWindowTitle(ToQString(design::kCaption));
     setWindowIcon(DesignIcon());
@@ -112,32 +116,43 @@ void SequenceForm::layOut(const design::Placement& placement) {
     }
 }
 
+// The controls in the order of their tab indexes, the frame's cells in its
+// place: Tab passes over what is no stop, and in the row stops on its marked
+// cell only. setTabOrder leaves out a widget that takes no focus, so every
+// cell takes it while the order is set.
 void SequenceForm::setTabOrderFromDesign() {
-    QWidget* previous = nullptr;
+    std::vector<std::pair<QWidget*, Qt::FocusPolicy>> chain;
     for (const std::size_t position : design::kTabOrder) {
-        if (!design::IsTabStop(design::AllControls().at(position))) continue;
-        QWidget* next = controls_.all.at(position);
-        if (previous != nullptr) setTabOrder(previous, next);
-        previous = next;
+        const design::ControlDesign& control = kControls.at(position);
+        if (!design::IsDigitCell(control) && !design::HasOwnTabStop(control, 0)) continue;
+        QWidget* widget = controls_.all.at(position);
+        chain.emplace_back(widget, widget->focusPolicy());
+        widget->setFocusPolicy(Qt::TabFocus);
+        if (chain.size() > 1) setTabOrder(chain.at(chain.size() - 2).first, widget);
     }
+    for (const auto& [widget, policy] : chain) widget->setFocusPolicy(policy);
 }
 
 void SequenceForm::bindEvents() {
     for (std::size_t k = 0; k < design::kDigitCellCount; ++k) {
-        connect(controls_.row->cell(k), &DigitCell::clicked, this,
-                [this, k] { events_.OnDigitClick(k); });
+        DigitCell* cell = controls_.row->cell(k);
+        connect(cell, &DigitCell::clicked, this,
+                [this, k, cell] { tell(events_.OnDigitClick(k, cell->hasFocus())); });
     }
     for (std::size_t b = 0; b < controls_.buttons.size(); ++b) {
-        connect(controls_.buttons.at(b), &QPushButton::clicked, this, [this, b] {
-            if (const auto said = events_.OnButtonClick(b)) notice_->announce(*said);
-        });
+        connect(controls_.buttons.at(b), &QPushButton::clicked, this,
+                [this, b] { tell(events_.OnButtonClick(b)); });
     }
+}
+
+void SequenceForm::tell(const std::optional<design::ReaderNews>& news) {
+    if (news) notice_->announce(news->text);
 }
 
 void SequenceForm::paintEvent(QPaintEvent* /*event*/) {
     // Painted rather than set in the palette: a palette colour would reach the
     // report box's frame and scroll bar, which keep the toolkit's look.
-    const design::Rgb window = design::kWindowBackground;
+    const auto window = std::get<design::Rgb>(design::WindowPaint(false).background);
     QPainter(this).fillRect(rect(), QColor(window.red, window.green, window.blue));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "ControlFactory.h"
 #include "design/Commands.h"
@@ -11,7 +12,7 @@
 namespace trivelan::qt {
 
 class DigitCell;
-class VerdictNotice;
+class ReaderNotice;
 
 // The program's window. It builds its controls from the design table, carries
 // out the view contract, forwards clicks to the form's logic and the classroom
@@ -37,6 +38,8 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
   private:
     void bindEvents();
     void setTabOrderFromDesign();
+    // Tells a screen reader what a click changed.
+    void tell(const std::optional<design::ReaderNews>& news);
     // Places every control and sets its font for the placement, and the
     // window's own size and state.
     void layOut(const design::Placement& placement);
@@ -46,7 +49,7 @@ class SequenceForm final : public QWidget, public logic::SequenceView {
 
     design::FormEvents events_;
     Controls controls_;
-    VerdictNotice* notice_;
+    ReaderNotice* notice_;
     design::WindowRules rules_{design::Window::Desktop};
 };
 

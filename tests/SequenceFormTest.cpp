@@ -55,16 +55,37 @@ TEST(FormEvents, ARuntimeErrorIsReportedOnceAndEndsEventHandling) {
         view, [&errors](const runtime::RuntimeError& e) { errors.push_back(e.Number()); });
     events.OnLoad();
     view.captions[4] = u"32767";  // a caption the program itself never writes
-    events.OnDigitClick(4);
+    EXPECT_EQ(events.OnDigitClick(4, true), std::nullopt);
     EXPECT_EQ(errors, std::vector<int>{6});
     EXPECT_TRUE(events.Stopped());
     view.calls.clear();
-    events.OnDigitClick(0);
+    EXPECT_EQ(events.OnDigitClick(0, false), std::nullopt);
     EXPECT_EQ(events.OnButtonClick(0), std::nullopt);
     events.OnLoad();
     EXPECT_EQ(errors, std::vector<int>{6});
     EXPECT_TRUE(view.calls.empty());
     EXPECT_EQ(view.captions[4], u"32767");
+}
+
+// What a screen reader is told after each click: the cell's new name, as the
+// focused control's new name only when the cell had the focus; the verdict on
+// one line after a check; nothing after "Чисти".
+TEST(FormEvents, TellsAReaderEachCellsNewNameAndEachVerdict) {
+    FakeView view;
+    design::FormEvents events(view, [](const runtime::RuntimeError&) { ADD_FAILURE(); });
+    events.OnLoad();
+    using News = std::optional<design::ReaderNews>;
+    const auto said = [](const News& news) {
+        if (!news) return std::u16string(u"(nothing)");
+        return news->text + (news->focusRenamed ? u" (the focus's new name)" : u"");
+    };
+    EXPECT_EQ(said(events.OnDigitClick(0, true)), u"Позиция 1: 1 (the focus's new name)");
+    EXPECT_EQ(said(events.OnDigitClick(0, true)), u"Позиция 1: 2 (the focus's new name)");
+    EXPECT_EQ(said(events.OnDigitClick(14, false)), u"Позиция 15: 1");
+    EXPECT_EQ(said(events.OnButtonClick(0)),
+              u"Номерата: 200000000000001 и 100000000000002 са различни. Редицата не е "
+              u"балансирана! ");
+    EXPECT_EQ(said(events.OnButtonClick(1)), u"(nothing)");
 }
 
 TEST(OnLoad, ResetsEveryCellInOrderAndKeepsTheStatement) {

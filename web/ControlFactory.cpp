@@ -65,6 +65,10 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
         const Js legend = document.Call("createElement", "legend");
         legend.Set("textContent", control.text);
         element.Call("appendChild", legend);
+        // A row of buttons with one roving Tab stop: a screen reader hands the
+        // arrows, Space and Enter to the page inside it (WAI-ARIA's toolbar).
+        element.Call("setAttribute", "role", "toolbar");
+        element.Call("setAttribute", "aria-label", design::AccessibleName(control));
     } else if (control.kind == Kind::TextBox) {
         element.Set("value", design::ToLineFeeds(control.text));
         element.Call("setSelectionRange", 0, 0);  // the start shows first

@@ -43,15 +43,22 @@ void Place(const Js& dialog, design::Scale scale, const design::Screen& screen) 
 }  // namespace
 
 void ShowDialog(const Js& document, std::u16string_view title, std::u16string_view text,
-                design::Scale scale, const design::Screen& screen, std::optional<Event> closed) {
+                std::size_t caret, design::Scale scale, const design::Screen& screen,
+                std::optional<Event> closed) {
     const Js dialog = Child(document, document["body"], "dialog", "box");
     dialog.Call("setAttribute", "aria-labelledby", "box-title");
     const Js heading = Child(document, dialog, "h2", "box-title");
     heading.Set("id", "box-title");
     heading.Set("textContent", title);
-    const Js body = Child(document, dialog, "div", "box-text");
-    body.Set("textContent", design::ToLineFeeds(text));
-    body.Set("tabIndex", 0);  // scrolls by keyboard too
+    // A text with a caret the arrows move, which a screen reader reads line by
+    // line: Chromium moves no caret in a read-only text area, so this one takes
+    // no edits instead, and brings up no on-screen keyboard.
+    const Js body = Child(document, dialog, "textarea", "box-text");
+    body.Call("setAttribute", "aria-readonly", "true");
+    body.Call("setAttribute", "inputmode", "none");
+    body.Set("spellcheck", false);
+    body.Set("value", design::ToLineFeeds(text));
+    body.Listen("beforeinput", Event::BoxEdit);
     const Js close = Child(document, dialog, "button", "box-ok");
     close.Set("type", "button");
     close.Set("textContent", design::kDialogOk);
@@ -66,7 +73,9 @@ void ShowDialog(const Js& document, std::u16string_view title, std::u16string_vi
         close.Listen("click", *closed);
     }
     dialog.Call("showModal");
-    close.Call("focus");
+    body.Call("focus");
+    body.Call("setSelectionRange", static_cast<int>(caret), static_cast<int>(caret));
+    body.Set("scrollTop", 0);
 }
 
 void RefitDialogs(const Js& document, design::Scale scale, const design::Screen& screen) {

@@ -18,6 +18,7 @@ enum class Event {
     FormPress,
     FormMenu,
     ReportEdit,
+    BoxEdit,
     PageKey,
     HelpClosed,
     Resize,

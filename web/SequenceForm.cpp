@@ -43,7 +43,11 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter)
     for (int k = 0; k < design::kDigitCellCount; ++k) {
         cells.push_back(controls_.all.at(design::PositionOf(design::DigitCell(k))));
     }
-    row_.Attach(cells, [this](int k) { events_.OnDigitClick(static_cast<std::size_t>(k)); });
+    row_.Attach(cells, [this](int k) {
+        const bool focused =
+            document_["activeElement"].Same(row_.Cell(static_cast<std::size_t>(k)));
+        Tell(events_.OnDigitClick(static_cast<std::size_t>(k), focused));
+    });
     BindEvents();
     FitToWindow();
     FocusTarget(design::FirstFocus()).Call("focus");
@@ -138,6 +142,9 @@ void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
         case Event::ReportEdit:
             OnReportEdit(event);
             break;
+        case Event::BoxEdit:
+            event.Call("preventDefault");  // the box's text is to read
+            break;
         case Event::PageKey:
             OnPageKey(event);
             break;
@@ -207,9 +214,12 @@ void SequenceForm::OnCellKey(const Js& event) {
 }
 
 void SequenceForm::OnButtonClick(int button) {
-    if (const auto said = events_.OnButtonClick(static_cast<std::size_t>(button))) {
-        notice_.Announce(*said);
-    }
+    Tell(events_.OnButtonClick(static_cast<std::size_t>(button)));
+}
+
+// Every news is a notice here.
+void SequenceForm::Tell(const std::optional<design::ReaderNews>& news) {
+    if (news) notice_.Announce(news->text);
 }
 
 // A press on a label, the frame or a cell leaves the focus where it was, as in
@@ -258,8 +268,9 @@ void SequenceForm::OnPageKey(const Js& event) {
         *command, Screen(), {0, 0}, focused == &kControls.at(design::PositionOf(design::kReport)));
     switch (outcome.effect) {
         case design::Effect::ShowHelp:
-            ShowDialog(document_, design::kHelpTitle, design::HelpText(rules_.Kind()), FitScale(),
-                       Screen(), Event::HelpClosed);
+            notice_.Clear();
+            ShowDialog(document_, design::kHelpTitle, design::HelpText(rules_.Kind()),
+                       design::HelpCaret(true), FitScale(), Screen(), Event::HelpClosed);
             break;
         case design::Effect::SelectAllReport:
             controls_.report.Call("select");

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "ControlFactory.h"
 #include "DigitRow.h"
 #include "Js.h"
-#include "VerdictNotice.h"
+#include "ReaderNotice.h"
 #include "design/FormEvents.h"
 #include "design/WindowRules.h"
 #include "logic/SequenceView.h"
@@ -48,6 +49,8 @@ class SequenceForm final : public logic::SequenceView {
     void OnCellPress(int cell, const Js& event);
     void OnCellKey(const Js& event);
     void OnButtonClick(int button);
+    // Tells a screen reader what a click changed.
+    void Tell(const std::optional<design::ReaderNews>& news);
     void OnFormPress(const Js& event);
     void OnFormMenu(const Js& event);
     void OnReportEdit(const Js& event);
@@ -59,7 +62,7 @@ class SequenceForm final : public logic::SequenceView {
 
     Js document_;
     Controls controls_;
-    VerdictNotice notice_;
+    ReaderNotice notice_;
     DigitRow row_;
     design::WindowRules rules_{design::Window::Page};
     design::Scale scale_;

@@ -6,13 +6,14 @@
 
 namespace trivelan::win32 {
 
-void DrawColourButton(const DRAWITEMSTRUCT& item, HBRUSH face, HFONT font,
+void DrawColourButton(const DRAWITEMSTRUCT& item, HBRUSH face, COLORREF text, HFONT font,
                       std::u16string_view caption) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
     RECT area = item.rcItem;
-    if (focused) {  // the classic default button's dark outline
-        FrameRect(item.hDC, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    if (focused) {  // the classic default button's outline, in the text's colour
+        const UniqueBrush outline(CreateSolidBrush(text));
+        FrameRect(item.hDC, &area, outline.get());
         InflateRect(&area, -1, -1);
     }
     FillRect(item.hDC, &area, face);
@@ -22,9 +23,9 @@ void DrawColourButton(const DRAWITEMSTRUCT& item, HBRUSH face, HFONT font,
     if (pressed) OffsetRect(&label, 1, 1);
     const SelectedObject selected(item.hDC, font);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
-    const std::wstring text = Wide(caption);
-    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &label,
+    SetTextColor(item.hDC, text);
+    const std::wstring shown = Wide(caption);
+    DrawTextW(item.hDC, shown.c_str(), static_cast<int>(shown.size()), &label,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (focused && (item.itemState & ODS_NOFOCUSRECT) == 0) {
         RECT mark = area;

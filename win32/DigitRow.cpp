@@ -133,22 +133,23 @@ void DigitRow::OnKey(WPARAM key, bool repeated) {
         *rowKey, repeated, [this](int before) { ShowMark(before); }, clicked_);
 }
 
-void DigitRow::Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background) const {
+void DigitRow::Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background, COLORREF text,
+                    HBRUSH mark) const {
     RECT area = item.rcItem;
     FillRect(item.hDC, &area, background);
     const SelectedObject font(
         item.hDC, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
-    const std::wstring text = Wide(captions_.at(k));
+    SetTextColor(item.hDC, text);
+    const std::wstring caption = Wide(captions_.at(k));
     const bool centred = design::DigitCell(static_cast<int>(k)).centred;
-    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area,
+    DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &area,
               (centred ? DT_CENTER : DT_LEFT) | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     if (GetFocus() != item.hwndItem) return;
     const int width = design::MarkWidth(static_cast<int>(area.bottom - area.top));
     InflateRect(&area, -design::kMarkInset, -design::kMarkInset);
     for (int ring = 0; ring < width; ++ring) {
-        FrameRect(item.hDC, &area, GetSysColorBrush(COLOR_HIGHLIGHT));
+        FrameRect(item.hDC, &area, mark);
         InflateRect(&area, -1, -1);
     }
 }

@@ -36,7 +36,8 @@ class DigitRow {
 
     // A cell as a label draws it (centred text at the top, on its background, in
     // its font, underlined or not), and the keyboard's mark while it has the focus.
-    void Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background) const;
+    void Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background, COLORREF text,
+              HBRUSH mark) const;
 
   private:
     static LRESULT CALLBACK CellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam,

@@ -22,6 +22,34 @@ Fonts Fonts::At(design::Scale scale) {
             DesignFont(scale.Points(design::kCellFontPoints), true)};
 }
 
+namespace {
+
+int SystemIndex(design::SystemColour colour) {
+    switch (colour) {
+        case design::SystemColour::Window:
+            return COLOR_WINDOW;
+        case design::SystemColour::WindowText:
+            return COLOR_WINDOWTEXT;
+        case design::SystemColour::ButtonFace:
+            return COLOR_BTNFACE;
+        case design::SystemColour::ButtonText:
+            return COLOR_BTNTEXT;
+        case design::SystemColour::Highlight:
+            return COLOR_HIGHLIGHT;
+    }
+    return COLOR_WINDOW;
+}
+
+}  // namespace
+
+COLORREF ToColorRef(design::Colour colour) {
+    if (const auto* system = std::get_if<design::SystemColour>(&colour)) {
+        return GetSysColor(SystemIndex(*system));
+    }
+    const auto rgb = std::get<design::Rgb>(colour);
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
 Brushes::Brushes() {
     for (const design::ControlDesign& control : design::AllControls()) {
         if (control.background && For(*control.background) == nullptr) {
@@ -31,9 +59,14 @@ Brushes::Brushes() {
     }
 }
 
-HBRUSH Brushes::For(design::Rgb colour) const {
+HBRUSH Brushes::For(design::Colour colour) const {
+    // The system's brushes follow its colours as they change.
+    if (const auto* system = std::get_if<design::SystemColour>(&colour)) {
+        return GetSysColorBrush(SystemIndex(*system));
+    }
+    const auto wanted = std::get<design::Rgb>(colour);
     for (const auto& [rgb, brush] : brushes_) {
-        if (rgb.red == colour.red && rgb.green == colour.green && rgb.blue == colour.blue) {
+        if (rgb.red == wanted.red && rgb.green == wanted.green && rgb.blue == wanted.blue) {
             return brush.get();
         }
     }

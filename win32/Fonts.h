@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Gdi.h"
+#include "design/Colours.h"
 #include "design/FormDesign.h"
 #include "design/Twips.h"
 
@@ -24,19 +25,19 @@ struct Fonts {
     [[nodiscard]] static Fonts At(design::Scale scale);
 };
 
-// One solid brush for each colour of the design, made once.
+// One solid brush for each colour of the design, made once, and the system's
+// own for its colours.
 class Brushes {
   public:
     Brushes();
-    // The brush of a colour of the design table; nullptr for any other.
-    [[nodiscard]] HBRUSH For(design::Rgb colour) const;
+    // The brush of a colour of the design table or the system; nullptr for any other.
+    [[nodiscard]] HBRUSH For(design::Colour colour) const;
 
   private:
     std::vector<std::pair<design::Rgb, UniqueBrush>> brushes_;
 };
 
-[[nodiscard]] inline COLORREF ToColorRef(design::Rgb rgb) {
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
+// A colour of the design, or the system's as it is now.
+[[nodiscard]] COLORREF ToColorRef(design::Colour colour);
 
 }  // namespace trivelan::win32

@@ -40,17 +40,16 @@ void OnInitDialog(HWND box, HelpRequest& request) {
     const design::HelpPlacement place = design::PlaceHelp(request.scale, request.screen);
     SetWindowTextW(box, Wide(design::kHelpTitle).c_str());
     HFONT font = request.font.get();
-    // The button first: the dialog gives the focus back to its first control,
-    // and an edit box taking it would select its text and scroll to the end.
-    HWND close = CreateChild(box, L"BUTTON", design::kDialogOk, BS_DEFPUSHBUTTON, 0, IDOK,
-                             place.button, font);
-    CreateChild(box, L"EDIT", design::HelpText(request.kind),
-                ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE, kTextId,
-                place.text, font);
+    HWND text = CreateChild(box, L"EDIT", design::HelpText(request.kind),
+                            ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
+                            WS_EX_CLIENTEDGE, kTextId, place.text, font);
+    CreateChild(box, L"BUTTON", design::kDialogOk, BS_DEFPUSHBUTTON, 0, IDOK, place.button, font);
     SetWindowPos(box, nullptr, place.position.x, place.position.y,
                  place.client.width + request.screen.frame.width,
                  place.client.height + request.screen.frame.height, SWP_NOZORDER);
-    SetFocus(close);
+    SetFocus(text);
+    const auto caret = static_cast<WPARAM>(design::HelpCaret(false));
+    SendMessageW(text, EM_SETSEL, caret, static_cast<LPARAM>(caret));
 }
 
 INT_PTR CALLBACK HelpProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {

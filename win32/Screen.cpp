@@ -24,6 +24,13 @@ UINT DpiOf(HWND window) {
     return static_cast<UINT>(dpi);
 }
 
+bool HighContrastOn() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) != 0 &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 design::Screen ScreenOf(HWND window, UINT dpi, DWORD style) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;

@@ -9,6 +9,9 @@ namespace trivelan::win32 {
 // The dots per inch of the monitor a window stands on.
 [[nodiscard]] UINT DpiOf(HWND window);
 
+// Whether the system's high-contrast theme is on.
+[[nodiscard]] bool HighContrastOn();
+
 // The monitor a window stands on, as the presentation rules count it: in
 // device pixels, with the frame a window of this style adds to its client area.
 [[nodiscard]] design::Screen ScreenOf(HWND window, UINT dpi, DWORD style);

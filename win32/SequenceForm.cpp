@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 
 #include "ColourButton.h"
 #include "HelpBox.h"
@@ -86,6 +87,10 @@ LRESULT SequenceForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             // A large zoom may pass the screen's size; the window keeps the design's proportions.
             reinterpret_cast<MINMAXINFO*>(lParam)->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
             return 0;
+        case WM_SYSCOLORCHANGE:  // a theme switched while the program runs
+        case WM_SETTINGCHANGE:
+            FollowSystemColours();
+            break;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -123,7 +128,11 @@ void SequenceForm::OnCreate() {
     for (std::size_t k = 0; k < cells.size(); ++k) {
         cells.at(k) = Control(design::DigitCell(static_cast<int>(k)));
     }
-    row_.Attach(cells, [this](int k) { events_.OnDigitClick(static_cast<std::size_t>(k)); });
+    row_.Attach(cells, [this](int k) {
+        const bool focused = GetFocus() == row_.Cell(static_cast<std::size_t>(k));
+        Tell(events_.OnDigitClick(static_cast<std::size_t>(k), focused));
+    });
+    highContrast_ = highContrastSetting_();
     LayOut(rules_.Place(Screen()));
 }
 
@@ -160,10 +169,12 @@ void SequenceForm::OnCommand(int id, int code) {
     const ControlDesign* control = DesignOf(id);
     // The cells click through the row; the buttons through their notification.
     if (control != nullptr && control->kind == design::Kind::PushButton && code == BN_CLICKED) {
-        if (const auto said = events_.OnButtonClick(static_cast<std::size_t>(control->index))) {
-            notice_.Announce(*said);
-        }
+        Tell(events_.OnButtonClick(static_cast<std::size_t>(control->index)));
     }
+}
+
+void SequenceForm::Tell(const std::optional<design::ReaderNews>& news) const {
+    if (news) notice_.Tell(*news);
 }
 
 design::Screen SequenceForm::Screen() const { return ScreenOf(window_, dpi_, kWindowStyle); }
@@ -216,32 +227,50 @@ void SequenceForm::LayOut(const design::Placement& placement) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+std::optional<design::Paint> SequenceForm::PaintOf(int id) const {
+    const ControlDesign* design = DesignOf(id);
+    if (design == nullptr) return std::nullopt;
+    return design::PaintOf(*design, highContrast_);
+}
+
 LRESULT SequenceForm::OnControlColour(HDC dc, HWND control) {
-    const ControlDesign* design = DesignOf(GetDlgCtrlID(control));
-    if (design == nullptr || !design->background) {
+    const auto paint = PaintOf(GetDlgCtrlID(control));
+    if (!paint) {
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
     }
-    SetBkColor(dc, ToColorRef(*design->background));
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    return reinterpret_cast<LRESULT>(brushes_.For(*design->background));
+    SetBkColor(dc, ToColorRef(paint->background));
+    SetTextColor(dc, ToColorRef(paint->text));
+    return reinterpret_cast<LRESULT>(brushes_.For(paint->background));
 }
 
 void SequenceForm::OnDrawItem(const DRAWITEMSTRUCT& item) const {
     const ControlDesign* design = DesignOf(static_cast<int>(item.CtlID));
-    if (design == nullptr || !design->background) return;
+    const auto paint = PaintOf(static_cast<int>(item.CtlID));
+    if (!paint) return;
+    HBRUSH face = brushes_.For(paint->background);
     if (design::IsDigitCell(*design)) {
-        row_.Draw(static_cast<std::size_t>(design->index), item, brushes_.For(*design->background));
+        row_.Draw(static_cast<std::size_t>(design->index), item, face, ToColorRef(paint->text),
+                  brushes_.For(design::kMarkColour));
     } else if (design->kind == design::Kind::PushButton) {
-        DrawColourButton(item, brushes_.For(*design->background), fonts_.window.get(),
-                         design->text);
+        DrawColourButton(item, face, ToColorRef(paint->text), fonts_.window.get(), design->text);
     }
 }
 
 void SequenceForm::OnEraseBackground(HDC dc) const {
     RECT client{};
     GetClientRect(window_, &client);
-    FillRect(dc, &client, brushes_.For(design::kWindowBackground));
+    FillRect(dc, &client, brushes_.For(design::WindowPaint(highContrast_).background));
+}
+
+void SequenceForm::FollowSystemColours() {
+    highContrast_ = highContrastSetting_();
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void SequenceForm::SetHighContrastSetting(std::function<bool()> setting) {
+    highContrastSetting_ = std::move(setting);
+    FollowSystemColours();
 }
 
 void SequenceForm::OnDpiChanged(UINT dpi, const RECT& suggested) {

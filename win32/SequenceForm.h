@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 #include "ControlFactory.h"
 #include "DigitRow.h"
 #include "Fonts.h"
 #include "Gdi.h"
-#include "VerdictNotice.h"
+#include "ReaderNotice.h"
+#include "Screen.h"
 #include "design/Commands.h"
 #include "design/FormEvents.h"
 #include "design/WindowRules.h"
@@ -22,9 +25,9 @@ namespace trivelan::win32 {
 // decides nothing.
 class SequenceForm final : public logic::SequenceView {
   public:
-    // Creates the window and every control, then raises the load event. The
-    // window stays hidden until the caller shows it.
-    // The window, started with the row the user gave, if any.
+    // Creates the window and every control, then raises the load event with
+    // the row the user gave, if any. The window stays hidden until the caller
+    // shows it.
     SequenceForm(HINSTANCE instance, logic::ErrorReporter reporter,
                  const design::RowReading& start = {});
     ~SequenceForm() override;
@@ -44,6 +47,9 @@ class SequenceForm final : public logic::SequenceView {
     void Apply(design::Command command);
     // The cell the row's keyboard mark stands on: the row's one Tab stop.
     [[nodiscard]] int MarkedCell() const { return row_.MarkedCell(); }
+    // Where the window learns whether a high-contrast theme is on: the
+    // system's setting, or a test's. The window reads it again at once.
+    void SetHighContrastSetting(std::function<bool()> setting);
 
     // The view contract.
     [[nodiscard]] std::u16string ReportText() const override;
@@ -61,6 +67,13 @@ class SequenceForm final : public logic::SequenceView {
     LRESULT OnControlColour(HDC dc, HWND control);
     void OnDrawItem(const DRAWITEMSTRUCT& item) const;
     void OnEraseBackground(HDC dc) const;
+    // The colours of the control with this id, in the theme now: nullopt for a
+    // control that keeps the toolkit's own.
+    [[nodiscard]] std::optional<design::Paint> PaintOf(int id) const;
+    // Reads the high-contrast setting again and paints the window anew.
+    void FollowSystemColours();
+    // Tells a screen reader what a click changed.
+    void Tell(const std::optional<design::ReaderNews>& news) const;
     void OnDpiChanged(UINT dpi, const RECT& suggested);
 
     [[nodiscard]] design::Screen Screen() const;
@@ -71,13 +84,15 @@ class SequenceForm final : public logic::SequenceView {
     HWND window_ = nullptr;
     ControlHandles controls_{};
     DigitRow row_;
-    VerdictNotice notice_;
+    ReaderNotice notice_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     design::WindowRules rules_{design::Window::Desktop};
     Fonts fonts_;
     Brushes brushes_;
     UniqueAccelerators accelerators_;
     HWND focusBeforeDeactivation_ = nullptr;
+    std::function<bool()> highContrastSetting_ = HighContrastOn;
+    bool highContrast_ = false;
     design::FormEvents events_;
 };
 

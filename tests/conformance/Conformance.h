@@ -38,7 +38,8 @@ class Driver {
     // be read), UTF-8; "" for nothing, as in a desktop window that opened.
     [[nodiscard]] virtual std::string Told() const { return ""; }
     // The open help box: its title, whether its text is the design's help for
-    // this window, and whether the box is whole on the screen; "none".
+    // this window, whether the box is whole on the screen, and whether it is
+    // read from the statement; "none".
     [[nodiscard]] virtual std::string HelpBox() const = 0;
     // The desktop windows' zoom in per cent, and "design" when every control
     // stands at its design place and size, in its design font, at that zoom
@@ -73,10 +74,13 @@ struct Scenario {
     }
 };
 
-// How a driver names what it sees of a help box.
-inline std::string HelpBoxSeen(const std::string& title, bool designText, bool onScreen) {
+// How a driver names what it sees of a help box; read from the statement:
+// the focus in the text, with the caret where the exercise statement starts.
+inline std::string HelpBoxSeen(const std::string& title, bool designText, bool onScreen,
+                               bool fromStatement) {
     return title + (designText ? ", the design's text" : ", another text") +
-           (onScreen ? ", on the screen" : ", off the screen");
+           (onScreen ? ", on the screen" : ", off the screen") +
+           (fromStatement ? ", read from the statement" : ", read from elsewhere");
 }
 
 // The row entered by clicks that never make a double click: passes over the

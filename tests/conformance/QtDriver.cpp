@@ -128,11 +128,6 @@ class QtDriver final : public conformance::Driver {
         if (QApplication::activeModalWidget() != nullptr) return "help";
         const QWidget* focus = QApplication::focusWidget();
         if (focus == nullptr) return "none";
-        if (focus->objectName() == QStringLiteral("Frame1")) {
-            for (int k = 0; k < design::kDigitCellCount; ++k) {
-                if (Cell(k)->isMarked()) return design::ControlName(design::DigitCell(k));
-            }
-        }
         return focus->objectName().toStdString();
     }
     [[nodiscard]] std::string Report() const override {
@@ -152,9 +147,13 @@ class QtDriver final : public conformance::Driver {
         const auto* text = box->findChild<const QPlainTextEdit*>();
         const QString help = QString::fromStdU16String(
             design::ToLineFeeds(design::HelpText(design::Window::Desktop)));
+        const QString statement =
+            QString::fromStdU16String(design::ToLineFeeds(design::kStatement));
         return conformance::HelpBoxSeen(
             box->windowTitle().toStdString(), text != nullptr && text->toPlainText() == help,
-            box->screen()->availableGeometry().contains(box->frameGeometry()));
+            box->screen()->availableGeometry().contains(box->frameGeometry()),
+            text != nullptr && text->hasFocus() &&
+                text->textCursor().position() == text->toPlainText().indexOf(statement));
     }
 
     [[nodiscard]] int Zoom() const override { return form_.zoom(); }

@@ -126,6 +126,13 @@ class Win32Driver final : public conformance::Driver {
         if ((modifiers & kCtrl) != 0 && key == 'Z') SendMessageW(focus, WM_CHAR, 0x1A, 1);
         state[VK_SHIFT] = state[VK_CONTROL] = 0;
         SetKeyboardState(state);
+        // What a key posted to a box (its text closes it on Escape so) comes
+        // before the next step, as it would from the box's loop.
+        HWND root = GetAncestor(focus, GA_ROOT);
+        MSG posted{};
+        while (root != form_.Handle() && PeekMessageW(&posted, root, 0, 0, PM_REMOVE)) {
+            if (IsDialogMessageW(root, &posted) == 0) DispatchMessageW(&posted);
+        }
     }
 
     [[nodiscard]] std::string Row() const override {
@@ -174,11 +181,15 @@ class Win32Driver final : public conformance::Driver {
         RECT inside{};
         GetWindowRect(box, &place);
         IntersectRect(&inside, &place, &area);
+        DWORD caret = 0;
+        SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
         return conformance::HelpBoxSeen(
             Utf8(WindowText(box)),
             text != nullptr && WindowText(text) ==
                                    trivelan::win32::Wide(design::HelpText(design::Window::Desktop)),
-            EqualRect(&inside, &place) != 0);
+            EqualRect(&inside, &place) != 0,
+            text != nullptr && GetFocus() == text &&
+                caret == WindowText(text).find(trivelan::win32::Wide(design::kStatement)));
     }
 
     [[nodiscard]] int Zoom() const override { return form_.Zoom(); }

@@ -88,14 +88,17 @@ class PageDriver:
         if verb == "helpbox":
             box = page.evaluate(
                 "(() => { const d = document.querySelector('dialog[open]'); if (!d) return null;"
-                " const r = d.getBoundingClientRect(); return [d.querySelector('h2').textContent,"
-                " d.querySelector('.box-text').textContent, r.left >= 0 && r.top >= 0 &&"
-                " r.right <= innerWidth && r.bottom <= innerHeight]; })()")
+                " const r = d.getBoundingClientRect(), t = d.querySelector('.box-text');"
+                " return [d.querySelector('h2').textContent, t.value, r.left >= 0 && r.top >= 0"
+                " && r.right <= innerWidth && r.bottom <= innerHeight,"
+                " document.activeElement === t ? t.selectionStart : -1]; })()")
             if not box:
                 return "none"
-            return "%s, %s, %s" % (box[0], "the design's text" if box[1] == self.texts["help"]
-                                   else "another text",
-                                   "on the screen" if box[2] else "off the screen")
+            return "%s, %s, %s, %s" % (
+                box[0], "the design's text" if box[1] == self.texts["help"] else "another text",
+                "on the screen" if box[2] else "off the screen",
+                "read from the statement" if box[3] == box[1].find(self.texts["statement"])
+                else "read from elsewhere")
         if verb == "told":
             shown, statement = self.seen("report").replace("\r\n", "\n"), self.texts["statement"]
             return shown[:-len(statement)].rstrip("\n") if shown.endswith("\n\n" + statement) else ""

@@ -1,5 +1,5 @@
-// The Qt window's spoken verdict.
-#include "VerdictNotice.h"
+// The Qt window's notices to a screen reader.
+#include "ReaderNotice.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,24 +10,24 @@ namespace trivelan::qt {
 namespace {
 
 QAccessibleInterface* CreateForNotice(const QString& className, QObject* object) {
-    if (className != QLatin1String(VerdictNotice::staticMetaObject.className())) return nullptr;
+    if (className != QLatin1String(ReaderNotice::staticMetaObject.className())) return nullptr;
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
 }
 
 }  // namespace
 
-VerdictNotice::VerdictNotice(QWidget* parent) : QWidget(parent) {
+ReaderNotice::ReaderNotice(QWidget* parent) : QWidget(parent) {
     static const bool installed = [] {
         QAccessible::installFactory(CreateForNotice);
         return true;
     }();
     (void)installed;
-    setObjectName(QStringLiteral("VerdictNotice"));
+    setObjectName(QStringLiteral("ReaderNotice"));
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 0, 0);  // nothing on the screen
 }
 
-void VerdictNotice::announce(const std::u16string& text) {
+void ReaderNotice::announce(const std::u16string& text) {
     setAccessibleName(ToQString(text));
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);

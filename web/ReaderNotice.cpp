@@ -1,9 +1,9 @@
-// The page's spoken verdict.
-#include "VerdictNotice.h"
+// The page's notices to a screen reader.
+#include "ReaderNotice.h"
 
 namespace trivelan::web {
 
-VerdictNotice::VerdictNotice(const Js& form)
+ReaderNotice::ReaderNotice(const Js& form)
     : live_(Js::Global("document").Call("createElement", "div")) {
     live_.Set("className", "notice");
     live_.Call("setAttribute", "aria-live", "polite");
@@ -11,10 +11,12 @@ VerdictNotice::VerdictNotice(const Js& form)
     form.Call("appendChild", live_);
 }
 
-void VerdictNotice::Announce(const std::u16string& text) {
-    // A new paragraph each time, so that the same verdict twice is still a
+void ReaderNotice::Clear() { live_.Set("textContent", ""); }
+
+void ReaderNotice::Announce(const std::u16string& text) {
+    // A new paragraph each time, so that the same news twice is still a
     // change, and the region is read whole.
-    live_.Set("textContent", "");
+    Clear();
     const Js paragraph = Js::Global("document").Call("createElement", "p");
     paragraph.Set("textContent", text);
     live_.Call("appendChild", paragraph);

@@ -1,5 +1,5 @@
-// The Win32 window's spoken verdict.
-#include "VerdictNotice.h"
+// The Win32 window's notices to a screen reader.
+#include "ReaderNotice.h"
 
 #include <oleacc.h>
 
@@ -21,11 +21,11 @@ constexpr GUID kIAccPropServices{
 
 }  // namespace
 
-VerdictNotice::~VerdictNotice() {
+ReaderNotice::~ReaderNotice() {
     if (com_) CoUninitialize();
 }
 
-void VerdictNotice::Create(HWND window) {
+void ReaderNotice::Create(HWND window) {
     // Shown but of no size: in the accessibility tree, never on the screen.
     live_ = CreateWindowExW(
         0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window,
@@ -45,8 +45,13 @@ void VerdictNotice::Create(HWND window) {
     }
 }
 
-void VerdictNotice::Announce(const std::u16string& text) const {
-    SetWindowTextW(live_, Wide(text).c_str());
+void ReaderNotice::Tell(const design::ReaderNews& news) const {
+    if (news.focusRenamed) {
+        // Windows raises this itself for a button's new text; Wine does not.
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, GetFocus(), OBJID_CLIENT, CHILDID_SELF);
+        return;
+    }
+    SetWindowTextW(live_, Wide(news.text).c_str());
     NotifyWinEvent(kLiveRegionChanged, live_, OBJID_CLIENT, CHILDID_SELF);
 }
 
