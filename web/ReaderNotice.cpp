@@ -14,11 +14,14 @@ ReaderNotice::ReaderNotice(const Js& form)
 void ReaderNotice::Clear() { live_.Set("textContent", ""); }
 
 void ReaderNotice::Announce(const std::u16string& text) {
-    // A new paragraph each time, so that the same news twice is still a
-    // change, and the region is read whole.
+    // A new paragraph each time, so that the region is read whole. Orca passes
+    // over a text the same as the one it was told before: the same news again
+    // (a check after "Чисти" on the same row) comes with an invisible mark.
+    repeated_ = text == last_ && !repeated_;
+    last_ = text;
     Clear();
     const Js paragraph = Js::Global("document").Call("createElement", "p");
-    paragraph.Set("textContent", text);
+    paragraph.Set("textContent", repeated_ ? text + u"\u200B" : text);
     live_.Call("appendChild", paragraph);
 }
 

@@ -24,6 +24,8 @@ class ReaderNotice {
 
   private:
     Js live_;
+    std::u16string last_;
+    bool repeated_ = false;
 };
 
 }  // namespace trivelan::web

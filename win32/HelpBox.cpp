@@ -57,6 +57,14 @@ INT_PTR CALLBACK HelpProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_INITDIALOG:
             OnInitDialog(box, *reinterpret_cast<HelpRequest*>(lParam));
             return FALSE;  // the focus is set
+        case WM_ACTIVATE:
+            // Activated with the focus outside its controls, the system would
+            // leave it on the box itself (Wine, when X gives the box the focus):
+            // back into the text, where the box opened.
+            if (LOWORD(wParam) != WA_INACTIVE && !IsChild(box, GetFocus())) {
+                SetFocus(GetDlgItem(box, kTextId));
+            }
+            return FALSE;  // the dialog's own handling follows
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(box, IDOK);
             return TRUE;

@@ -2,15 +2,14 @@
 // every child control's class, style and text (WM_GETTEXT), one line each in
 // UTF-8. With "click TEXT" it first sends BM_CLICK to the control whose text
 // is TEXT, as a screen reader's default action does.
-// With "verdicts" it listens for live-region changes, as a screen reader does
-// (an out-of-context WinEvent hook), while it clicks "Провери", a cell and
-// "Провери", then "Чисти" and "Провери"; it prints each change's text and, after
-// each click, the class of the control with the focus.
+// With "listen" it prints, until it is ended, a line for each event a screen
+// reader speaks from, with what the reader reads then.
 // With "box" it reads the program's message box instead (its title and text,
 // "TITLE|TEXT"), then presses its button.
-// Usage: trivelan_controls_probe [click TEXT | verdicts | box]
+// Usage: trivelan_controls_probe [click TEXT | listen | box]
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,10 +17,13 @@
 namespace {
 
 std::wstring TextOf(HWND control) {
-    wchar_t text[512] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+    SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                         SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(std::min<std::size_t>(copied, length));
     return text;
 }
 
@@ -49,67 +51,79 @@ std::vector<HWND> ChildrenOf(HWND window) {
     return children;
 }
 
-std::vector<std::wstring> heard;
-
-void CALLBACK OnLiveRegion(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND control, LONG /*object*/,
-                           LONG /*child*/, DWORD /*thread*/, DWORD /*time*/) {
-    heard.push_back(TextOf(control));
-}
-
-// Until COUNT changes were heard, or 10 s have gone.
-void HearUntil(std::size_t count) {
-    const ULONGLONG deadline = GetTickCount64() + 10000;
-    while (heard.size() < count && GetTickCount64() < deadline) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    }
-}
-
 void Click(const std::vector<HWND>& children, const std::wstring& text) {
     for (HWND child : children) {
         if (TextOf(child) == text) SendMessageW(child, BM_CLICK, 0, 0);
     }
 }
 
-void PrintFocus(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    wchar_t name[64] = {};
-    if (info.hwndFocus != nullptr) GetClassNameW(info.hwndFocus, name, 64);
-    Print(std::wstring(L"focus|") + name);
+// What a reader reads of an edit box that has the caret: the line it stands on.
+std::wstring CaretLine(HWND edit) {
+    const auto ask = [edit](UINT message, WPARAM wParam) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(edit, message, wParam, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+        return answer;
+    };
+    const DWORD_PTR line = ask(EM_LINEFROMCHAR, LOWORD(ask(EM_GETSEL, 0)));
+    const DWORD_PTR start = ask(EM_LINEINDEX, line);
+    const std::wstring text = TextOf(edit);
+    return start < text.size() ? text.substr(start, ask(EM_LINELENGTH, start)) : std::wstring();
 }
 
-int ListenForVerdicts(HWND window, const std::vector<HWND>& children) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
+bool IsEdit(HWND window) {
+    if (window == nullptr) return false;
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return _wcsicmp(name, L"Edit") == 0;
+}
+
+HWND lastRoot = nullptr;
+
+// One line for each event a screen reader speaks from: "focus|", "name|" and
+// "live|" with what it reads of the control, and "window|" with a window's
+// title when the focus comes into another window.
+void CALLBACK OnEvent(HWINEVENTHOOK /*hook*/, DWORD event, HWND control, LONG object,
+                      LONG /*child*/, DWORD /*thread*/, DWORD /*time*/) {
     constexpr DWORD kLiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
-    HWINEVENTHOOK hook = SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr,
-                                         OnLiveRegion, process, 0, WINEVENT_OUTOFCONTEXT);
-    if (hook == nullptr) {
+    if (control == nullptr) return;
+    if (event == EVENT_OBJECT_FOCUS) {
+        HWND root = GetAncestor(control, GA_ROOT);
+        if (root != lastRoot) Print(L"window|" + TextOf(root));
+        lastRoot = root;
+        Print(L"focus|" + (IsEdit(control) ? CaretLine(control) : TextOf(control)));
+    } else if (event == EVENT_OBJECT_NAMECHANGE && object == OBJID_CLIENT) {
+        Print(L"name|" + TextOf(control));
+    } else if (event == kLiveRegionChanged) {
+        Print(L"live|" + TextOf(control));
+    }
+}
+
+// Listens as a screen reader does (an out-of-context WinEvent hook on the
+// program's process) until it is ended; and, as a reader reads on after each
+// key in a text box, a "caret|" line with the line the caret moves to.
+int Listen(HWND window) {
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    if (SetWinEventHook(EVENT_OBJECT_FOCUS, 0x8019, nullptr, OnEvent, process, 0,
+                        WINEVENT_OUTOFCONTEXT) == nullptr) {
         Print(L"no hook");
         return 1;
     }
-    // Each click, whether the focus is printed after it, and how many changes
-    // must have been heard by then.
-    const struct {
-        const wchar_t* text;
-        bool focus;
-        std::size_t heard;
-    } clicks[] = {{L"Провери", true, 1},
-                  {L"Позиция 2: 0", false, 0},
-                  {L"Провери", true, 2},
-                  {L"Чисти", true, 0},
-                  {L"Провери", true, 3}};
-    for (const auto& click : clicks) {
-        Click(children, click.text);
-        if (click.focus) PrintFocus(window);
-        HearUntil(click.heard);
+    Print(L"listening");
+    HWND edit = nullptr;
+    std::wstring line;
+    for (;;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(thread, &info) == FALSE || !IsEdit(info.hwndFocus)) continue;
+        const std::wstring now = CaretLine(info.hwndFocus);
+        if (info.hwndFocus == edit && now != line) Print(L"caret|" + now);
+        edit = info.hwndFocus;
+        line = now;
     }
-    UnhookWinEvent(hook);
-    for (const std::wstring& text : heard) Print(L"verdict|" + text);
-    return 0;
 }
 
 }  // namespace
@@ -146,8 +160,7 @@ int wmain(int argc, wchar_t* argv[]) {
         return 1;
     }
     const std::vector<HWND> children = ChildrenOf(window);
-    if (argc == 2 && std::wstring(argv[1]) == L"verdicts")
-        return ListenForVerdicts(window, children);
+    if (argc == 2 && std::wstring(argv[1]) == L"listen") return Listen(window);
     if (argc == 3 && std::wstring(argv[1]) == L"click") {
         Click(children, argv[2]);
     }

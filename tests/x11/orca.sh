@@ -5,8 +5,8 @@
 #
 # orca_session "$0" ARGS...: run first; outside a session it runs the script
 # again inside one and exits with its status. Inside, $work is the session's
-# folder, Orca is running, `press` types, and `said`, `wait_for` and `heard`
-# read Orca's log.
+# folder, Orca is running, and `said` reads Orca's log for check.sh's reader
+# helpers (`press`, `wait_for`, `heard`, `hear_list`).
 here_orca=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=tests/check.sh
 source "$here_orca/../check.sh"
@@ -47,25 +47,3 @@ for line in re.findall(r"SPEECH OUTPUT: \x27(.*?)\x27", text, re.S):
     print(" | ".join(line.split("\n")))' "$log"
 }
 
-# press KEY...: the keys, through the X server as a user types them; what
-# Orca says from here on is what wait_for and heard look at.
-since=0
-press() {
-    since=$(said | wc -l)
-    xdotool key "$@"
-}
-
-# wait_for LINE: until Orca has said LINE since the last press, or 30 s have gone.
-wait_for() {
-    for _ in $(seq 300); do
-        said | tail -n "+$((since + 1))" | grep -qxF -- "$1" && return 0
-        sleep 0.1
-    done
-    echo "Orca never said: $1"
-    return 1
-}
-
-# heard WHAT LINE: checks that Orca says LINE.
-heard() {
-    check "$1" yes "$(wait_for "$2" >/dev/null && echo yes || echo no)"
-}
