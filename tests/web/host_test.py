@@ -4,7 +4,8 @@ lifetime, never as a mix of two builds, and still opens with no network; a
 blocked WebAssembly file gives a message in the report box; the help box
 follows a rotated or smaller window; only the report's text can be selected
 and only the report has the browser's menu; an automatic dark mode leaves the
-design's colours; nothing breaks the security policy. Screenshots go to SHOTS.
+design's colours, forced colours keep the mark and the underline in sight;
+nothing breaks the security policy. Screenshots go to SHOTS.
 
 Usage: python3 -m pytest host_test.py --site=SITE_DIR --shots=SHOTS
 """
@@ -198,6 +199,28 @@ def test_dark_mode(page, shots):
           ["128,128,255", "0,255,0", "255,0,0", "255,192,128", "255,255,255"],
           [pixel(path, 5, 100), pixel(path, 50, 150), pixel(path, 330, 150), pixel(path, 70, 5),
            pixel(path, 58, 66)])
+
+
+def test_forced_colours(page, shots):
+    """A high-contrast theme's forced colours: the page takes the system's, and
+    the keyboard's mark and the split digit's underline stay in sight."""
+    page.resize(481, 363)
+    page.send("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors",
+                                                           "value": "active"}]})
+    page.open(page.url)
+    page.click("#Command1_0")  # all zeros: the first digit underlined
+    page.keys("Tab", "Tab")  # the mark on the first cell
+    page.wait_for("document.activeElement.id === 'Label2_0'")
+    path = os.path.join(shots, "page-forced-colours.png")
+    page.screenshot(path)
+    page.send("Emulation.setEmulatedMedia", {"features": []})
+    face = pixel(path, 70, 114)  # the first cell, below its digit
+    check("the system's colours, not the design's window colour", False,
+          pixel(path, 5, 100) == "128,128,255")
+    check("the mark, on the first cell only", [True, False],
+          [pixel(path, 68, 65) != face, pixel(path, 92, 65) != face])
+    check("the underline, under the first digit only", [True, False],
+          [pixel(path, 62, 109) != face, pixel(path, 86, 109) != face])
 
 
 def test_nothing_blocked(page):

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -120,6 +121,59 @@ TEST_F(Win32WindowTest, AMonitorsDpiScalesTheWholeDesign) {
             EXPECT_EQ(FontOf(Control(c)).lfHeight, -scale.Pixels(c.fontPoints * 20)) << dpi;
         }
     }
+}
+
+// While a high-contrast theme is on (the test's own setting: Wine keeps the
+// system's off), the window paints in the system's colours, here a dark
+// scheme's: every face black, every text white, the digits too; back to the
+// design's faces and black text when it goes off.
+TEST_F(Win32WindowTest, AHighContrastThemeTakesTheSystemsColoursForEveryText) {
+    const int parts[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF dark[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255)};
+    COLORREF saved[4] = {};
+    for (int i = 0; i < 4; ++i) saved[i] = GetSysColor(parts[i]);
+    SetSysColors(4, parts, dark);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    BITMAPINFO image{{sizeof(BITMAPINFOHEADER), 40, -60, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(dc, &image, DIB_RGB_COLORS, &bits, nullptr, 0);
+    SelectObject(dc, bitmap);
+    const auto pixels = static_cast<const std::uint32_t*>(bits);
+    const auto at = [pixels](int x, int y) {  // the bitmap holds BGR
+        const std::uint32_t p = pixels[y * 40 + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    };
+    for (const bool on : {true, false}) {
+        form->SetHighContrastSetting([on] { return on; });
+        for (const design::ControlDesign& c :
+             {design::kLabel1, design::kFrame1, design::kCheck, design::DigitCell(0)}) {
+            const design::Rgb own = *c.background;
+            const COLORREF face = on ? RGB(0, 0, 0) : RGB(own.red, own.green, own.blue);
+            const COLORREF text = on ? RGB(255, 255, 255) : RGB(0, 0, 0);
+            if (c.kind != design::Kind::PushButton && !design::IsDigitCell(c)) {
+                SendMessageW(form->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                             reinterpret_cast<LPARAM>(Control(c)));
+                EXPECT_EQ(GetBkColor(dc), face) << c.name << on;
+                EXPECT_EQ(GetTextColor(dc), text) << c.name << on;
+                continue;
+            }
+            DRAWITEMSTRUCT item{ODT_BUTTON,         static_cast<UINT>(GetDlgCtrlID(Control(c))),
+                                0,                  ODA_DRAWENTIRE,
+                                0,                  Control(c),
+                                dc,                 {0, 0, 40, 60},
+                                0};
+            SendMessageW(form->Handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+            int inText = 0;
+            for (int y = 4; y < 56; ++y) {
+                for (int x = 4; x < 36; ++x) inText += at(x, y) == text ? 1 : 0;
+            }
+            EXPECT_EQ(at(5, 55), face) << c.name << on;
+            EXPECT_GT(inText, 10) << c.name << on;
+        }
+    }
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    SetSysColors(4, parts, saved);
 }
 
 }  // namespace
