@@ -48,7 +48,7 @@ press() {
 # LINE, with -x), or 30 s have gone.
 wait_for() {
     for _ in $(seq 300); do
-        said | tail -n "+$((since + 1))" | grep -qF ${2:-} -- "$1" && return 0
+        said | tail -n "+$((since + 1))" | grep -qF"${2:+x}" -- "$1" && return 0
         sleep 0.1
     done
     echo "never said: $1"

@@ -157,11 +157,13 @@ TEST_F(Win32WindowTest, AHighContrastThemeTakesTheSystemsColoursForEveryText) {
                 EXPECT_EQ(GetTextColor(dc), text) << c.name << on;
                 continue;
             }
-            DRAWITEMSTRUCT item{ODT_BUTTON,         static_cast<UINT>(GetDlgCtrlID(Control(c))),
-                                0,                  ODA_DRAWENTIRE,
-                                0,                  Control(c),
-                                dc,                 {0, 0, 40, 60},
-                                0};
+            DRAWITEMSTRUCT item{};
+            item.CtlType = ODT_BUTTON;
+            item.CtlID = static_cast<UINT>(GetDlgCtrlID(Control(c)));
+            item.itemAction = ODA_DRAWENTIRE;
+            item.hwndItem = Control(c);
+            item.hDC = dc;
+            item.rcItem = {0, 0, 40, 60};
             SendMessageW(form->Handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
             int inText = 0;
             for (int y = 4; y < 56; ++y) {
