@@ -18,6 +18,9 @@ printf '%s\r\n' 'Windows Registry Editor Version 5.00' '[HKEY_CURRENT_USER\Contr
     '"Window"="0 0 0"' '"WindowText"="255 255 255"' '"ButtonFace"="0 0 0"' \
     '"ButtonText"="255 255 255"' '"Hilight"="0 255 255"' >"$work/dark.reg"
 wine regedit /S "$(winepath -w "$work/dark.reg")"
+# Wine keeps colours a program set for the session (SetSysColors) in a key of
+# its own, which goes before the registry's.
+wine reg delete 'HKCU\Software\Wine\Temporary System Parameters' /f >/dev/null 2>&1 || true
 wine "$program" --row 010000000000010 2>/dev/null &
 app=$!
 win=$(timeout 30 xdotool search --sync --onlyvisible --name "Тривелан" | head -n 1)
