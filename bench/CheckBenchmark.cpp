@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "qt/Application.h"
-#include "qt/DigitCell.h"
+#include "qt/DigitRow.h"
 #include "qt/SequenceForm.h"
 
 namespace {

@@ -36,7 +36,7 @@ inline constexpr Rgb kTextColour{0, 0, 0};
                                                      bool highContrast) {
     if (!control.background) return std::nullopt;
     if (!highContrast) return Paint{*control.background, kTextColour};
-    if (control.kind == Kind::PushButton) {
+    if (control.kind == ControlKind::PushButton) {
         return Paint{SystemColour::ButtonFace, SystemColour::ButtonText};
     }
     return WindowPaint(true);

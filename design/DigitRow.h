@@ -40,9 +40,8 @@ struct RowKeyOutcome {
     std::optional<int> click;
 };
 
-// The row's input as a window hands it over: pointer presses with the time
-// they happened and the keys that reach the row. The window keeps one of these
-// and carries out what it answers.
+// The row's input: pointer presses with the time they happened, and the keys
+// that reach the row.
 class RowInput {
   public:
     [[nodiscard]] constexpr int Mark() const { return mark_; }
@@ -61,25 +60,15 @@ class RowInput {
         return !second;
     }
 
-    // The arrows, Home and End move the mark; Space and Enter click the marked
-    // cell, once for a held key.
-    constexpr RowKeyOutcome Key(RowKey key, bool repeated) {
+    // A key going down: the arrows, Home and End move the mark; Space and
+    // Enter click the marked cell, once for a held key.
+    constexpr RowKeyOutcome KeyDown(RowKey key, bool repeated) {
         if (key == RowKey::Space || key == RowKey::Enter) {
             if (repeated) return {mark_, std::nullopt};
             return {mark_, mark_};
         }
         mark_ = MoveInRow(mark_, key);
         return {mark_, std::nullopt};
-    }
-
-    // The same, carried out: moved(before) when the mark left that cell, then
-    // click(cell) for the click; the window draws the mark and clicks the cell.
-    template <typename Moved, typename Click>
-    constexpr void Key(RowKey key, bool repeated, Moved&& moved, Click&& click) {
-        const int before = mark_;
-        const RowKeyOutcome outcome = Key(key, repeated);
-        if (outcome.mark != before) std::forward<Moved>(moved)(before);
-        if (outcome.click) std::forward<Click>(click)(*outcome.click);
     }
 
   private:

@@ -19,13 +19,13 @@ struct Rgb {
     std::uint8_t blue;
 };
 
-enum class Kind { Label, Frame, PushButton, TextBox };
+enum class ControlKind { Label, Frame, PushButton, TextBox };
 enum class Container { Window, Frame1 };
 
 struct ControlDesign {
     std::string_view name;  // control array name
     int index;              // element index; -1 for a single control
-    Kind kind;
+    ControlKind kind;
     Container container;
     int left;
     int top;
@@ -79,15 +79,15 @@ inline constexpr int kDigitCellStep = 360;
 
 // clang-format off
 //                                    name        index kind              container          left  top   width height background             font               text                              tab visible centred  accessible name, description
-inline constexpr ControlDesign kLabel1  {"Label1",   0, Kind::Label,      Container::Window,  960,    0, 4575,  375, Rgb{255, 192, 128},   kWindowFontPoints, kTitle,                             2, true,  true,  {},         u"Заглавие на упражнението"};
-inline constexpr ControlDesign kFrame1  {"Frame1",  -1, Kind::Frame,      Container::Window,  600,  600, 5895, 1335, kWindowBackground,    kWindowFontPoints, u"Промяна цифрите чрез On-Click",  5, true,  false, {},         u"Редица от 15 цифри; щракване върху цифра я увеличава с 1"};
-inline constexpr ControlDesign kCheck   {"Command1", 0, Kind::PushButton, Container::Window,  600, 2160, 1815,  375, Rgb{0, 255, 0},       kWindowFontPoints, u"Провери",                        3, true,  true,  {},         u"Проверява дали редицата е палиндром и дали е балансирана"};
-inline constexpr ControlDesign kClear   {"Command1", 1, Kind::PushButton, Container::Window, 4680, 2160, 1815,  375, Rgb{255, 0, 0},       kWindowFontPoints, u"Чисти",                          4, true,  true,  {},         u"Връща всички цифри на 0 и изчиства отчета"};
-inline constexpr ControlDesign kReport  {"Text1",    0, Kind::TextBox,    Container::Window,  240, 2640, 6735, 2655, std::nullopt,         kWindowFontPoints, kStatement,                         0, true,  false, u"Отчет",   u"Условието на задачата, а след проверка — резултатът"};
-inline constexpr ControlDesign kMottoBox{"Text1",    1, Kind::TextBox,    Container::Window,  600, 3960, 6735, 1815, std::nullopt,         kWindowFontPoints, kMotto,                             1, false, false, u"Мото",    {}};
+inline constexpr ControlDesign kLabel1  {"Label1",   0, ControlKind::Label,      Container::Window,  960,    0, 4575,  375, Rgb{255, 192, 128},   kWindowFontPoints, kTitle,                             2, true,  true,  {},         u"Заглавие на упражнението"};
+inline constexpr ControlDesign kFrame1  {"Frame1",  -1, ControlKind::Frame,      Container::Window,  600,  600, 5895, 1335, kWindowBackground,    kWindowFontPoints, u"Промяна цифрите чрез On-Click",  5, true,  false, {},         u"Редица от 15 цифри; щракване върху цифра я увеличава с 1"};
+inline constexpr ControlDesign kCheck   {"Command1", 0, ControlKind::PushButton, Container::Window,  600, 2160, 1815,  375, Rgb{0, 255, 0},       kWindowFontPoints, u"Провери",                        3, true,  true,  {},         u"Проверява дали редицата е палиндром и дали е балансирана"};
+inline constexpr ControlDesign kClear   {"Command1", 1, ControlKind::PushButton, Container::Window, 4680, 2160, 1815,  375, Rgb{255, 0, 0},       kWindowFontPoints, u"Чисти",                          4, true,  true,  {},         u"Връща всички цифри на 0 и изчиства отчета"};
+inline constexpr ControlDesign kReport  {"Text1",    0, ControlKind::TextBox,    Container::Window,  240, 2640, 6735, 2655, std::nullopt,         kWindowFontPoints, kStatement,                         0, true,  false, u"Отчет",   u"Условието на задачата, а след проверка — резултатът"};
+inline constexpr ControlDesign kMottoBox{"Text1",    1, ControlKind::TextBox,    Container::Window,  600, 3960, 6735, 1815, std::nullopt,         kWindowFontPoints, kMotto,                             1, false, false, u"Мото",    {}};
 
 [[nodiscard]] constexpr ControlDesign DigitCell(int k) {
-    return {"Label2", k, Kind::Label, Container::Frame1, 240 + kDigitCellStep * k, 360, 375, 855, Rgb{255, 255, 255}, kCellFontPoints, u"0", 6 + k, true, true, u"Позиция", u"Щракване увеличава цифрата с 1"};
+    return {"Label2", k, ControlKind::Label, Container::Frame1, 240 + kDigitCellStep * k, 360, 375, 855, Rgb{255, 255, 255}, kCellFontPoints, u"0", 6 + k, true, true, u"Позиция", u"Щракване увеличава цифрата с 1"};
 }
 // clang-format on
 
@@ -167,7 +167,7 @@ inline constexpr auto kTabOrder = TabOrder();
 // row, which stands in its frame's place as one stop (the cells take no Tab of
 // their own; the row's arrows move between them).
 [[nodiscard]] constexpr bool IsTabStop(const ControlDesign& control) {
-    return control.kind != Kind::Label && control.visible;
+    return control.kind != ControlKind::Label && control.visible;
 }
 
 // In a window whose cells take the focus themselves, rather than their frame:
@@ -175,7 +175,7 @@ inline constexpr auto kTabOrder = TabOrder();
 // marked cell.
 [[nodiscard]] constexpr bool HasOwnTabStop(const ControlDesign& control, int mark) {
     if (IsDigitCell(control)) return control.index == mark;
-    return IsTabStop(control) && control.kind != Kind::Frame;
+    return IsTabStop(control) && control.kind != ControlKind::Frame;
 }
 
 // The Tab stop after (or, backwards, before) the control at this position in
@@ -208,14 +208,14 @@ inline constexpr auto kTabOrder = TabOrder();
 // window's buttons and text boxes take it; a press on a label, the frame or a
 // digit cell leaves the focus where it was.
 [[nodiscard]] constexpr bool TakesFocusOnPress(const ControlDesign& control) {
-    return control.kind == Kind::PushButton || control.kind == Kind::TextBox;
+    return control.kind == ControlKind::PushButton || control.kind == ControlKind::TextBox;
 }
 
 // Whether a control has a menu of its own on a right click or a long press: the
 // text boxes (cut, copy, paste); the labels, the frame, the cells and the
 // buttons have none, as on the desktop.
 [[nodiscard]] constexpr bool HasOwnMenu(const ControlDesign& control) {
-    return control.kind == Kind::TextBox;
+    return control.kind == ControlKind::TextBox;
 }
 
 // The name a window's object takes from its design row, with the index between

@@ -52,11 +52,21 @@ class WindowRules {
     }
 
     constexpr void HelpClosed() { helpOpen_ = false; }
-    [[nodiscard]] constexpr Window Kind() const { return window_; }
+    // The window these rules are for.
+    [[nodiscard]] constexpr Window Target() const { return window_; }
     [[nodiscard]] constexpr int Zoom() const { return presentation_.Zoom(); }
     [[nodiscard]] constexpr bool IsFullScreen() const { return presentation_.IsFullScreen(); }
-    // Where the controls go now.
+    // Where the controls go now: in a page, the design as large as the browser
+    // window allows, centred in it.
     [[nodiscard]] constexpr Placement Place(const Screen& screen) const {
+        if (window_ == Window::Page) {
+            const ScreenFit fit = FitToScreen(screen.whole.width, screen.whole.height);
+            return {fit.scale,
+                    {fit.left, fit.top},
+                    {screen.whole.width, screen.whole.height},
+                    false,
+                    std::nullopt};
+        }
         return presentation_.Place(screen);
     }
 

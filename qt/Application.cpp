@@ -6,7 +6,7 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
-#include "DigitCellAccessible.h"
+#include "DigitRow.h"
 #include "Fonts.h"
 #include "Version.h"
 #include "design/FormDesign.h"

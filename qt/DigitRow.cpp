@@ -1,13 +1,18 @@
-// The Qt window's digit row: one Tab stop, its arrow keys and its mark.
+// The Qt window's digit row: its cells, their presses, keys and mark, and what
+// a screen reader meets in them.
 #include "DigitRow.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QStyleHints>
 #include <optional>
 
-#include "DigitCell.h"
-#include "design/DigitRow.h"
+#include "Text.h"
+#include "design/Accessibility.h"
+#include "design/Presenter.h"
 
 namespace trivelan::qt {
 namespace {
@@ -32,36 +37,89 @@ std::optional<design::RowKey> RowKeyOf(int key) {
     }
 }
 
+class DigitCellAccessible final : public QAccessibleWidget {
+  public:
+    explicit DigitCellAccessible(DigitCell* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
+
+    [[nodiscard]] QString text(QAccessible::Text kind) const override {
+        // Named by its position and its digit as it is now.
+        if (kind == QAccessible::Name) {
+            return ToQString(design::CellName(cell()->position(), ToU16(cell()->text())));
+        }
+        return QAccessibleWidget::text(kind);
+    }
+    [[nodiscard]] QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction()) cell()->activate();
+    }
+
+  private:
+    [[nodiscard]] DigitCell* cell() const { return static_cast<DigitCell*>(widget()); }
+};
+
+QAccessibleInterface* CreateForDigitCell(const QString& className, QObject* object) {
+    if (className != QLatin1String(DigitCell::staticMetaObject.className())) return nullptr;
+    return new DigitCellAccessible(static_cast<DigitCell*>(object));
+}
+
 }  // namespace
 
-DigitRow::DigitRow(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+void InstallDigitCellAccessibility() { QAccessible::installFactory(CreateForDigitCell); }
 
-void DigitRow::addCell(DigitCell* cell) {
-    cells_.at(static_cast<std::size_t>(cell->position())) = cell;
-}
+void DigitCell::activate() { presenter_.CellActivated(position_); }
 
-bool DigitRow::press(int cell, quint64 time) {
-    return input_.Press(cell, static_cast<std::int64_t>(time),
-                        QGuiApplication::styleHints()->mouseDoubleClickInterval());
-}
-
-bool DigitRow::key(const QKeyEvent& event) {
-    const auto rowKey = RowKeyOf(event.key());
-    if (!rowKey) return false;
-    input_.Key(
-        *rowKey, event.isAutoRepeat(), [this](int before) { showMark(before); },
-        [this](int cell) { cells_.at(static_cast<std::size_t>(cell))->click(); });
-    return true;
-}
-
-void DigitRow::showMark(int before) {
-    const int mark = input_.Mark();
-    for (std::size_t k = 0; k < cells_.size(); ++k) {
-        const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), mark);
-        cells_[k]->setFocusPolicy(stop ? Qt::TabFocus : Qt::NoFocus);
+void DigitCell::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        presenter_.CellPressed(position_, static_cast<std::int64_t>(event->timestamp()),
+                               QGuiApplication::styleHints()->mouseDoubleClickInterval());
     }
-    if (cells_.at(static_cast<std::size_t>(before))->hasFocus())
-        cells_.at(static_cast<std::size_t>(mark))->setFocus();
+    event->accept();
+}
+
+void DigitCell::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    presenter_.CellReleased(position_, rect().contains(event->position().toPoint()));
+}
+
+// Qt sends the second press of a quick pair as a double click, judged by time
+// and distance alone; the row's rules judge it as any other press.
+void DigitCell::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+bool DigitCell::key(const QKeyEvent& event, bool down) {
+    const auto rowKey = RowKeyOf(event.key());
+    return rowKey && presenter_.CellKey(*rowKey, down, event.isAutoRepeat());
+}
+
+void DigitCell::keyPressEvent(QKeyEvent* event) {
+    if (!key(*event, true)) QLabel::keyPressEvent(event);
+}
+
+void DigitCell::keyReleaseEvent(QKeyEvent* event) {
+    if (!key(*event, false)) QLabel::keyReleaseEvent(event);
+}
+
+// The mark shows only with the focus.
+void DigitCell::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void DigitCell::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+void DigitCell::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    const int width = design::MarkWidth(height());
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    const double inset = width / 2.0 + design::kMarkInset;
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 
 }  // namespace trivelan::qt

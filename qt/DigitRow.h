@@ -1,41 +1,47 @@
 #pragma once
 
-#include <QGroupBox>
-#include <array>
+#include <QLabel>
 
-#include "design/DigitRow.h"
-
-class QKeyEvent;
+namespace trivelan::design {
+class Presenter;
+}
 
 namespace trivelan::qt {
 
-class DigitCell;
-
-// Frame1, holding the digit cells: one Tab stop for the whole row, its marked
-// cell, which takes the focus itself, so that a screen reader follows the mark
-// as it follows the focus. Left, Right, Home and End move the mark; Space or
-// Enter clicks the marked cell. The row remembers its cell while the focus is
-// elsewhere.
-class DigitRow final : public QGroupBox {
+// A digit cell: a label that hands its presses, releases and keys to the row's
+// rules. The row's marked cell is its one Tab stop; a press leaves the focus
+// where it was, as on a label. To a screen reader it is a button named by
+// position and digit, whose action is a click.
+class DigitCell final : public QLabel {
     Q_OBJECT
   public:
-    explicit DigitRow(const QString& title, QWidget* parent = nullptr);
+    DigitCell(int position, design::Presenter& presenter, QWidget* parent)
+        : QLabel(parent), position_(position), presenter_(presenter) {}
 
-    void addCell(DigitCell* cell);
-    [[nodiscard]] DigitCell* cell(std::size_t k) const { return cells_.at(k); }
-    // A left-button press on a cell at a time on the event clock, in
-    // milliseconds; true when the press starts a click.
-    bool press(int cell, quint64 time);
-    // A key on the marked cell; true when the row used it.
-    bool key(const QKeyEvent& event);
+    // The cell's index in the row, 0 to 14.
+    [[nodiscard]] int position() const { return position_; }
+    // A screen reader's action.
+    void activate();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
-    // Makes the marked cell the row's Tab stop, and moves the focus with the
-    // mark when the row had it.
-    void showMark(int before);
+    // A key of the row's, going down or coming up; false for any other.
+    bool key(const QKeyEvent& event, bool down);
 
-    std::array<DigitCell*, design::kDigitCellCount> cells_{};
-    design::RowInput input_;
+    int position_;
+    design::Presenter& presenter_;
 };
+
+// Makes screen readers meet the digit cells as buttons.
+void InstallDigitCellAccessibility();
 
 }  // namespace trivelan::qt

@@ -18,13 +18,13 @@ QRect ToQRect(const design::PixelRect& r) { return {r.left, r.top, r.width, r.he
 
 }  // namespace
 
-void ShowHelp(QWidget* window, design::Scale scale, design::Window kind) {
+void ShowHelp(QWidget* window, const design::HelpBox& help) {
     QDialog box(window);
-    box.setWindowTitle(ToQString(design::kHelpTitle));
-    box.setFont(DesignFont(scale.Points(design::kWindowFontPoints)));
-    const design::HelpPlacement place = design::PlaceHelp(scale, ScreenOf(window));
+    box.setWindowTitle(ToQString(help.title));
+    box.setFont(DesignFont(help.scale.Points(design::kWindowFontPoints)));
+    const design::HelpPlacement place = design::PlaceHelp(help.scale, ScreenOf(window));
 
-    auto* text = new QPlainTextEdit(ToWidgetText(design::HelpText(kind)), &box);
+    auto* text = new QPlainTextEdit(ToWidgetText(help.text), &box);
     text->setReadOnly(true);
     // A caret the arrows move, line by line, as a screen reader reads.
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

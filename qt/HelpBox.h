@@ -1,7 +1,6 @@
 #pragma once
 
-#include "design/Commands.h"
-#include "design/Twips.h"
+#include "design/Presenter.h"
 
 class QWidget;
 
@@ -9,7 +8,6 @@ namespace trivelan::qt {
 
 // Shows the help over the window, at the window's scale and within its
 // screen's work area, until Escape or its button closes it.
-// The text names the keys of this kind of window.
-void ShowHelp(QWidget* window, design::Scale scale, design::Window kind);
+void ShowHelp(QWidget* window, const design::HelpBox& help);
 
 }  // namespace trivelan::qt

@@ -63,17 +63,16 @@ class CommandKeys final : public QObject {
 
 }  // namespace
 
-void BindCommands(QWidget* window, const design::WindowRules& rules,
-                  const std::function<void(design::Command)>& command) {
+void BindCommands(QWidget* window, design::Presenter& presenter) {
     std::vector<QKeyCombination> keys;
     for (const design::KeyBinding& binding : design::kKeyBindings) {
-        if (!rules.CommandFor(binding.key, binding.control)) continue;
+        if (!presenter.CommandFor(binding.key, binding.control)) continue;
         QKeyCombination key = QtKeyOf(binding.key);
         if (binding.control) key = key.keyboardModifiers() | Qt::ControlModifier | key.key();
         keys.push_back(key);
         auto* shortcut = new QShortcut(QKeySequence(key), window);
         QObject::connect(shortcut, &QShortcut::activated, window,
-                         [command, chosen = binding.command] { command(chosen); });
+                         [&presenter, chosen = binding.command] { presenter.Apply(chosen); });
     }
     // The window owns the filter, as a QObject parent does.
     // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)

@@ -1,4 +1,4 @@
-// The Qt window: the view contract, the event binding and the layout.
+// The Qt window: the operations the presenter asks for, and the layout.
 #include "SequenceForm.h"
 
 #include <QAccessible>
@@ -8,12 +8,10 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextCursor>
 #include <utility>
 #include <vector>
 
-#include "DigitCell.h"
 #include "DigitRow.h"
 #include "Fonts.h"
 #include "HelpBox.h"
@@ -23,7 +21,6 @@
 #include "Text.h"
 #include "Twips.h"
 #include "design/Colours.h"
-#include "design/DigitRow.h"
 #include "design/icons/trivelan.xpm"
 
 namespace trivelan::qt {
@@ -42,45 +39,18 @@ QIcon DesignIcon() {
 SequenceForm::SequenceForm(logic::ErrorReporter reporter, const design::RowReading& start,
                            QWidget* parent)
     : QWidget(parent),
-      events_(*this, std::move(reporter)),
-      controls_(CreateControls(this)),
+      presenter_(*this, design::Window::Desktop, std::move(reporter)),
+      controls_(CreateControls(this, presenter_)),
       notice_(new ReaderNotice(this)) {
     setObjectName(QStringLiteral("SequenceForm"));
     setWindowTitle(ToQString(design::kCaption));
     setWindowIcon(DesignIcon());
-    layOut(rules_.Place(ScreenOf(this)));
     setTabOrderFromDesign();
-    bindEvents();
-    BindCommands(this, rules_, [this](design::Command command) { apply(command); });
-    controls_.all.at(design::FirstFocus())->setFocus();
-
-    events_.OnLoad(start);
+    BindCommands(this, presenter_);
+    presenter_.Load(start);
 }
 
-void SequenceForm::apply(design::Command command) {
-    const design::CommandOutcome outcome =
-        rules_.Apply(command, ScreenOf(this), {pos().x(), pos().y()}, controls_.report->hasFocus());
-    switch (outcome.effect) {
-        case design::Effect::ShowHelp:
-            ShowHelp(this, rules_.Place(ScreenOf(this)).scale, rules_.Kind());
-            rules_.HelpClosed();
-            activateWindow();  // the focus comes back even where no window manager gives it
-            break;
-        case design::Effect::SelectAllReport:
-            controls_.report->selectAll();
-            break;
-        case design::Effect::Place:
-            layOut(*outcome.placement);
-            break;
-        case design::Effect::Beep:
-            QApplication::beep();
-            break;
-        case design::Effect::Nothing:
-            break;
-    }
-}
-
-void SequenceForm::layOut(const design::Placement& placement) {
+void SequenceForm::Place(const design::Placement& placement) {
     if (placement.fullScreen != windowState().testFlag(Qt::WindowFullScreen)) {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
     }
@@ -100,9 +70,8 @@ void SequenceForm::layOut(const design::Placement& placement) {
     }
 
     setFont(DesignFont(placement.scale.Points(design::kWindowFontPoints)));
-    const auto all = design::AllControls();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const design::ControlDesign& control = all.at(i);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const design::ControlDesign& control = kControls.at(i);
         QWidget* widget = controls_.all.at(i);
         const bool inWindow = control.container == design::Container::Window;
         widget->setGeometry(
@@ -133,20 +102,39 @@ void SequenceForm::setTabOrderFromDesign() {
     for (const auto& [widget, policy] : chain) widget->setFocusPolicy(policy);
 }
 
-void SequenceForm::bindEvents() {
-    for (std::size_t k = 0; k < design::kDigitCellCount; ++k) {
-        DigitCell* cell = controls_.row->cell(k);
-        connect(cell, &DigitCell::clicked, this,
-                [this, k, cell] { tell(events_.OnDigitClick(k, cell->hasFocus())); });
-    }
-    for (std::size_t b = 0; b < controls_.buttons.size(); ++b) {
-        connect(controls_.buttons.at(b), &QPushButton::clicked, this,
-                [this, b] { tell(events_.OnButtonClick(b)); });
+void SequenceForm::MarkCell(int cell) {
+    for (std::size_t k = 0; k < controls_.cells.size(); ++k) {
+        const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), cell);
+        controls_.cells.at(k)->setFocusPolicy(stop ? Qt::TabFocus : Qt::NoFocus);
     }
 }
 
-void SequenceForm::tell(const std::optional<design::ReaderNews>& news) {
-    if (news) notice_->announce(news->text);
+void SequenceForm::Focus(std::size_t position) { controls_.all.at(position)->setFocus(); }
+
+void SequenceForm::Beep() { QApplication::beep(); }
+
+void SequenceForm::SelectReport() { controls_.report->selectAll(); }
+
+void SequenceForm::ShowHelp(const design::HelpBox& box) {
+    qt::ShowHelp(this, box);
+    presenter_.HelpClosed();
+    activateWindow();  // the focus comes back even where no window manager gives it
+}
+
+// Qt 6.4's name-change event carries no name, so that Orca cannot say even the
+// focused cell's new name from it: every news is a notice here.
+void SequenceForm::Announce(const design::ReaderNews& news) { notice_->announce(news.text); }
+
+design::Screen SequenceForm::ScreenNow() const { return ScreenOf(this); }
+
+design::Point SequenceForm::Position() const { return {pos().x(), pos().y()}; }
+
+std::optional<std::size_t> SequenceForm::Focused() const {
+    const QWidget* focus = QApplication::focusWidget();
+    for (std::size_t i = 0; i < controls_.all.size(); ++i) {
+        if (controls_.all.at(i) == focus) return i;
+    }
+    return std::nullopt;
 }
 
 void SequenceForm::paintEvent(QPaintEvent* /*event*/) {
@@ -157,11 +145,11 @@ void SequenceForm::paintEvent(QPaintEvent* /*event*/) {
 }
 
 std::u16string SequenceForm::CellCaption(std::size_t cell) const {
-    return ToU16(controls_.row->cell(cell)->text());
+    return ToU16(controls_.cells.at(cell)->text());
 }
 
 void SequenceForm::SetCellCaption(std::size_t cell, const std::u16string& caption) {
-    DigitCell* label = controls_.row->cell(cell);
+    DigitCell* label = controls_.cells.at(cell);
     label->setText(ToQString(caption));
     // A screen reader's name for the cell carries its digit.
     QAccessibleEvent changed(label, QAccessible::NameChanged);
@@ -169,7 +157,7 @@ void SequenceForm::SetCellCaption(std::size_t cell, const std::u16string& captio
 }
 
 void SequenceForm::SetCellUnderline(std::size_t cell, bool underline) {
-    DigitCell* label = controls_.row->cell(cell);
+    DigitCell* label = controls_.cells.at(cell);
     QFont font = label->font();
     if (font.underline() == underline) return;  // skips a relayout on every digit click
     font.setUnderline(underline);

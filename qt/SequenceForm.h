@@ -4,53 +4,50 @@
 #include <optional>
 
 #include "ControlFactory.h"
-#include "design/Commands.h"
-#include "design/FormEvents.h"
-#include "design/WindowRules.h"
-#include "logic/SequenceView.h"
+#include "design/Presenter.h"
 
 namespace trivelan::qt {
 
-class DigitCell;
 class ReaderNotice;
 
-// The program's window. It builds its controls from the design table, carries
-// out the view contract, forwards clicks to the form's logic and the classroom
-// keys to the presentation rules, and draws what they say; it decides nothing.
-class SequenceForm final : public QWidget, public logic::SequenceView {
+// The program's window: Qt widgets built from the design table, which carry
+// out what the design's presenter asks and hand it their events.
+class SequenceForm final : public QWidget, public design::WindowView {
     Q_OBJECT
   public:
     // The window, started with the row the user gave, if any.
     explicit SequenceForm(logic::ErrorReporter reporter, const design::RowReading& start = {},
                           QWidget* parent = nullptr);
 
+    [[nodiscard]] int zoom() const { return presenter_.Zoom(); }
+    [[nodiscard]] bool isFullScreen() const { return presenter_.IsFullScreen(); }
+
     [[nodiscard]] std::u16string ReportText() const override;
     void SetReportText(const std::u16string& text) override;
-
-    [[nodiscard]] int zoom() const { return rules_.Zoom(); }
-    [[nodiscard]] bool isFullScreen() const { return rules_.IsFullScreen(); }
-    // A classroom command, as its key gives it.
-    void apply(design::Command command);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void bindEvents();
     void setTabOrderFromDesign();
-    // Tells a screen reader what a click changed.
-    void tell(const std::optional<design::ReaderNews>& news);
-    // Places every control and sets its font for the placement, and the
-    // window's own size and state.
-    void layOut(const design::Placement& placement);
     [[nodiscard]] std::u16string CellCaption(std::size_t cell) const override;
     void SetCellCaption(std::size_t cell, const std::u16string& caption) override;
     void SetCellUnderline(std::size_t cell, bool underline) override;
 
-    design::FormEvents events_;
+    void Place(const design::Placement& placement) override;
+    void MarkCell(int cell) override;
+    void Focus(std::size_t position) override;
+    void Beep() override;
+    void SelectReport() override;
+    void ShowHelp(const design::HelpBox& box) override;
+    void Announce(const design::ReaderNews& news) override;
+    [[nodiscard]] design::Screen ScreenNow() const override;
+    [[nodiscard]] design::Point Position() const override;
+    [[nodiscard]] std::optional<std::size_t> Focused() const override;
+
+    design::Presenter presenter_;
     Controls controls_;
     ReaderNotice* notice_;
-    design::WindowRules rules_{design::Window::Desktop};
 };
 
 }  // namespace trivelan::qt

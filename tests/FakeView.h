@@ -24,15 +24,16 @@ inline int ErrorNumberOf(auto&& call) {
 
 // One call the logic made on its view.
 struct ViewCall {
-    enum class Kind { GetCaption, SetCaption, SetUnderline, GetReport, SetReport };
-    Kind kind;
+    enum class Operation { GetCaption, SetCaption, SetUnderline, GetReport, SetReport };
+    Operation operation;
     std::int16_t cell = -1;
     std::u16string text;
     bool flag = false;
 
     bool operator==(const ViewCall&) const = default;
     [[nodiscard]] bool IsWrite() const {
-        return kind == Kind::SetCaption || kind == Kind::SetUnderline || kind == Kind::SetReport;
+        return operation == Operation::SetCaption || operation == Operation::SetUnderline ||
+               operation == Operation::SetReport;
     }
 };
 
@@ -42,25 +43,25 @@ class FakeView : public logic::SequenceView {
     FakeView() { captions.fill(u"0"); }
 
     [[nodiscard]] std::u16string ReportText() const override {
-        calls.push_back({ViewCall::Kind::GetReport, -1, {}, false});
+        calls.push_back({ViewCall::Operation::GetReport, -1, {}, false});
         return report;
     }
     void SetReportText(const std::u16string& text) override {
-        calls.push_back({ViewCall::Kind::SetReport, -1, text, false});
+        calls.push_back({ViewCall::Operation::SetReport, -1, text, false});
         report = text;
     }
 
   private:
     [[nodiscard]] std::u16string CellCaption(std::size_t cell) const override {
-        calls.push_back({ViewCall::Kind::GetCaption, Index(cell), {}, false});
+        calls.push_back({ViewCall::Operation::GetCaption, Index(cell), {}, false});
         return captions.at(cell);
     }
     void SetCellCaption(std::size_t cell, const std::u16string& caption) override {
-        calls.push_back({ViewCall::Kind::SetCaption, Index(cell), caption, false});
+        calls.push_back({ViewCall::Operation::SetCaption, Index(cell), caption, false});
         captions.at(cell) = caption;
     }
     void SetCellUnderline(std::size_t cell, bool underline) override {
-        calls.push_back({ViewCall::Kind::SetUnderline, Index(cell), {}, underline});
+        calls.push_back({ViewCall::Operation::SetUnderline, Index(cell), {}, underline});
         underlined.at(cell) = underline;
     }
     static std::int16_t Index(std::size_t cell) { return static_cast<std::int16_t>(cell); }

@@ -24,7 +24,7 @@ TEST_F(WindowTest, AtScaleTwoTheWindowKeepsItsProportions) {
 
 TEST_F(WindowTest, AtScaleTwoNoTextIsClipped) {
     for (const auto& c : design::AllControls()) {
-        if (c.kind == design::Kind::TextBox) continue;  // text boxes wrap and scroll
+        if (c.kind == design::ControlKind::TextBox) continue;  // text boxes wrap and scroll
         const QWidget* w = Control(DesignName(c));
         ASSERT_NE(w, nullptr);
         const QString text = ShownText(w);

@@ -14,7 +14,7 @@ namespace trivelan::testing {
 namespace {
 
 using logic::SequenceForm;
-using Kind = ViewCall::Kind;
+using Op = ViewCall::Operation;
 
 const std::u16string kStatement = u"Ще наричаме една редица балансирана\r\n";
 const std::u16string kCrLf = u"\r\n";
@@ -97,8 +97,8 @@ TEST(OnLoad, ResetsEveryCellInOrderAndKeepsTheStatement) {
 
     std::vector<ViewCall> expected;
     for (std::int16_t k = 0; k < 15; ++k) {
-        expected.push_back({Kind::SetCaption, k, u"0", false});
-        expected.push_back({Kind::SetUnderline, k, {}, false});
+        expected.push_back({Op::SetCaption, k, u"0", false});
+        expected.push_back({Op::SetUnderline, k, {}, false});
     }
     EXPECT_EQ(f.view.calls, expected);
     EXPECT_EQ(f.view.report, kStatement);
@@ -138,9 +138,9 @@ TEST(OnDigitClick, ReadsWritesThenClearsEveryUnderlineAndLeavesTheReport) {
     f.view.report = u"report\r\n";
     f.form.OnDigitClick(9);
 
-    std::vector<ViewCall> expected{{Kind::GetCaption, 9, {}, false},
-                                   {Kind::SetCaption, 9, u"1", false}};
-    for (std::int16_t k = 0; k < 15; ++k) expected.push_back({Kind::SetUnderline, k, {}, false});
+    std::vector<ViewCall> expected{{Op::GetCaption, 9, {}, false},
+                                   {Op::SetCaption, 9, u"1", false}};
+    for (std::int16_t k = 0; k < 15; ++k) expected.push_back({Op::SetUnderline, k, {}, false});
     EXPECT_EQ(f.view.calls, expected);
     EXPECT_EQ(f.view.report, u"report\r\n");
 }
@@ -154,7 +154,7 @@ TEST(OnButtonClick, ClearResetsFirstThenEmptiesTheReport) {
     f.form.OnButtonClick(1);
 
     ASSERT_EQ(f.view.calls.size(), 31U);
-    EXPECT_EQ(f.view.calls.back(), (ViewCall{Kind::SetReport, -1, u"", false}));
+    EXPECT_EQ(f.view.calls.back(), (ViewCall{Op::SetReport, -1, u"", false}));
     EXPECT_EQ(f.view.Row(), u"000000000000000");
     EXPECT_EQ(f.view.UnderlinedCount(), 0);
     EXPECT_EQ(f.view.report, u"");
@@ -212,14 +212,14 @@ TEST(Check, ReplacesThenAppendsInThatOrder) {
 
     std::vector<ViewCall> writes;
     for (const auto& call : f.view.calls) {
-        if (call.IsWrite() || call.kind == Kind::GetReport) writes.push_back(call);
+        if (call.IsWrite() || call.operation == Op::GetReport) writes.push_back(call);
     }
     const std::u16string first = u"Поредният номер: 001100000001100 е палиндром.\r\n";
     const std::vector<ViewCall> expected{
-        {Kind::SetReport, -1, first, false},
-        {Kind::GetReport, -1, {}, false},
-        {Kind::SetReport, -1, first + u"Балансирана редица в позиция: 4\r\n", false},
-        {Kind::SetUnderline, 3, {}, true},
+        {Op::SetReport, -1, first, false},
+        {Op::GetReport, -1, {}, false},
+        {Op::SetReport, -1, first + u"Балансирана редица в позиция: 4\r\n", false},
+        {Op::SetUnderline, 3, {}, true},
     };
     EXPECT_EQ(writes, expected);
 }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "design/FormDesign.h"
-#include "qt/DigitCell.h"
+#include "qt/DigitRow.h"
 #include "qt/SequenceForm.h"
 
 namespace trivelan::testing {

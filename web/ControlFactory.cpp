@@ -11,7 +11,7 @@ namespace trivelan::web {
 namespace {
 
 using design::ControlDesign;
-using design::Kind;
+using design::ControlKind;
 
 std::string Css(design::Rgb rgb) {
     return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
@@ -43,14 +43,14 @@ struct Element {
 
 Element ElementOf(const ControlDesign& control) {
     switch (control.kind) {
-        case Kind::Label:
+        case ControlKind::Label:
             return design::IsDigitCell(control) ? Element{"button", "cell"}
                                                 : Element{"div", "label"};
-        case Kind::Frame:
+        case ControlKind::Frame:
             return {"fieldset", "frame"};
-        case Kind::PushButton:
+        case ControlKind::PushButton:
             return {"button", "command"};
-        case Kind::TextBox:
+        case ControlKind::TextBox:
             return {"textarea", "text"};
     }
     return {"div", ""};
@@ -61,7 +61,7 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
     Js element = document.Call("createElement", kind.tag);
     element.Set("id", design::ControlName(control, "_", ""));
     element.Set("className", kind.className);
-    if (control.kind == Kind::Frame) {
+    if (control.kind == ControlKind::Frame) {
         const Js legend = document.Call("createElement", "legend");
         legend.Set("textContent", control.text);
         element.Call("appendChild", legend);
@@ -69,14 +69,14 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
         // arrows, Space and Enter to the page inside it (WAI-ARIA's toolbar).
         element.Call("setAttribute", "role", "toolbar");
         element.Call("setAttribute", "aria-label", design::AccessibleName(control));
-    } else if (control.kind == Kind::TextBox) {
+    } else if (control.kind == ControlKind::TextBox) {
         element.Set("value", design::ToLineFeeds(control.text));
         element.Call("setSelectionRange", 0, 0);  // the start shows first
         element.Call("setAttribute", "aria-label", design::AccessibleName(control));
     } else {
         element.Set("textContent", control.text);
     }
-    if (control.kind == Kind::PushButton || design::IsDigitCell(control)) {
+    if (control.kind == ControlKind::PushButton || design::IsDigitCell(control)) {
         element.Set("type", "button");
     }
     if (design::IsDigitCell(control)) {
@@ -89,7 +89,7 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
     if (design::HasOwnFont(control)) {
         SetStyle(element, "font-size", Points(control.fontPoints));
     }
-    if (control.kind != Kind::TextBox) {
+    if (control.kind != ControlKind::TextBox) {
         const char* align = control.centred ? "center" : "left";
         SetStyle(element, "text-align", align);
         if (design::IsDigitCell(control)) SetStyle(element, "justify-content", align);
@@ -136,7 +136,7 @@ Controls CreateControls(const Js& document) {
     for (const std::size_t position : design::kTabOrder) {
         const ControlDesign& control = kControls.at(position);
         Js element = CreateControl(document, control);
-        if (control.kind == Kind::Frame) frame = element;
+        if (control.kind == ControlKind::Frame) frame = element;
         (design::IsDigitCell(control) ? frame : made.form).Call("appendChild", element);
         made.all.at(position) = element;
         if (design::IsReport(control)) made.report = element;

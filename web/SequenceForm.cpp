@@ -1,4 +1,5 @@
-// The page's window: the event binding, the fit and the view contract.
+// The page's window: the event binding, the operations the presenter asks
+// for, and the view contract.
 #include "SequenceForm.h"
 
 #include <optional>
@@ -8,8 +9,6 @@
 #include "Dialogs.h"
 #include "Style.h"
 #include "design/Commands.h"
-#include "design/DigitRow.h"
-#include "design/Help.h"
 #include "design/Text.h"
 
 namespace trivelan::web {
@@ -31,31 +30,29 @@ std::optional<design::Key> KeyOf(const std::string& key) {
     return std::nullopt;
 }
 
+DigitRow::Cells CellsOf(const Controls& controls) {
+    DigitRow::Cells cells;
+    for (int k = 0; k < design::kDigitCellCount; ++k) {
+        cells.push_back(controls.all.at(design::PositionOf(design::DigitCell(k))));
+    }
+    return cells;
+}
+
 }  // namespace
 
 SequenceForm::SequenceForm(logic::ErrorReporter reporter)
     : document_(Js::Global("document")),
       controls_(AdoptControls(document_)),
       notice_(controls_.form),
-      events_(*this, std::move(reporter)) {
+      row_(CellsOf(controls_)),
+      presenter_(*this, design::Window::Page, std::move(reporter)) {
     document_.Set("title", design::kCaption);
-    DigitRow::Cells cells;
-    for (int k = 0; k < design::kDigitCellCount; ++k) {
-        cells.push_back(controls_.all.at(design::PositionOf(design::DigitCell(k))));
-    }
-    row_.Attach(cells, [this](int k) {
-        const bool focused =
-            document_["activeElement"].Same(row_.Cell(static_cast<std::size_t>(k)));
-        Tell(events_.OnDigitClick(static_cast<std::size_t>(k), focused));
-    });
     BindEvents();
-    FitToWindow();
-    FocusTarget(design::FirstFocus()).Call("focus");
     // A row handed over in the address. One that could not be read leaves the
     // zeros, and the address then names them; a plain start names no row until
     // the row changes.
     const design::RowReading start = design::ReadAddress(Js::Global("location")["hash"].Text());
-    events_.OnLoad(start);
+    presenter_.Load(start);
     addressed_ = start.digits.empty() ? Row() : start.digits;
     if (!start.problem.empty()) NameInAddress(addressed_);
     PassOnEarlyPresses();
@@ -91,7 +88,7 @@ void SequenceForm::PassOnEarlyPresses() {
             if (design::ControlName(control, "_", "") != id) continue;
             if (design::IsDigitCell(control)) {
                 OnEvent(click ? Event::CellClick : Event::CellPress, control.index, press);
-            } else if (click && control.kind == design::Kind::PushButton) {
+            } else if (click && control.kind == design::ControlKind::PushButton) {
                 OnEvent(Event::ButtonClick, control.index, press);
             }
         }
@@ -125,13 +122,13 @@ void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
             OnCellPress(index, event);
             break;
         case Event::CellClick:
-            if (!events_.Stopped()) row_.OnClick(index);
+            presenter_.CellClicked(index);
             break;
         case Event::CellKey:
             OnCellKey(event);
             break;
         case Event::ButtonClick:
-            OnButtonClick(index);
+            presenter_.ButtonClicked(index);
             break;
         case Event::FormPress:
             OnFormPress(event);
@@ -149,10 +146,10 @@ void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
             OnPageKey(event);
             break;
         case Event::HelpClosed:
-            rules_.HelpClosed();
+            presenter_.HelpClosed();
             break;
         case Event::Resize:
-            FitToWindow();
+            presenter_.ScreenChanged();
             break;
         case Event::AddressChange:
             // Another row pasted into the address of the open page: start with it.
@@ -172,54 +169,58 @@ const design::ControlDesign* SequenceForm::ControlOf(Js element) const {
     return nullptr;
 }
 
-Js SequenceForm::FocusTarget(std::size_t position) const {
-    return controls_.all.at(design::FocusPosition(position, row_.MarkedCell()));
-}
-
-design::Screen SequenceForm::Screen() const {
+design::Screen SequenceForm::ScreenNow() const {
     const Js window = Js::Global("window");
     const design::PixelRect viewport{0, 0, window["innerWidth"].Int(), window["innerHeight"].Int()};
     return {viewport, viewport, 1.0, {0, 0}};
 }
 
-void SequenceForm::FitToWindow() {
-    const design::Screen screen = Screen();
-    const design::ScreenFit fit = design::FitToScreen(screen.whole.width, screen.whole.height);
-    scale_ = fit.scale;
+std::optional<std::size_t> SequenceForm::Focused() const {
+    const design::ControlDesign* focused = ControlOf(document_["activeElement"]);
+    if (focused == nullptr) return std::nullopt;
+    return design::PositionOf(*focused);
+}
+
+void SequenceForm::Place(const design::Placement& placement) {
     const Js& form = controls_.form;
-    SetNumber(form, "--scale", fit.scale.factor);
-    SetStyle(form, "--left", Px(fit.left));
-    SetStyle(form, "--top", Px(fit.top));
+    SetNumber(form, "--scale", placement.scale.factor);
+    SetStyle(form, "--left", Px(placement.origin.x));
+    SetStyle(form, "--top", Px(placement.origin.y));
     // The keyboard mark keeps its width and inset on the screen whatever the scale.
-    const int mark = design::MarkWidth(fit.scale.Pixels(design::DigitCell(0).height));
-    SetNumber(form, "--mark", mark / fit.scale.factor, "px");
-    SetNumber(form, "--mark-offset", -(mark + design::kMarkInset) / fit.scale.factor, "px");
-    RefitDialogs(document_, fit.scale, screen);
+    const int mark = design::MarkWidth(placement.scale.Pixels(design::DigitCell(0).height));
+    SetNumber(form, "--mark", mark / placement.scale.factor, "px");
+    SetNumber(form, "--mark-offset", -(mark + design::kMarkInset) / placement.scale.factor, "px");
+    RefitDialogs(document_, placement.scale, ScreenNow());
 }
 
-void SequenceForm::OnCellPress(int cell, const Js& event) {
-    if (events_.Stopped() || event["button"].Int() != 0 || !event["isPrimary"].Truthy()) return;
-    row_.OnPress(cell, event["timeStamp"].Number());
-}
+void SequenceForm::MarkCell(int cell) { row_.Mark(cell); }
 
-void SequenceForm::OnCellKey(const Js& event) {
-    if (events_.Stopped()) return;
-    const std::string key = event["key"].Ascii();
-    if (event["type"].Ascii() == "keyup") {
-        // A button clicks itself when Space comes up; the row clicked on the way down.
-        if (key == " ") event.Call("preventDefault");
-        return;
-    }
-    if (row_.OnKey(key, event["repeat"].Truthy())) event.Call("preventDefault");
-}
+void SequenceForm::Focus(std::size_t position) { controls_.all.at(position).Call("focus"); }
 
-void SequenceForm::OnButtonClick(int button) {
-    Tell(events_.OnButtonClick(static_cast<std::size_t>(button)));
+void SequenceForm::SelectReport() { controls_.report.Call("select"); }
+
+void SequenceForm::ShowHelp(const design::HelpBox& box) {
+    notice_.Clear();
+    ShowDialog(document_, box.title, box.text, design::HelpCaret(true), box.scale, ScreenNow(),
+               Event::HelpClosed);
 }
 
 // Every news is a notice here.
-void SequenceForm::Tell(const std::optional<design::ReaderNews>& news) {
-    if (news) notice_.Announce(news->text);
+void SequenceForm::Announce(const design::ReaderNews& news) { notice_.Announce(news.text); }
+
+void SequenceForm::OnCellPress(int cell, const Js& event) {
+    if (event["button"].Int() != 0 || !event["isPrimary"].Truthy()) return;
+    // A browser's event times have fractions of a millisecond.
+    presenter_.CellPressed(cell, static_cast<std::int64_t>(event["timeStamp"].Number()),
+                           design::kPageDoubleClickTime);
+}
+
+void SequenceForm::OnCellKey(const Js& event) {
+    const auto key = RowKeyOf(event["key"].Ascii());
+    if (key &&
+        presenter_.CellKey(*key, event["type"].Ascii() == "keydown", event["repeat"].Truthy())) {
+        event.Call("preventDefault");
+    }
 }
 
 // A press on a label, the frame or a cell leaves the focus where it was, as in
@@ -248,38 +249,20 @@ void SequenceForm::OnReportEdit(const Js& event) {
     }
 }
 
+// Tab walks the design's stops (not a box of its own, nor the browser's); the
+// classroom keys the page offers are its commands, not the browser's own.
 void SequenceForm::OnPageKey(const Js& event) {
-    if (events_.Stopped()) return;
     const std::string name = event["key"].Ascii();
-    const design::ControlDesign* focused = ControlOf(document_["activeElement"]);
     if (name == "Tab") {
-        if (focused == nullptr) return;  // a box of its own, or the browser's
-        const std::size_t next =
-            design::NextTabStop(design::PositionOf(*focused), !event["shiftKey"].Truthy());
-        FocusTarget(next).Call("focus");
-        event.Call("preventDefault");
+        if (presenter_.Tab(!event["shiftKey"].Truthy())) event.Call("preventDefault");
         return;
     }
     const auto key = KeyOf(name);
-    const auto command = key ? rules_.CommandFor(*key, event["ctrlKey"].Truthy()) : std::nullopt;
-    if (!command) return;
-    event.Call("preventDefault");  // not the browser's own help or selection
-    const design::CommandOutcome outcome = rules_.Apply(
-        *command, Screen(), {0, 0}, focused == &kControls.at(design::PositionOf(design::kReport)));
-    switch (outcome.effect) {
-        case design::Effect::ShowHelp:
-            notice_.Clear();
-            ShowDialog(document_, design::kHelpTitle, design::HelpText(rules_.Kind()),
-                       design::HelpCaret(true), FitScale(), Screen(), Event::HelpClosed);
-            break;
-        case design::Effect::SelectAllReport:
-            controls_.report.Call("select");
-            break;
-        case design::Effect::Place:
-        case design::Effect::Beep:
-        case design::Effect::Nothing:
-            break;
-    }
+    const auto command =
+        key ? presenter_.CommandFor(*key, event["ctrlKey"].Truthy()) : std::nullopt;
+    if (!command || presenter_.Stopped()) return;
+    event.Call("preventDefault");
+    presenter_.Apply(*command);
 }
 
 void SequenceForm::Stop() { controls_.form.Set("inert", true); }

@@ -25,7 +25,7 @@ void ReportFatal(const trivelan::runtime::RuntimeError& error) {
     const std::string message = error.StandardMessage();  // ASCII
     trivelan::web::ShowDialog(Js::Global("document"), trivelan::design::kTitle,
                               std::u16string(message.begin(), message.end()), 0, page->FitScale(),
-                              page->Screen());
+                              page->ScreenNow());
 }
 
 }  // namespace

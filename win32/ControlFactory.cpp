@@ -8,7 +8,7 @@ namespace trivelan::win32 {
 namespace {
 
 using design::ControlDesign;
-using design::Kind;
+using design::ControlKind;
 
 constexpr auto kControls = design::AllControls();
 
@@ -20,17 +20,17 @@ struct ControlClass {
 
 ControlClass ClassOf(const ControlDesign& control) {
     switch (control.kind) {
-        case Kind::Label:
+        case ControlKind::Label:
             // A digit cell is a push button to accessibility tools, named by its
             // position and digit, drawn by the window as the label it is.
             if (design::IsDigitCell(control)) return {L"BUTTON", BS_OWNERDRAW, 0};
             return {L"STATIC", static_cast<DWORD>(control.centred ? SS_CENTER : SS_LEFT), 0};
-        case Kind::Frame:
+        case ControlKind::Frame:
             return {L"BUTTON", BS_GROUPBOX, 0};
-        case Kind::PushButton:
+        case ControlKind::PushButton:
             // Drawn by the window: a standard push button cannot take a face colour.
             return {L"BUTTON", BS_OWNERDRAW, 0};
-        case Kind::TextBox:
+        case ControlKind::TextBox:
             return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
                     WS_EX_CLIENTEDGE};
     }
@@ -60,7 +60,7 @@ ControlHandles CreateControls(HWND window) {
             type.extendedStyle, type.name, Wide(text).c_str(),
             WS_CHILD | visible | tabStop | type.style, 0, 0, 0, 0, window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(position))), instance, nullptr);
-        if (control.kind == Kind::TextBox)
+        if (control.kind == ControlKind::TextBox)
             SendMessageW(created, EM_SETLIMITTEXT, 0, 0);  // no limit
         handles.at(position) = created;
     }

@@ -10,7 +10,6 @@
 #include "Keyboard.h"
 #include "Text.h"
 #include "design/Accessibility.h"
-#include "design/DigitRow.h"
 
 namespace trivelan::win32 {
 namespace {
@@ -42,25 +41,21 @@ DigitRow::~DigitRow() {
     }
 }
 
-void DigitRow::Attach(const Cells& cells, ClickHandler clicked) {
+void DigitRow::Attach(const Cells& cells, design::Presenter& presenter) {
     cells_ = cells;
-    clicked_ = std::move(clicked);
+    presenter_ = &presenter;
     for (std::size_t k = 0; k < cells_.size(); ++k) {
         captions_.at(k) = std::u16string(design::DigitCell(static_cast<int>(k)).text);
         SetWindowSubclass(cells_.at(k), CellProc, k, reinterpret_cast<DWORD_PTR>(this));
     }
-    ShowMark(0);
 }
 
-void DigitRow::ShowMark(int before) {
-    const int mark = input_.Mark();
-    const bool rowHasFocus = cells_.at(static_cast<std::size_t>(before)) == GetFocus();
+void DigitRow::Mark(int cell) const {
     for (std::size_t k = 0; k < cells_.size(); ++k) {
         const LONG_PTR style = GetWindowLongPtrW(cells_.at(k), GWL_STYLE);
-        const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), mark);
+        const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), cell);
         SetWindowLongPtrW(cells_.at(k), GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
-    if (rowHasFocus) SetFocus(cells_.at(static_cast<std::size_t>(mark)));
 }
 
 void DigitRow::SetCaption(std::size_t k, const std::u16string& caption) {
@@ -85,26 +80,35 @@ LRESULT DigitRow::OnCellMessage(HWND cell, int k, UINT message, WPARAM wParam, L
             return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
         }
         case WM_KEYDOWN:
-            OnKey(wParam, (lParam & kKeyRepeatBit) != 0);
-            return 0;
-        case WM_KEYUP:  // the button's own Space would click a second time
-            return 0;
-        case BM_CLICK:  // a screen reader's action: always one click, never half a pair
-            clicked_(k);
-            return 0;
-        case WM_LBUTTONDOWN:    // a press leaves the focus where it was, as on a label
-        case WM_LBUTTONDBLCLK:  // the system's double click is judged as any press
-            if (input_.Press(k, static_cast<std::int64_t>(static_cast<DWORD>(GetMessageTime())),
-                             static_cast<int>(GetDoubleClickTime()))) {
-                SetCapture(cell);
-                pressed_ = k;
+        case WM_KEYUP:
+            if (const auto key = RowKeyOf(wParam);
+                key &&
+                presenter_->CellKey(*key, message == WM_KEYDOWN, (lParam & kKeyRepeatBit) != 0)) {
+                return 0;
             }
+            break;
+        case BM_CLICK:
+            presenter_->CellActivated(k);
             return 0;
-        case WM_LBUTTONUP:
-            OnRelease(cell, k, lParam);
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:  // the system's double click is judged as any press
+            if (presenter_->CellPressed(
+                    k, static_cast<std::int64_t>(static_cast<DWORD>(GetMessageTime())),
+                    static_cast<int>(GetDoubleClickTime()))) {
+                SetCapture(cell);
+            }
+            if (!design::TakesFocusOnPress(design::DigitCell(k))) return 0;
+            break;
+        case WM_LBUTTONUP: {
+            RECT area{};
+            GetClientRect(cell, &area);
+            const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            presenter_->CellReleased(k, PtInRect(&area, point) != 0);
+            if (GetCapture() == cell) ReleaseCapture();
             return 0;
-        case WM_CAPTURECHANGED:
-            pressed_ = -1;
+        }
+        case WM_CAPTURECHANGED:  // released elsewhere
+            presenter_->CellReleased(k, false);
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
@@ -114,23 +118,6 @@ LRESULT DigitRow::OnCellMessage(HWND cell, int k, UINT message, WPARAM wParam, L
             break;
     }
     return DefSubclassProc(cell, message, wParam, lParam);
-}
-
-void DigitRow::OnRelease(HWND cell, int k, LPARAM lParam) {
-    const bool pressedHere = pressed_ == k;
-    if (GetCapture() == cell) ReleaseCapture();
-    pressed_ = -1;
-    RECT area{};
-    GetClientRect(cell, &area);
-    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (pressedHere && PtInRect(&area, point) != 0) clicked_(k);
-}
-
-void DigitRow::OnKey(WPARAM key, bool repeated) {
-    const auto rowKey = RowKeyOf(key);
-    if (!rowKey) return;
-    input_.Key(
-        *rowKey, repeated, [this](int before) { ShowMark(before); }, clicked_);
 }
 
 void DigitRow::Draw(std::size_t k, const DRAWITEMSTRUCT& item, HBRUSH background, COLORREF text,

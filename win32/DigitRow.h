@@ -3,36 +3,33 @@
 #include <windows.h>
 
 #include <array>
-#include <functional>
 #include <string>
 
-#include "design/DigitRow.h"
+#include "design/Presenter.h"
 
 namespace trivelan::win32 {
 
-// The digit cells of the Win32 window: one Tab stop for the whole row, whose
-// keys and presses the row's rules judge. A cell is an owner-drawn button named
-// "Позиция k: d" for accessibility tools; a mouse click, a key and BM_CLICK all
-// click it the same way.
+// The digit cells of the Win32 window, which hand their presses, releases and
+// keys to the row's rules. A cell is an owner-drawn button named "Позиция k: d"
+// for accessibility tools, whose BM_CLICK (a screen reader's action) is a click.
 class DigitRow {
   public:
     using Cells = std::array<HWND, design::kDigitCellCount>;
-    using ClickHandler = std::function<void(int cell)>;
 
     DigitRow() = default;
     ~DigitRow();
     DigitRow(const DigitRow&) = delete;
     DigitRow& operator=(const DigitRow&) = delete;
 
-    // Takes the created cells over; clicked runs for every click on one.
-    void Attach(const Cells& cells, ClickHandler clicked);
+    // Takes the created cells over, for the presenter.
+    void Attach(const Cells& cells, design::Presenter& presenter);
     [[nodiscard]] HWND Cell(std::size_t k) const { return cells_.at(k); }
-
-    [[nodiscard]] int MarkedCell() const { return input_.Mark(); }
 
     [[nodiscard]] const std::u16string& Caption(std::size_t k) const { return captions_.at(k); }
     // Also renames the cell for screen readers.
     void SetCaption(std::size_t k, const std::u16string& caption);
+    // Makes the cell the row's one Tab stop.
+    void Mark(int cell) const;
 
     // A cell as a label draws it (centred text at the top, on its background, in
     // its font, underlined or not), and the keyboard's mark while it has the focus.
@@ -43,17 +40,10 @@ class DigitRow {
     static LRESULT CALLBACK CellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR k, DWORD_PTR row);
     LRESULT OnCellMessage(HWND cell, int k, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnKey(WPARAM key, bool repeated);
-    void OnRelease(HWND cell, int k, LPARAM lParam);
-    // Makes the marked cell the row's Tab stop, and moves the focus with the
-    // mark when the row had it.
-    void ShowMark(int before);
 
     Cells cells_{};
     std::array<std::u16string, design::kDigitCellCount> captions_{};
-    ClickHandler clicked_;
-    design::RowInput input_;
-    int pressed_ = -1;  // the cell a left press that counts started on
+    design::Presenter* presenter_ = nullptr;
 };
 
 }  // namespace trivelan::win32

@@ -12,8 +12,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr int kTextId = 100;
 
 struct HelpRequest {
-    design::Window kind;
-    design::Scale scale;
+    const design::HelpBox& help;
     design::Screen screen;
     UniqueFont font;
 };
@@ -37,10 +36,10 @@ HWND CreateChild(HWND box, const wchar_t* windowClass, std::u16string_view text,
 }
 
 void OnInitDialog(HWND box, HelpRequest& request) {
-    const design::HelpPlacement place = design::PlaceHelp(request.scale, request.screen);
-    SetWindowTextW(box, Wide(design::kHelpTitle).c_str());
+    const design::HelpPlacement place = design::PlaceHelp(request.help.scale, request.screen);
+    SetWindowTextW(box, Wide(request.help.title).c_str());
     HFONT font = request.font.get();
-    HWND text = CreateChild(box, L"EDIT", design::HelpText(request.kind),
+    HWND text = CreateChild(box, L"EDIT", request.help.text,
                             ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
                             WS_EX_CLIENTEDGE, kTextId, place.text, font);
     CreateChild(box, L"BUTTON", design::kDialogOk, BS_DEFPUSHBUTTON, 0, IDOK, place.button, font);
@@ -75,8 +74,8 @@ INT_PTR CALLBACK HelpProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) 
 
 }  // namespace
 
-void ShowHelp(HWND window, design::Scale scale, const design::Screen& screen, design::Window kind) {
-    HelpRequest request{kind, scale, screen, DesignFont(scale.Points(design::kWindowFontPoints))};
+void ShowHelp(HWND window, const design::HelpBox& help, const design::Screen& screen) {
+    HelpRequest request{help, screen, DesignFont(help.scale.Points(design::kWindowFontPoints))};
     RECT frame{};
     AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
     request.screen.frame = {frame.right - frame.left, frame.bottom - frame.top};

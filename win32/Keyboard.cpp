@@ -76,7 +76,7 @@ LRESULT DefaultButton(HWND window) {
     HWND focus = GetFocus();
     if (focus == nullptr || GetParent(focus) != window) return 0;
     const design::ControlDesign* design = DesignOf(GetDlgCtrlID(focus));
-    if (design == nullptr || design->kind != design::Kind::PushButton) return 0;
+    if (design == nullptr || design->kind != design::ControlKind::PushButton) return 0;
     return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
 }
 

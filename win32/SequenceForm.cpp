@@ -1,4 +1,5 @@
-// The Win32 window: the message table, the layout and the view contract.
+// The Win32 window: the message table, the operations the presenter asks for,
+// and the layout.
 #include "SequenceForm.h"
 
 #include <climits>
@@ -44,11 +45,12 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 SequenceForm::SequenceForm(HINSTANCE instance, logic::ErrorReporter reporter,
                            const design::RowReading& start)
-    : accelerators_(CreateAccelerators()), events_(*this, std::move(reporter)) {
+    : accelerators_(CreateAccelerators()),
+      presenter_(*this, design::Window::Desktop, std::move(reporter)) {
     RegisterWindowClass(instance, WindowProc);
     CreateWindowExW(0, kClassName, Wide(design::kCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-    if (window_ != nullptr) events_.OnLoad(start);
+    if (window_ != nullptr) presenter_.Load(start);
 }
 
 SequenceForm::~SequenceForm() {
@@ -99,8 +101,7 @@ LRESULT SequenceForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             if (LOWORD(wParam) == WA_INACTIVE) focusBeforeDeactivation_ = GetFocus();
             break;  // the default sets the focus to the window, which passes it on below
         case WM_SETFOCUS:
-            SetFocus(focusBeforeDeactivation_ != nullptr ? focusBeforeDeactivation_
-                                                         : controls_.at(design::FirstFocus()));
+            SetFocus(focusBeforeDeactivation_);
             return 0;
         case WM_NEXTDLGCTL:  // sent by a multi-line edit box on Tab
             MoveFocus(window_, wParam, lParam);
@@ -128,56 +129,60 @@ void SequenceForm::OnCreate() {
     for (std::size_t k = 0; k < cells.size(); ++k) {
         cells.at(k) = Control(design::DigitCell(static_cast<int>(k)));
     }
-    row_.Attach(cells, [this](int k) {
-        const bool focused = GetFocus() == row_.Cell(static_cast<std::size_t>(k));
-        Tell(events_.OnDigitClick(static_cast<std::size_t>(k), focused));
-    });
+    row_.Attach(cells, presenter_);
     highContrast_ = highContrastSetting_();
-    LayOut(rules_.Place(Screen()));
-}
-
-void SequenceForm::Apply(design::Command command) {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    HWND report = Control(design::kReport);
-    const design::CommandOutcome outcome =
-        rules_.Apply(command, Screen(), {outer.left, outer.top}, GetFocus() == report);
-    switch (outcome.effect) {
-        case design::Effect::ShowHelp:
-            ShowHelp(window_, rules_.Place(Screen()).scale, Screen(), rules_.Kind());
-            rules_.HelpClosed();
-            break;
-        case design::Effect::SelectAllReport:
-            SendMessageW(report, EM_SETSEL, 0, -1);
-            break;
-        case design::Effect::Place:
-            LayOut(*outcome.placement);
-            break;
-        case design::Effect::Beep:
-            MessageBeep(MB_OK);
-            break;
-        case design::Effect::Nothing:
-            break;
-    }
 }
 
 void SequenceForm::OnCommand(int id, int code) {
     if (const auto command = CommandOf(id)) {
-        Apply(*command);
+        presenter_.Apply(*command);
         return;
     }
     const ControlDesign* control = DesignOf(id);
     // The cells click through the row; the buttons through their notification.
-    if (control != nullptr && control->kind == design::Kind::PushButton && code == BN_CLICKED) {
-        Tell(events_.OnButtonClick(static_cast<std::size_t>(control->index)));
+    if (control != nullptr && control->kind == design::ControlKind::PushButton &&
+        code == BN_CLICKED) {
+        presenter_.ButtonClicked(control->index);
     }
 }
 
-void SequenceForm::Tell(const std::optional<design::ReaderNews>& news) const {
-    if (news) notice_.Tell(*news);
+void SequenceForm::MarkCell(int cell) { row_.Mark(cell); }
+
+// Where the window has no focus now (hidden, or another window active), the
+// control it gives the focus to when it gets it.
+void SequenceForm::Focus(std::size_t position) {
+    focusBeforeDeactivation_ = controls_.at(position);
+    if (GetFocus() != nullptr && GetAncestor(GetFocus(), GA_ROOT) == window_) {
+        SetFocus(controls_.at(position));
+    }
 }
 
-design::Screen SequenceForm::Screen() const { return ScreenOf(window_, dpi_, kWindowStyle); }
+void SequenceForm::Beep() { MessageBeep(MB_OK); }
+
+void SequenceForm::SelectReport() { SendMessageW(Control(design::kReport), EM_SETSEL, 0, -1); }
+
+void SequenceForm::ShowHelp(const design::HelpBox& box) {
+    win32::ShowHelp(window_, box, ScreenNow());
+    presenter_.HelpClosed();
+}
+
+void SequenceForm::Announce(const design::ReaderNews& news) { notice_.Tell(news); }
+
+design::Screen SequenceForm::ScreenNow() const { return ScreenOf(window_, dpi_, kWindowStyle); }
+
+design::Point SequenceForm::Position() const {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    return {outer.left, outer.top};
+}
+
+std::optional<std::size_t> SequenceForm::Focused() const {
+    HWND focus = GetFocus();
+    if (focus == nullptr || GetParent(focus) != window_) return std::nullopt;
+    const ControlDesign* control = DesignOf(GetDlgCtrlID(focus));
+    if (control == nullptr) return std::nullopt;
+    return design::PositionOf(*control);
+}
 
 void SequenceForm::PlaceWindow(const design::Placement& placement) {
     // A borderless window the size of the monitor needs no window manager's help.
@@ -204,7 +209,7 @@ void SequenceForm::PlaceWindow(const design::Placement& placement) {
     }
 }
 
-void SequenceForm::LayOut(const design::Placement& placement) {
+void SequenceForm::Place(const design::Placement& placement) {
     PlaceWindow(placement);
     Fonts fonts = Fonts::At(placement.scale);
     for (std::size_t position = 0; position < kControls.size(); ++position) {
@@ -252,7 +257,7 @@ void SequenceForm::OnDrawItem(const DRAWITEMSTRUCT& item) const {
     if (design::IsDigitCell(*design)) {
         row_.Draw(static_cast<std::size_t>(design->index), item, face, ToColorRef(paint->text),
                   brushes_.For(design::kMarkColour));
-    } else if (design->kind == design::Kind::PushButton) {
+    } else if (design->kind == design::ControlKind::PushButton) {
         DrawColourButton(item, face, ToColorRef(paint->text), fonts_.window.get(), design->text);
     }
 }
@@ -278,7 +283,7 @@ void SequenceForm::OnDpiChanged(UINT dpi, const RECT& suggested) {
     if (IsFullScreen()) return;  // the fit counts the monitor's own pixels already
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    LayOut(rules_.Place(Screen()));
+    presenter_.ScreenChanged();
 }
 
 bool SequenceForm::TranslateKeyboard(MSG& message) {

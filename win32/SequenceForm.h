@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -12,18 +11,14 @@
 #include "Gdi.h"
 #include "ReaderNotice.h"
 #include "Screen.h"
-#include "design/Commands.h"
-#include "design/FormEvents.h"
-#include "design/WindowRules.h"
-#include "logic/SequenceView.h"
+#include "design/Presenter.h"
 
 namespace trivelan::win32 {
 
-// The program's window on Windows. It builds its controls from the design table,
-// carries out the view contract, forwards clicks to the form's logic and the
-// classroom keys to the presentation rules, and draws what they say; it
-// decides nothing.
-class SequenceForm final : public logic::SequenceView {
+// The program's window on Windows: Win32 controls built from the design
+// table, which carry out what the design's presenter asks and hand it their
+// messages.
+class SequenceForm final : public design::WindowView {
   public:
     // Creates the window and every control, then raises the load event with
     // the row the user gave, if any. The window stays hidden until the caller
@@ -41,12 +36,8 @@ class SequenceForm final : public logic::SequenceView {
     // and the dialog keys (Tab, Space and Enter on a button). True when used.
     bool TranslateKeyboard(MSG& message);
 
-    [[nodiscard]] int Zoom() const { return rules_.Zoom(); }
-    [[nodiscard]] bool IsFullScreen() const { return rules_.IsFullScreen(); }
-    // A classroom command, as its key gives it.
-    void Apply(design::Command command);
-    // The cell the row's keyboard mark stands on: the row's one Tab stop.
-    [[nodiscard]] int MarkedCell() const { return row_.MarkedCell(); }
+    [[nodiscard]] int Zoom() const { return presenter_.Zoom(); }
+    [[nodiscard]] bool IsFullScreen() const { return presenter_.IsFullScreen(); }
     // Where the window learns whether a high-contrast theme is on: the
     // system's setting, or a test's. The window reads it again at once.
     void SetHighContrastSetting(std::function<bool()> setting);
@@ -59,6 +50,18 @@ class SequenceForm final : public logic::SequenceView {
     [[nodiscard]] std::u16string CellCaption(std::size_t cell) const override;
     void SetCellCaption(std::size_t cell, const std::u16string& caption) override;
     void SetCellUnderline(std::size_t cell, bool underline) override;
+
+    void Place(const design::Placement& placement) override;
+    void MarkCell(int cell) override;
+    void Focus(std::size_t position) override;
+    void Beep() override;
+    void SelectReport() override;
+    void ShowHelp(const design::HelpBox& box) override;
+    void Announce(const design::ReaderNews& news) override;
+    [[nodiscard]] design::Screen ScreenNow() const override;
+    [[nodiscard]] design::Point Position() const override;
+    [[nodiscard]] std::optional<std::size_t> Focused() const override;
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -67,18 +70,12 @@ class SequenceForm final : public logic::SequenceView {
     LRESULT OnControlColour(HDC dc, HWND control);
     void OnDrawItem(const DRAWITEMSTRUCT& item) const;
     void OnEraseBackground(HDC dc) const;
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
     // The colours of the control with this id, in the theme now: nullopt for a
     // control that keeps the toolkit's own.
     [[nodiscard]] std::optional<design::Paint> PaintOf(int id) const;
     // Reads the high-contrast setting again and paints the window anew.
     void FollowSystemColours();
-    // Tells a screen reader what a click changed.
-    void Tell(const std::optional<design::ReaderNews>& news) const;
-    void OnDpiChanged(UINT dpi, const RECT& suggested);
-
-    [[nodiscard]] design::Screen Screen() const;
-    // Sizes and places the window, then every control with its font.
-    void LayOut(const design::Placement& placement);
     void PlaceWindow(const design::Placement& placement);
 
     HWND window_ = nullptr;
@@ -86,14 +83,14 @@ class SequenceForm final : public logic::SequenceView {
     DigitRow row_;
     ReaderNotice notice_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    design::WindowRules rules_{design::Window::Desktop};
     Fonts fonts_;
     Brushes brushes_;
     UniqueAccelerators accelerators_;
+    // The control that takes the focus when the window is activated again.
     HWND focusBeforeDeactivation_ = nullptr;
     std::function<bool()> highContrastSetting_ = HighContrastOn;
     bool highContrast_ = false;
-    design::FormEvents events_;
+    design::Presenter presenter_;
 };
 
 }  // namespace trivelan::win32

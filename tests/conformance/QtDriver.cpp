@@ -23,7 +23,7 @@
 #include "design/Help.h"
 #include "design/Presentation.h"
 #include "design/Text.h"
-#include "qt/DigitCell.h"
+#include "qt/DigitRow.h"
 #include "qt/SequenceForm.h"
 
 namespace {

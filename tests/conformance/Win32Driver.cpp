@@ -229,10 +229,10 @@ class Win32Driver final : public conformance::Driver {
                        &font);
             wchar_t kind[16] = {};
             GetClassNameW(w, kind, 16);
-            const wchar_t* expectedKind = c.kind == design::Kind::Label && !design::IsDigitCell(c)
-                                              ? L"Static"
-                                          : c.kind == design::Kind::TextBox ? L"Edit"
-                                                                            : L"Button";
+            const wchar_t* expectedKind =
+                c.kind == design::ControlKind::Label && !design::IsDigitCell(c) ? L"Static"
+                : c.kind == design::ControlKind::TextBox                        ? L"Edit"
+                                                                                : L"Button";
             const bool fixedText = design::IsDigitCell(c) || design::IsReport(c) ||
                                    trivelan::win32::WindowText(w) == trivelan::win32::Wide(c.text);
             if (design::PixelRect{r.left - fit.left, r.top - fit.top, r.right - r.left,

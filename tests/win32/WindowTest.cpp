@@ -150,7 +150,7 @@ TEST_F(Win32WindowTest, AHighContrastThemeTakesTheSystemsColoursForEveryText) {
             const design::Rgb own = *c.background;
             const COLORREF face = on ? RGB(0, 0, 0) : RGB(own.red, own.green, own.blue);
             const COLORREF text = on ? RGB(255, 255, 255) : RGB(0, 0, 0);
-            if (c.kind != design::Kind::PushButton && !design::IsDigitCell(c)) {
+            if (c.kind != design::ControlKind::PushButton && !design::IsDigitCell(c)) {
                 SendMessageW(form->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                              reinterpret_cast<LPARAM>(Control(c)));
                 EXPECT_EQ(GetBkColor(dc), face) << c.name << on;

@@ -1,0 +1,201 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "Accessibility.h"
+#include "DigitRow.h"
+#include "FormDesign.h"
+#include "Help.h"
+#include "StartRow.h"
+#include "WindowRules.h"
+#include "logic/HandlerGuard.h"
+#include "logic/SequenceForm.h"
+
+// The rules every window follows, as one object that drives the window: the
+// form's events, the classroom commands, the row's presses and keys, and what a
+// screen reader is told. A window carries out a few plain operations and hands
+// its toolkit's events over; it decides nothing.
+namespace trivelan::design {
+
+// The help box as a window shows it: the text with CR LF line ends, at the
+// scale the window is drawn at.
+struct HelpBox {
+    std::u16string_view title;
+    std::u16string text;
+    Scale scale;
+};
+
+// What a window does when the rules ask, besides the form's five operations,
+// and what it knows of its screen and focus.
+class WindowView : public logic::SequenceView {
+  public:
+    // The window at the placement's size and state, every control at its place
+    // and in its font.
+    virtual void Place(const Placement& placement) = 0;
+    // The row's one Tab stop on this cell: the marked cell.
+    virtual void MarkCell(int cell) = 0;
+    // The focus to the control at this position of AllControls().
+    virtual void Focus(std::size_t position) = 0;
+    virtual void Beep() = 0;
+    virtual void SelectReport() = 0;
+    // The box stays until the user closes it; the window then says HelpClosed.
+    virtual void ShowHelp(const HelpBox& box) = 0;
+    virtual void Announce(const ReaderNews& news) = 0;
+
+    [[nodiscard]] virtual Screen ScreenNow() const = 0;
+    // The window's outer top left.
+    [[nodiscard]] virtual Point Position() const = 0;
+    // The control with the focus, where it is one of the design's.
+    [[nodiscard]] virtual std::optional<std::size_t> Focused() const = 0;
+};
+
+class Presenter {
+  public:
+    Presenter(WindowView& view, Window window, logic::ErrorReporter reporter)
+        : view_(view), form_(view), guard_(std::move(reporter)), rules_(window) {}
+
+    // The window placed on its screen, the mark on the first cell, the focus on
+    // the first stop; then the form's load, and the row the user started with:
+    // a row that could not be read leaves the zeros, and the report says why
+    // above the statement.
+    void Load(const RowReading& start = {}) {
+        view_.Place(rules_.Place(view_.ScreenNow()));
+        view_.MarkCell(input_.Mark());
+        view_.Focus(FirstFocus());
+        guard_.Run([this, &start] {
+            form_.OnLoad();
+            for (std::size_t k = 0; k < start.digits.size(); ++k) {
+                view_.SetCaption(static_cast<std::int16_t>(k), start.digits.substr(k, 1));
+            }
+            if (!start.problem.empty()) {
+                view_.SetReportText(start.problem + u"\r\n\r\n" + std::u16string(kStatement));
+            }
+        });
+    }
+
+    // A press of the main button or a touch on a cell, at a time in
+    // milliseconds on the window's clock; true when it may become a click.
+    bool CellPressed(int cell, std::int64_t time, int doubleClickTime) {
+        press_ = !Stopped() && input_.Press(cell, time, doubleClickTime) ? cell : kNoClick;
+        return *press_ == cell;
+    }
+    // A press and its release on the same cell, the release inside it, is a click.
+    void CellReleased(int cell, bool inside) {
+        const bool click = press_ == cell && inside;
+        press_.reset();
+        if (click) Click(cell);
+    }
+    // A click the toolkit made of a press and its release on the cell: after a
+    // press, that press's release; with none before it, a reader's action.
+    void CellClicked(int cell) {
+        if (press_) {
+            CellReleased(cell, true);
+        } else {
+            CellActivated(cell);
+        }
+    }
+    // A screen reader's action on a cell: always one whole click, never half of
+    // a double click.
+    void CellActivated(int cell) { Click(cell); }
+
+    // A key on the marked cell, going down or coming up; true when the row used
+    // it, and the window lets nothing else have it. Space and Enter click on the
+    // way down, once for a held key; Space's way up is the row's too, where a
+    // button would click a second time.
+    bool CellKey(RowKey key, bool down, bool repeated) {
+        if (Stopped()) return false;
+        if (!down) return key == RowKey::Space;
+        const int before = input_.Mark();
+        const RowKeyOutcome outcome = input_.KeyDown(key, repeated);
+        if (outcome.mark != before) {
+            const bool rowFocused = view_.Focused() == PositionOf(DigitCell(before));
+            view_.MarkCell(outcome.mark);
+            if (rowFocused) view_.Focus(PositionOf(DigitCell(outcome.mark)));
+        }
+        if (outcome.click) Click(*outcome.click);
+        return true;
+    }
+
+    // "Провери" or "Чисти", by mouse, key or a reader: the verdict is told.
+    void ButtonClicked(int button) {
+        if (Stopped()) return;
+        const std::u16string before = view_.ReportText();
+        guard_.Run([this, button] { form_.OnButtonClick(static_cast<std::int16_t>(button)); });
+        if (Stopped()) return;
+        if (auto said = Announcement(before, view_.ReportText())) view_.Announce({*said});
+    }
+
+    // The classroom command of a key, where this window offers one.
+    [[nodiscard]] std::optional<Command> CommandFor(Key key, bool control) const {
+        return rules_.CommandFor(key, control);
+    }
+    void Apply(Command command) {
+        if (Stopped()) return;
+        const CommandOutcome outcome = rules_.Apply(command, view_.ScreenNow(), view_.Position(),
+                                                    view_.Focused() == PositionOf(kReport));
+        switch (outcome.effect) {
+            case Effect::ShowHelp:
+                view_.ShowHelp({kHelpTitle, HelpText(rules_.Target()), Placed().scale});
+                break;
+            case Effect::SelectAllReport:
+                view_.SelectReport();
+                break;
+            case Effect::Place:
+                view_.Place(*outcome.placement);
+                break;
+            case Effect::Beep:
+                view_.Beep();
+                break;
+            case Effect::Nothing:
+                break;
+        }
+    }
+    void HelpClosed() { rules_.HelpClosed(); }
+
+    // Tab or Shift+Tab where the window walks the stops itself (the page): true
+    // when the focus moved, from a control of the design's.
+    bool Tab(bool forward) {
+        const auto focused = view_.Focused();
+        if (!focused || Stopped()) return false;
+        view_.Focus(FocusPosition(NextTabStop(*focused, forward), input_.Mark()));
+        return true;
+    }
+
+    // The window's screen changed (a monitor's dots per inch, a browser
+    // window's size): the design placed anew.
+    void ScreenChanged() { view_.Place(Placed()); }
+    // Where the controls stand now.
+    [[nodiscard]] Placement Placed() const { return rules_.Place(view_.ScreenNow()); }
+
+    // After a run-time error the window answers no more events.
+    [[nodiscard]] bool Stopped() const { return guard_.Stopped(); }
+    [[nodiscard]] int Zoom() const { return rules_.Zoom(); }
+    [[nodiscard]] bool IsFullScreen() const { return rules_.IsFullScreen(); }
+
+  private:
+    static constexpr int kNoClick = -1;
+
+    // The cell's new name is told, as the focused control's new name when the
+    // cell has the focus.
+    void Click(int cell) {
+        if (Stopped()) return;
+        const auto index = static_cast<std::int16_t>(cell);
+        guard_.Run([this, index] { form_.OnDigitClick(index); });
+        if (Stopped()) return;
+        view_.Announce(AfterCellClick(cell, view_.Caption(index),
+                                      view_.Focused() == PositionOf(DigitCell(cell))));
+    }
+
+    WindowView& view_;
+    logic::SequenceForm form_;
+    logic::HandlerGuard guard_;
+    WindowRules rules_;
+    RowInput input_;
+    std::optional<int> press_;  // since the last press: its cell, or kNoClick
+};
+
+}  // namespace trivelan::design
