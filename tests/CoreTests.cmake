@@ -1,6 +1,6 @@
 # The core tests (runtime, logic, design): their sources, for every build.
 set(trivelan_core_test_sources RuntimeTest.cpp SequenceFormTest.cpp BalanceRuleTest.cpp
-    DesignTest.cpp PresentationTest.cpp StartRowTest.cpp)
+    DesignTest.cpp PresentationTest.cpp PresenterTest.cpp StartRowTest.cpp)
 list(TRANSFORM trivelan_core_test_sources PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
 
 # The core tests in a cross build, whose tests CTest runs through the

@@ -37,10 +37,12 @@ struct ViewCall {
     }
 };
 
-// A view that holds the state the window would hold and records every call.
-class FakeView : public logic::SequenceView {
+// A view that holds the state the window would hold and records every call;
+// on Base, the view contract or a whole window's.
+template <typename Base>
+class FakeViewOn : public Base {
   public:
-    FakeView() { captions.fill(u"0"); }
+    FakeViewOn() { captions.fill(u"0"); }
 
     [[nodiscard]] std::u16string ReportText() const override {
         calls.push_back({ViewCall::Operation::GetReport, -1, {}, false});
@@ -86,5 +88,7 @@ class FakeView : public logic::SequenceView {
     std::u16string report;
     mutable std::vector<ViewCall> calls;
 };
+
+using FakeView = FakeViewOn<logic::SequenceView>;
 
 }  // namespace trivelan::testing
