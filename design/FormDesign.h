@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "Version.h"
 #include "logic/SequenceForm.h"
 
 // The window's design-time values, as the form designer set them: positions in
@@ -52,8 +53,8 @@ inline constexpr int kCellFontPoints = 36;
 inline constexpr int kClientWidth = 7215;
 inline constexpr int kClientHeight = 5445;
 inline constexpr Rgb kWindowBackground{128, 128, 255};
-inline constexpr std::u16string_view kCaption = u"www.example.com  Тривелан";
-inline constexpr std::u16string_view kTitle = u"Тривелан";
+inline constexpr std::u16string_view kCaption = kWindowCaption;
+inline constexpr std::u16string_view kTitle = kProgramTitle;
 
 inline constexpr std::u16string_view kStatement =
     u"Ще наричаме една редица балансирана, ако в нея съществува елемент такъв, че сумата на "

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FormDesign.h"
 #include "Version.h"
@@ -145,6 +147,54 @@ inline constexpr std::u16string_view kHelpHint = u"Вижте trivelan --help.";
         if (!line.start.problem.empty()) return refuse(line.start.problem);
     }
     return line;
+}
+
+// The words of a command line after the program's name, as far as the reading
+// takes them: one more than the most it takes, each one character longer than
+// the longest, and read no further. word(i, limit) gives the i-th word, from 1,
+// cut to that many characters.
+template <typename Word>
+[[nodiscard]] std::vector<std::u16string> CommandLineWords(std::size_t count, Word&& word) {
+    std::vector<std::u16string> words;
+    for (std::size_t i = 1; i < count && i <= kMostArguments + 1; ++i) {
+        words.push_back(word(i, kLongestInput + 1));
+    }
+    return words;
+}
+
+// What a desktop program answers its command line with, before any window:
+// an exit status and what it says (on standard output or standard error, in an
+// information or an error box), or no status, and a window opens with the row.
+struct CommandLineAnswer {
+    std::optional<int> status;
+    std::u16string text;
+    bool error = false;
+    RowReading start;
+};
+
+// For a terminal, an error starts with the program's name and every answer
+// ends its line; in a box the hint stands below the error.
+[[nodiscard]] inline CommandLineAnswer AnswerCommandLine(std::span<const std::u16string> words,
+                                                         bool terminal) {
+    const CommandLine line = ReadCommandLine(words);
+    switch (line.action) {
+        case CommandLine::Action::Help:
+        case CommandLine::Action::Version:
+            return {0,
+                    line.message + (terminal && !line.message.ends_with(u'\n') ? u"\n" : u""),
+                    false,
+                    {}};
+        case CommandLine::Action::Refuse:
+            return {2,  // a usage error
+                    terminal
+                        ? u"trivelan: " + line.message + u" " + std::u16string(kHelpHint) + u"\n"
+                        : line.message + u"\n\n" + std::u16string(kHelpHint),
+                    true,
+                    {}};
+        case CommandLine::Action::Run:
+            break;
+    }
+    return {std::nullopt, {}, false, line.start};
 }
 
 }  // namespace trivelan::design

@@ -14,7 +14,7 @@ export LC_ALL=C.UTF-8
 # Every release file carries the last commit's time, not the build's: two runs
 # from the same commit give the same bytes.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
-version=$(sed -n 's/^set(TRIVELAN_VERSION_TEXT "\(.*\)")$/\1/p' CMakeLists.txt)
+version=$(sed -n 's/^project(trivelan VERSION \([^ ]*\) .*/\1/p' CMakeLists.txt)
 deb="trivelan_${version}-1_amd64.deb"
 zip="trivelan-${version}-win64.zip"
 setup="trivelan-${version}-win64-setup.exe"

@@ -55,11 +55,12 @@ data = open(sys.argv[1], "rb").read()
 at = data.index(struct.pack("<I", 0xFEEF04BD))
 ms, ls = struct.unpack("<II", data[at + 8:at + 16])
 print("%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF))' "$work/trivelan.exe")
+title=$(sed -n 's/.*<Product [^>]* Name="\([^"]*\)".*/\1/p' "$source")  # the program's name
 (cd "$work" && msibuild package.msi \
     -q "UPDATE \`File\` SET \`Version\` = '$file_version' WHERE \`File\` = 'trivelan.exe'" \
     -q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('SetInstallLocation', 51, 'ARPINSTALLLOCATION', '[INSTALLDIR]')" \
     -q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Sequence\`) VALUES ('SetInstallLocation', 1001)" \
-    -s "Тривелан $version" "$(msiinfo suminfo package.msi | sed -n 's/^Author: //p')" "x64;1026" "$package_code")
+    -s "$title $version" "$(msiinfo suminfo package.msi | sed -n 's/^Author: //p')" "x64;1026" "$package_code")
 # The summary in its own code page, and its times, which the tools set to the build's.
 /usr/bin/python3 "$(dirname "$0")/summary.py" "$work/package.msi" "$epoch"
 mv "$work/package.msi" "$output"
