@@ -20,17 +20,15 @@ std::string Css(design::Rgb rgb) {
 
 std::string Points(int points) { return std::to_string(points) + "pt"; }
 
-// The frame as a desktop window draws it: one line, and its caption on a band
-// of this height. A fieldset's cells stand inside its line and below its caption.
-constexpr int kFrameBorder = 1;
-constexpr int kLegendHeight = 18;
+using design::kPageChrome;
 
+// A fieldset's cells stand inside its line and below its caption.
 void Place(const Js& element, const ControlDesign& control) {
     design::PixelRect r =
         design::ToPixels(design::Scale{}, control.left, control.top, control.width, control.height);
     if (design::IsDigitCell(control)) {
-        r.left -= kFrameBorder;
-        r.top -= kLegendHeight;
+        r.left -= kPageChrome.frameLine;
+        r.top -= kPageChrome.captionBand;
     }
     PlaceAt(element, r);
 }
@@ -122,9 +120,10 @@ std::string DesignStyle() {
            "; width: var(--width); height: var(--height); font: " + font + "; " +
            std::string(design::kFitToScreenCss) + " }\n" +
            "dialog.box { font-family: " + font.substr(font.find(' ') + 1) + "; }\n" +
-           ".frame { border-width: " + Px(kFrameBorder) + "; }\n" +
-           ".frame legend { height: " + Px(kLegendHeight) + "; line-height: " + Px(kLegendHeight) +
-           "; }\n";
+           ".frame { border-width: " + Px(kPageChrome.frameLine) + "; }\n" +
+           ".frame legend { height: " + Px(kPageChrome.captionBand) +
+           "; line-height: " + Px(kPageChrome.captionBand) + "; }\n" +
+           "dialog.box { border-width: " + Px(kPageChrome.boxBorder) + "; }\n";
 }
 
 Controls CreateControls(const Js& document) {

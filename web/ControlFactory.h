@@ -18,7 +18,7 @@ struct Controls {
 };
 
 // The page's style that comes from the design: the window's colour, size, font
-// and fit to the window, and the frame's line and caption band.
+// and fit to the window, the frame's line and caption band, and a box's border.
 [[nodiscard]] std::string DesignStyle();
 
 // At build time, for the first frame: creates every control of the design

@@ -10,9 +10,6 @@
 namespace trivelan::web {
 namespace {
 
-// The title bar, as a desktop window draws one, in design pixels.
-constexpr int kTitleBarHeight = 22;
-
 Js Child(const Js& document, const Js& parent, const char* tag, const char* className) {
     Js element = document.Call("createElement", tag);
     element.Set("className", className);
@@ -29,7 +26,7 @@ design::PixelRect Below(design::PixelRect r, int titleBar) {
 // Places a box and its parts for the window as it is now.
 void Place(const Js& dialog, design::Scale scale, const design::Screen& screen) {
     design::Screen room = screen;
-    const int titleBar = scale.Pixels(kTitleBarHeight * design::kTwipsPerPixel);
+    const int titleBar = scale.Pixels(design::kPageChrome.titleBar * design::kTwipsPerPixel);
     room.frame = {0, titleBar};
     const design::HelpPlacement place = design::PlaceHelp(scale, room);
     PlaceAt(dialog, {place.position.x, place.position.y, place.client.width,

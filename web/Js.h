@@ -65,7 +65,8 @@ class Js {
         for (std::size_t i = 0; i < values.size(); ++i) handles.at(i) = values.at(i).handle_;
         return Invoke(method, handles.data(), static_cast<int>(values.size()));
     }
-    // Calls handler with the event as this kind, for cell or button index.
+    // Hands each such event to trivelan_event, as this kind, with the cell or
+    // button index.
     void Listen(const char* event, Event kind, int index = 0) const;
 
     [[nodiscard]] double Number() const;
