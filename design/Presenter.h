@@ -10,8 +10,8 @@
 #include "DigitRow.h"
 #include "FormDesign.h"
 #include "Help.h"
+#include "Presentation.h"
 #include "StartRow.h"
-#include "WindowRules.h"
 #include "logic/HandlerGuard.h"
 #include "logic/SequenceForm.h"
 
@@ -56,14 +56,14 @@ class WindowView : public logic::SequenceView {
 class Presenter {
   public:
     Presenter(WindowView& view, Window window, logic::ErrorReporter reporter)
-        : view_(view), form_(view), guard_(std::move(reporter)), rules_(window) {}
+        : view_(view), form_(view), guard_(std::move(reporter)), window_(window) {}
 
     // The window placed on its screen, the mark on the first cell, the focus on
     // the first stop; then the form's load, and the row the user started with:
     // a row that could not be read leaves the zeros, and the report says why
     // above the statement.
     void Load(const RowReading& start = {}) {
-        view_.Place(rules_.Place(view_.ScreenNow()));
+        view_.Place(Placed());
         view_.MarkCell(input_.Mark());
         view_.Focus(FirstFocus());
         guard_.Run([this, &start] {
@@ -131,30 +131,27 @@ class Presenter {
 
     // The classroom command of a key, where this window offers one.
     [[nodiscard]] std::optional<Command> CommandFor(Key key, bool control) const {
-        return rules_.CommandFor(key, control);
+        return design::CommandFor(key, control, window_);
     }
+    // What a window does for each of its commands: F1 shows the help, one box
+    // at a time; Ctrl+A selects the report where it has the focus; a zoom or
+    // full screen places the window anew, or beeps where it is refused.
     void Apply(Command command) {
-        if (Stopped()) return;
-        const CommandOutcome outcome = rules_.Apply(command, view_.ScreenNow(), view_.Position(),
-                                                    view_.Focused() == PositionOf(kReport));
-        switch (outcome.effect) {
-            case Effect::ShowHelp:
-                view_.ShowHelp({kHelpTitle, HelpText(rules_.Target()), Placed().scale});
-                break;
-            case Effect::SelectAllReport:
-                view_.SelectReport();
-                break;
-            case Effect::Place:
-                view_.Place(*outcome.placement);
-                break;
-            case Effect::Beep:
-                view_.Beep();
-                break;
-            case Effect::Nothing:
-                break;
+        if (Stopped() || !Offers(window_, command)) return;
+        if (command == Command::Help) {
+            if (helpOpen_) return;
+            helpOpen_ = true;
+            view_.ShowHelp({kHelpTitle, HelpText(window_), Placed().scale});
+        } else if (command == Command::SelectAllReport) {
+            if (view_.Focused() == PositionOf(kReport)) view_.SelectReport();
+        } else {
+            const Outcome outcome =
+                presentation_.Apply(command, view_.ScreenNow(), view_.Position());
+            if (outcome.refused) view_.Beep();
+            if (outcome.placement) view_.Place(*outcome.placement);
         }
     }
-    void HelpClosed() { rules_.HelpClosed(); }
+    void HelpClosed() { helpOpen_ = false; }
 
     // Tab or Shift+Tab where the window walks the stops itself (the page): true
     // when the focus moved, from a control of the design's.
@@ -168,13 +165,25 @@ class Presenter {
     // The window's screen changed (a monitor's dots per inch, a browser
     // window's size): the design placed anew.
     void ScreenChanged() { view_.Place(Placed()); }
-    // Where the controls stand now.
-    [[nodiscard]] Placement Placed() const { return rules_.Place(view_.ScreenNow()); }
+    // Where the controls stand now: in a page, the design as large as the
+    // browser window allows, centred in it.
+    [[nodiscard]] Placement Placed() const {
+        const Screen screen = view_.ScreenNow();
+        if (window_ == Window::Page) {
+            const ScreenFit fit = FitToScreen(screen.whole.width, screen.whole.height);
+            return {fit.scale,
+                    {fit.left, fit.top},
+                    {screen.whole.width, screen.whole.height},
+                    false,
+                    std::nullopt};
+        }
+        return presentation_.Place(screen);
+    }
 
     // After a run-time error the window answers no more events.
     [[nodiscard]] bool Stopped() const { return guard_.Stopped(); }
-    [[nodiscard]] int Zoom() const { return rules_.Zoom(); }
-    [[nodiscard]] bool IsFullScreen() const { return rules_.IsFullScreen(); }
+    [[nodiscard]] int Zoom() const { return presentation_.Zoom(); }
+    [[nodiscard]] bool IsFullScreen() const { return presentation_.IsFullScreen(); }
 
   private:
     static constexpr int kNoClick = -1;
@@ -193,7 +202,9 @@ class Presenter {
     WindowView& view_;
     logic::SequenceForm form_;
     logic::HandlerGuard guard_;
-    WindowRules rules_;
+    Window window_;
+    Presentation presentation_;
+    bool helpOpen_ = false;
     RowInput input_;
     std::optional<int> press_;  // since the last press: its cell, or kNoClick
 };

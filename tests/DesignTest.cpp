@@ -14,7 +14,6 @@
 #include "design/Presentation.h"
 #include "design/Text.h"
 #include "design/Twips.h"
-#include "design/WindowRules.h"
 #include "runtime/RuntimeError.h"
 
 namespace {

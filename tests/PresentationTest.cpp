@@ -13,7 +13,6 @@
 #include "design/Help.h"
 #include "design/Presentation.h"
 #include "design/Twips.h"
-#include "design/WindowRules.h"
 
 namespace {
 
@@ -155,28 +154,6 @@ TEST(Commands, EachWindowOffersItsOwnAndItsHelpNamesOnlyThose) {
             EXPECT_EQ(help.find(key) != std::u16string::npos, c.listsZoom);
         }
     }
-}
-
-// Select-all only in the report; a zoom past the screen beeps; the page has
-// no zoom of its own. One help box at a time is the scenario table's.
-TEST(Commands, WhatAWindowDoesForEachCommand) {
-    using design::Command;
-    using design::Effect;
-    const design::Screen screen{{0, 0, 1024, 768}, {0, 0, 1024, 740}, 1.0, {8, 30}};
-    design::WindowRules desktop(design::Window::Desktop);
-    EXPECT_EQ(desktop.Apply(Command::SelectAllReport, screen, {}, true).effect,
-              Effect::SelectAllReport);
-    EXPECT_EQ(desktop.Apply(Command::SelectAllReport, screen, {}, false).effect, Effect::Nothing);
-    std::vector<Effect> zooms;
-    for (int n = 0; n < 4; ++n)
-        zooms.push_back(desktop.Apply(Command::ZoomIn, screen, {}, false).effect);
-    EXPECT_EQ(zooms,
-              (std::vector<Effect>{Effect::Place, Effect::Place, Effect::Beep, Effect::Beep}));
-    EXPECT_EQ(desktop.Zoom(), 150);  // 200 % with its frame is taller than the work area
-    design::WindowRules page(design::Window::Page);
-    EXPECT_EQ(page.Apply(Command::ZoomIn, screen, {}, false).effect, Effect::Nothing);
-    EXPECT_EQ(page.Apply(Command::ToggleFullScreen, screen, {}, false).effect, Effect::Nothing);
-    EXPECT_EQ(page.Zoom(), 100);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FakeWindow.h"
@@ -126,6 +127,33 @@ TEST(Presenter, SpaceClicksOnTheWayDownAndTheFocusFollowsTheMark) {
     f.presenter.CellKey(design::RowKey::Home, true, false);
     EXPECT_EQ(f.window.mark, 0);
     EXPECT_EQ(f.window.focus, design::PositionOf(design::kReport));
+}
+
+// Select-all only in the report; a zoom past the screen beeps; the page has
+// no zoom of its own. One help box at a time is the scenario table's.
+TEST(Presenter, WhatAWindowDoesForEachCommand) {
+    using design::Command;
+    for (const design::Window kind : {design::Window::Desktop, design::Window::Page}) {
+        FakeWindow window;
+        window.screen = {{0, 0, 1024, 768}, {0, 0, 1024, 740}, 1.0, {8, 30}};
+        design::Presenter presenter(window, kind, [](const runtime::RuntimeError&) {});
+        presenter.Load();
+        window.focus = design::PositionOf(design::kCheck);
+        presenter.Apply(Command::SelectAllReport);
+        const bool selectedElsewhere = window.reportSelected;
+        window.focus = design::PositionOf(design::kReport);
+        presenter.Apply(Command::SelectAllReport);
+        const int placed = window.placement->client.width;
+        for (int n = 0; n < 4; ++n) presenter.Apply(Command::ZoomIn);
+        presenter.Apply(Command::ToggleFullScreen);
+        EXPECT_EQ(std::make_tuple(selectedElsewhere, window.reportSelected, window.beeps,
+                                  presenter.Zoom(), presenter.IsFullScreen()),
+                  kind == design::Window::Desktop
+                      // 200 % with its frame is taller than the work area
+                      ? std::make_tuple(false, true, 2, 150, true)
+                      : std::make_tuple(false, true, 0, 100, false));
+        EXPECT_EQ(window.placement->client.width, kind == design::Window::Desktop ? 1024 : placed);
+    }
 }
 
 }  // namespace
