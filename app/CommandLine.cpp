@@ -9,7 +9,9 @@ Start ReadArguments(std::span<char* const> args, std::FILE* out, std::FILE* err)
         args.size(),
         [args](std::size_t i, std::size_t limit) { return design::FromUtf8(args[i], limit); });
     const design::CommandLineAnswer answer = design::AnswerCommandLine(words, true);
-    if (answer.status) std::fputs(design::ToUtf8(answer.text).c_str(), answer.error ? err : out);
+    if (answer.status) {
+        std::fprintf(answer.error ? err : out, "%s", design::ToUtf8(answer.text).c_str());
+    }
     return {answer.status, answer.start};
 }
 
