@@ -32,7 +32,7 @@ FCP = ("new Promise(done => new PerformanceObserver((list, observer) => {"
 WATCH_START = ("addEventListener('DOMContentLoaded', () => new MutationObserver((list, observer) => {"
                " if (!document.querySelector('[data-first-frame]')) {"
                " self.started = performance.now(); observer.disconnect(); } })"
-               ".observe(document.getElementById('SequenceForm'), {attributes: true}))")
+               ".observe(document.querySelector('main'), {attributes: true}))")
 
 
 def visit(browser, url, slowed=False):

@@ -53,6 +53,8 @@ inline constexpr int kCellFontPoints = 36;
 inline constexpr int kClientWidth = 7215;
 inline constexpr int kClientHeight = 5445;
 inline constexpr Rgb kWindowBackground{128, 128, 255};
+// The window's own name, as the form data calls it.
+inline constexpr std::string_view kFormName = "SequenceForm";
 inline constexpr std::u16string_view kCaption = kWindowCaption;
 inline constexpr std::u16string_view kTitle = kProgramTitle;
 

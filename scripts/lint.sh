@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1 windows_build=$2 web_build=$3
-dirs=(runtime logic design qt win32 web app packaging bench fuzz tests)
+dirs=(runtime logic design qt win32 web tools app packaging bench fuzz tests)
 mapfile -t sources < <(git ls-files -- "${dirs[@]/%//*.cpp}" "${dirs[@]/%//*.h}")
 
 mapfile -t scripts < <(git ls-files -- '*.sh' .ci/run)
@@ -40,8 +40,9 @@ tidy() {  # tidy BUILD_DIR LOG EXTRA_ARGS... -- FILES...
 mapfile -t linux < <(printf '%s\n' "${sources[@]}" | grep -E '^(runtime|logic|qt|app|packaging)/.*\.cpp$' |
     grep -v '^app/WinMain\.cpp$')
 mapfile -t windows < <(printf '%s\n' "${sources[@]}" | grep -E '^win32/.*\.cpp$|^app/WinMain\.cpp$')
-mapfile -t web < <(printf '%s\n' "${sources[@]}" | grep -E '^web/.*\.cpp$')
-# The page's code is read as em++ compiles it: WebAssembly, emscripten's sysroot.
+mapfile -t web < <(printf '%s\n' "${sources[@]}" | grep -E '^(web|tools)/.*\.cpp$')
+# The page's code and its build-time tools are read as em++ compiles them:
+# WebAssembly, emscripten's sysroot.
 sysroot=/usr/share/emscripten/cache/sysroot/include
 web_args=(-extra-arg=--target=wasm32-unknown-emscripten -extra-arg=-nostdinc++
           "-extra-arg=-isystem$sysroot/c++/v1" "-extra-arg=-isystem$sysroot/compat"

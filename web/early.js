@@ -5,7 +5,7 @@ self.trivelanEarly = [];
 for (const type of ["pointerdown", "click"]) {
     document.addEventListener(type, (event) => {
         const control = event.target.closest &&
-            event.target.closest("#SequenceForm[data-first-frame] [id]");
+            event.target.closest("[data-first-frame] [id]");
         if (!control) return;
         self.trivelanEarly.push({type, id: control.id, button: event.button,
                                  isPrimary: event.isPrimary, timeStamp: event.timeStamp,

@@ -14,9 +14,9 @@ const build = document.currentScript ? new URL(document.currentScript.src).searc
 
 // Only while the first frame still waits for the program: it then leaves the form.
 function cannotStart() {
-    const form = document.querySelector("#SequenceForm[data-first-frame]");
-    const report = document.getElementById("Text1_0");
-    if (!form || !report) return;
+    const form = document.querySelector("[data-first-frame]");
+    const report = form && form.querySelector("[data-report]");
+    if (!report) return;
     form.removeAttribute("data-first-frame");
     for (const control of form.children) control.inert = control !== report;
     report.readOnly = true;
@@ -56,6 +56,7 @@ if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
     // Asked at every visit, so that the copy kept for no network is the newest build.
     // With no network the asking fails, and the stored copy stays: not the
     // program's failure to start.
-    navigator.serviceWorker.register("sw.js").then((registration) => registration.update())
+    // The worker by the build's name: a new build's worker is a new worker.
+    navigator.serviceWorker.register("sw.js" + build).then((registration) => registration.update())
         .catch(() => {});
 }

@@ -23,7 +23,7 @@ check "ПРОЧЕТИ.txt has Windows line ends" yes "$(grep -q $'\r$' <<<"$read
 check "ПРОЧЕТИ.txt says how to start it" yes "$(grep -q 'trivelan.exe' <<<"$readme" && echo yes || echo no)"
 
 check "the web zip holds the one file, the read-me and the site" \
-    "site/icon-192.png site/icon-512.png site/index.html site/manifest.webmanifest site/start.js site/sw.js site/trivelan.js site/trivelan.wasm site/trivelan.woff2 trivelan.html ПРОЧЕТИ.txt" \
+    "site/files.json site/icon-192.png site/icon-512.png site/index.html site/manifest.webmanifest site/start.js site/sw.js site/trivelan.js site/trivelan.wasm site/trivelan.woff2 trivelan.html ПРОЧЕТИ.txt" \
     "$(unzip -Z1 "$web" | grep -v '/$' | sort | tr '\n' ' ' | sed 's/ $//')"
 check "the web read-me says how to open the one file" yes \
     "$(unzip -p "$web" ПРОЧЕТИ.txt | grep -q 'trivelan.html' && echo yes || echo no)"

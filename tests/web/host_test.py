@@ -10,8 +10,8 @@ nothing breaks the security policy. Screenshots go to SHOTS.
 Usage: python3 -m pytest host_test.py --site=SITE_DIR --shots=SHOTS
 """
 import http.server
+import json
 import os
-import re
 import shutil
 import socket
 import subprocess
@@ -43,22 +43,22 @@ class Host(http.server.SimpleHTTPRequestHandler):
 
 
 def rebuild(site, work, name):
-    """The same site as another build: marked files, the worker written anew
-    by the build's own step."""
-    folder = os.path.join(work, name)
+    """The same site as another build: marked program and page, the page and
+    the worker's list made anew by the build's own tool."""
+    folder, web = os.path.join(work, name), os.path.join(work, name + "-web")
     shutil.copytree(site, folder)
+    shutil.copytree(WEB, web)
     with open(os.path.join(folder, "trivelan.js"), "a", encoding="utf-8") as js:
         js.write('\nself.trivelanBuild = "%s";\n' % name)
-    index = os.path.join(folder, "index.html")
-    page = open(index, encoding="utf-8").read()
-    open(index, "w", encoding="utf-8").write(
+    template = os.path.join(web, "index.html")
+    page = open(template, encoding="utf-8").read()
+    open(template, "w", encoding="utf-8").write(
         page.replace("<head>", '<head>\n<meta name="build" content="%s">' % name, 1))
-    worker = os.path.join(work, "sw.js.in")
-    with open(worker, "w", encoding="utf-8") as template:
-        template.write(open(os.path.join(WEB, "sw.js.in"), encoding="utf-8").read()
-                       .replace("@TRIVELAN_VERSION_TEXT@", "1.00"))
-    subprocess.run([sys.executable, os.path.join(WEB, "service_worker.py"), worker, index, folder,
-                    os.path.join(WEB, "early.js")], check=True)
+    build = os.path.dirname(os.path.abspath(site))
+    subprocess.run([sys.executable, os.path.join(HERE, "..", "..", "tools", "site.py"),
+                    os.path.join(web, "site.json"), os.path.join(build, "tools", "first-frame.json"),
+                    web, folder, os.path.join(build, "web", "trivelan_page_single.js"), "",
+                    os.path.join(work, name + ".html")], check=True)
     # Built later: a host tells it by its files' times, to the second.
     later = 1000 * (ord(name) - ord("A") + 1)
     for file in os.listdir(folder):
@@ -91,8 +91,7 @@ def test_updates(site, tmp_path):
             check("a new build on the next reload " + how, ["B", "B"], builds_seen(page))
             # The new build's worker in place: one copy kept, the new build's. (Asked of
             # the cache alone: a request through the worker would keep the old one busy.)
-            cache = re.search(r'const CACHE = "([^"]+)"',
-                              open(os.path.join(b, "sw.js"), encoding="utf-8").read()).group(1)
+            cache = "trivelan-" + json.load(open(os.path.join(b, "files.json")))["build"]
             page.wait_for("caches.keys().then(keys => keys.length === 1 && keys[0] === %r)"
                           % cache, 30)
             page.reload()

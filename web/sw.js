@@ -2,24 +2,31 @@
 // against the browser's HTTP cache whatever its lifetime, so a new build
 // reaches a returning pupil on the next visit or reload. With no network, the
 // files come from the copy kept when this worker was installed: one build's
-// files, named by a hash of their content, never a mix of two builds. A host
-// that takes the connection but does not answer the page in time (a crowded
-// school network) gets the same: the stored page, and every file that page
-// asks for from the same store.
-const CACHE = "trivelan-@TRIVELAN_VERSION_TEXT@-%BUILD%";
-const FILES = ["./", "index.html", "start.js", "trivelan.js", "trivelan.wasm",
-               "manifest.webmanifest", "icon-192.png", "icon-512.png"];
-// Kept only once the page has asked for it: the font, on a device with no face of its own.
-const LATER = ["trivelan.woff2"];
+// files, never a mix of two builds. A host that takes the connection but does
+// not answer the page in time (a crowded school network) gets the same: the
+// stored page, and every file that page asks for from the same store.
+// The worker's address names its build (sw.js?v=BUILD), so that each build
+// installs a worker, and a copy, of its own; files.json lists the build's
+// files, and those kept only once the page has asked for them (the font, on a
+// device with no face of its own).
+const BUILD = new URL(location).searchParams.get("v");
+const CACHE = "trivelan-" + BUILD;
+const LIST = "files.json";
 const PAGE_WAIT = 2000;  // ms the host has to answer for the page, before the stored one shows
 const storedPages = new Set();  // the clients whose page came from the store
 
 self.addEventListener("install", (event) => {
     // From the host, past the HTTP cache: a copy kept for a day could be an older build's.
-    event.waitUntil(caches.open(CACHE)
-        .then((cache) => cache.addAll(FILES.map((file) => new Request(file, {cache: "reload"}))))
+    event.waitUntil(Promise.all([caches.open(CACHE), fetch(LIST + "?v=" + BUILD, {cache: "reload"})])
+        .then(([cache, list]) => cache.put(LIST, list.clone())
+            .then(() => list.json())
+            .then(({files}) => cache.addAll(files.map((file) => new Request(file, {cache: "reload"})))))
         .then(() => self.skipWaiting()));
 });
+
+// The files kept only once the page has asked for them.
+const later = () => caches.open(CACHE).then((cache) => cache.match(LIST))
+    .then((list) => (list ? list.json() : {later: []})).then((list) => list.later);
 
 self.addEventListener("activate", (event) => {
     event.waitUntil(caches.keys()
@@ -38,13 +45,15 @@ self.addEventListener("fetch", (event) => {
         return;
     }
     const fromHost = fetch(request.url, {cache: "no-cache"});
-    if (LATER.some((file) => new URL(request.url).pathname.endsWith("/" + file))) {
-        fromHost.then((response) => {
-            if (!response.ok) return;
-            const copy = response.clone();  // now, before the page reads the body
+    fromHost.then((response) => {
+        if (!response.ok) return;
+        const copy = response.clone();  // now, before the page reads the body
+        const path = new URL(request.url).pathname;
+        later().then((files) => {
+            if (!files.some((file) => path.endsWith("/" + file))) return;
             caches.open(CACHE).then((cache) => cache.put(request.url, copy));
-        }, () => {});
-    }
+        });
+    }, () => {});
     let answered = false;
     fromHost.then(() => { answered = true; }, () => { answered = true; });
     let answer = fromHost.catch(() => stored(request));

@@ -1,7 +1,7 @@
-// A stand-in for the browser's document, with just what the page's element
-// factory uses, that writes what was made: the form's HTML, a line "/*css*/",
-// the design's style and one CSS rule for each element's style, a line
-// "/*facts*/", then the design's facts for the page's head as JSON.
+// A stand-in for the browser's document, with just what the first frame's
+// element factory uses, that writes what was made as one JSON object: the
+// form's HTML ("frame"), the design's style and one CSS rule for each
+// element's style ("style"), and the design's facts for the page ("facts").
 class StandInElement {
     constructor(tag) {
         this.tag = tag;
@@ -21,7 +21,6 @@ class StandInElement {
     set textContent(value) { this.text = value; this.children = []; }
     set value(value) { this.text = value; }
     setAttribute(name, value) { this.attributes.set(name, value); }
-    removeAttribute(name) { this.attributes.delete(name); }
     setSelectionRange() {}
     appendChild(child) { this.children.push(child); }
     html() {
@@ -29,8 +28,11 @@ class StandInElement {
             .replace(/"/g, "&quot;");
         const attributes = [...this.attributes].map(([name, value]) =>
             value === "" ? " " + name : " " + name + '="' + escape(value) + '"').join("");
-        return "<" + this.tag + attributes + ">" + escape(this.text) +
-            this.children.map((child) => child.html()).join("") + "</" + this.tag + ">";
+        // The form's controls a line each.
+        const lines = this.tag === "main" ? "\n" : "";
+        const inside = this.children.map((child) => child.html()).join(lines);
+        return "<" + this.tag + attributes + ">" + escape(this.text) + lines + inside + lines +
+            "</" + this.tag + ">";
     }
     css() {
         const own = this.styles.size === 0 ? "" : "#" + this.id + " { " +
@@ -40,13 +42,8 @@ class StandInElement {
 }
 
 globalThis.document = {
-    form: new StandInElement("main"),
     createElement(tag) { return new StandInElement(tag); },
-    getElementById(id) { return id === "SequenceForm" ? this.form : null; },
-    writeOut(style, facts) {
-        const children = this.form.children;
-        process.stdout.write(children.map((child) => child.html()).join("\n") + "\n/*css*/\n" +
-                             style + children.map((child) => child.css()).join("") +
-                             "\n/*facts*/\n" + JSON.stringify(facts));
+    writeOut(form, style, facts) {
+        process.stdout.write(JSON.stringify({frame: form.html(), style: style + form.css(), facts}));
     },
 };

@@ -1,0 +1,25 @@
+// Nothing is fetched or run before the first frame is painted (or soon, in a
+// tab in the background, which paints nothing): then start.js, named by the
+// build the page carries, so that a browser holding an older build's script,
+// even one it was told to keep for a day, fetches the new one: never a new page
+// over an old program.
+(() => {
+    const build = document.currentScript.dataset.build;
+    let go = () => {
+        go = () => {};
+        const script = document.createElement("script");
+        script.src = "start.js?v=" + build;
+        document.body.appendChild(script);
+    };
+    try {
+        new PerformanceObserver((list, observer) => {
+            if (list.getEntriesByName("first-contentful-paint").length) {
+                observer.disconnect();
+                setTimeout(() => go(), 0);
+            }
+        }).observe({type: "paint", buffered: true});
+    } catch (error) {
+        requestAnimationFrame(() => setTimeout(() => go(), 0));
+    }
+    setTimeout(() => go(), 500);
+})();

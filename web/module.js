@@ -1,0 +1,2 @@
+// The one-file page's program finds its WebAssembly in Module, where it puts it itself.
+var Module = {};
