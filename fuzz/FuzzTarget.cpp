@@ -16,7 +16,7 @@
 #include "runtime/Decimal.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Values.h"
-#include "tests/FakeView.h"
+#include "tests/core/FakeView.h"
 
 namespace {
 

@@ -90,9 +90,9 @@ bash scripts/package.sh
 bash tests/packaging/release_test.sh dist
 beside "every release file built again" bash tests/packaging/reproducible_test.sh dist
 bash tests/win32/wine_session.sh build-windows/wine \
-    bash tests/win32/installer_test.sh dist/trivelan-*-win64-setup.exe
+    bash tests/packaging/windows/installer_test.sh dist/trivelan-*-win64-setup.exe
 bash tests/win32/wine_session.sh build-windows/wine \
-    bash tests/win32/msi_test.sh dist/trivelan-*-win64.msi build-windows/packaging/windows/trivelan.wxs \
+    bash tests/packaging/windows/msi_test.sh dist/trivelan-*-win64.msi build-windows/packaging/windows/trivelan.wxs \
     build-windows/app/trivelan.exe build-windows/packaging/icons/trivelan.ico dist/trivelan-*-win64-setup.exe
 await "every release file built again"
 
@@ -101,7 +101,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_W
     -DTRIVELAN_SANITIZE=ON -DTRIVELAN_BUILD_BENCH=OFF "${cached[@]}"
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    LSAN_OPTIONS=suppressions=$PWD/tests/shared/lsan.supp \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 stage "lint, and fuzz (${FUZZ_RUNS:-150000} runs) beside it"

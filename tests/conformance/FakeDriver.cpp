@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <map>
 
-#include "../FakeWindow.h"
+#include "../core/FakeWindow.h"
 #include "Conformance.h"
 #include "design/Help.h"
 #include "design/Text.h"

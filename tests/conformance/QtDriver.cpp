@@ -17,7 +17,7 @@
 #include <map>
 #include <memory>
 
-#include "../WindowFixture.h"
+#include "../qt/WindowFixture.h"
 #include "Conformance.h"
 #include "design/FormDesign.h"
 #include "design/Help.h"

@@ -3,7 +3,7 @@
 # has full RELRO, uses the stack protector and the fortified libc calls.
 # Usage: hardening_test.sh PATH/TO/trivelan
 set -euo pipefail
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../shared/check.sh"
 exe=$1
 has() { grep -q -E "$1" && echo yes || echo no; }
 

@@ -3,7 +3,7 @@
 # the file tree, desktop-file-validate, appstreamcli, and the icon's format.
 # Usage: install_test.sh BUILD_DIR APP_ID
 set -euo pipefail
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../shared/check.sh"
 build=$1 app_id=$2
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT

@@ -5,7 +5,7 @@
 # Usage: release_test.sh DIST_DIR   (it installs and purges the package: sudo when not root)
 set -euo pipefail
 export LC_ALL=C.UTF-8
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../shared/check.sh"
 dist=$(realpath "$1")
 deb=$(ls "$dist"/trivelan_*_amd64.deb)
 zip=$(ls "$dist"/trivelan-*-win64.zip)

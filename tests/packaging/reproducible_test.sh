@@ -7,7 +7,7 @@
 # explains any difference.
 # Usage: reproducible_test.sh DIST_DIR
 set -euo pipefail
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../shared/check.sh"
 dist=$(realpath "$1")
 top=$(cd "$(dirname "$0")/../.." && pwd)
 again=$(mktemp -d)

@@ -6,8 +6,8 @@
 # The site from a local web server, then the one-file page from file://.
 # Usage: screen_reader_test.sh SITE_DIR ONE_FILE_PAGE
 set -euo pipefail
-# shellcheck source=tests/x11/orca.sh
-source "$(dirname "$0")/../x11/orca.sh"
+# shellcheck source=tests/shared/orca.sh
+source "$(dirname "$0")/../shared/orca.sh"
 orca_session "$0" "$@"
 site=$1
 one_file=$(realpath "$2")

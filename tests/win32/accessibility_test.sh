@@ -9,7 +9,7 @@
 # the new name by the live region, as it tells each verdict, once.
 # Usage: accessibility_test.sh PROGRAM PROBE   (inside tests/win32/wine_session.sh)
 set -euo pipefail
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../shared/check.sh"
 program=$1 probe=$2
 log=$(mktemp)
 wine "$program" 2>/dev/null &

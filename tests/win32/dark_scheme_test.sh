@@ -7,7 +7,7 @@
 # with the flag on is the window test's.
 # Usage: dark_scheme_test.sh PROGRAM SCREENSHOT_DIR   (inside tests/win32/wine_session.sh)
 set -euo pipefail
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../shared/check.sh"
 program=$1 shot=$2/trivelan-windows-dark.png
 mkdir -p "$2"
 work=$(mktemp -d)

@@ -4,7 +4,7 @@
 # and manifest.
 # Usage: executable_test.sh PATH/TO/trivelan.exe
 set -euo pipefail
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../shared/check.sh"
 exe=$1
 headers=$(x86_64-w64-mingw32-objdump -p "$exe")
 
@@ -15,5 +15,5 @@ echo "imports: $(tr '\n' ' ' <<<"$imports")"
 check "imports only Windows' own DLLs" "" "$(grep -v -E "$windows_dlls" <<<"$imports" || true)"
 check "imports the window system" yes "$(grep -qx 'user32.dll' <<<"$imports" && echo yes || echo no)"
 
-bash "$(dirname "$0")/../packaging/windows_resource_test.sh" "$exe" || failures=$((failures + 1))
+bash "$(dirname "$0")/../packaging/windows/resource_test.sh" "$exe" || failures=$((failures + 1))
 finish

@@ -4,8 +4,8 @@
 # desktop, whose clipboard bridge binds to the first display Wine meets.
 # Usage: wine_session.sh PREFIX_DIR COMMAND [ARGS...]
 set -euo pipefail
-# shellcheck source=tests/check.sh
-source "$(dirname "$0")/../check.sh"
+# shellcheck source=tests/shared/check.sh
+source "$(dirname "$0")/../shared/check.sh"
 WINEPREFIX=$(realpath -m "$1")
 export WINEPREFIX
 shift

@@ -6,7 +6,7 @@
 # waits for the end) removes everything the installer put there.
 # Usage: installer_test.sh SETUP.exe   (inside tests/win32/wine_session.sh)
 set -euo pipefail
-# shellcheck source=tests/win32/setup_helpers.sh
+# shellcheck source=tests/packaging/windows/setup_helpers.sh
 source "$(dirname "$0")/setup_helpers.sh"
 setup=$1
 work=$(mktemp -d)
@@ -41,7 +41,7 @@ gone() {  # gone PATH: waits up to 30 s for PATH to disappear
 }
 
 # The installer itself: icon, version block, legal notice.
-bash "$(dirname "$0")/../packaging/windows_resource_test.sh" --installer "$setup" || failures=$((failures + 1))
+bash "$(dirname "$0")/resource_test.sh" --installer "$setup" || failures=$((failures + 1))
 
 wine "$setup" /S
 program_dir="$(windows_dir LOCALAPPDATA)/Programs/Trivelan"

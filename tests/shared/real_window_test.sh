@@ -7,7 +7,7 @@
 # Usage: real_window_test.sh [--wine] PROGRAM SCREENSHOT_DIR
 #   --wine expects WINEPREFIX to name a prepared prefix with its server running.
 set -euo pipefail
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/check.sh"
 launch=()
 if [ "$1" == "--wine" ]; then
     launch=(wine)

@@ -8,7 +8,7 @@
 # Usage: msi_test.sh PACKAGE.msi SOURCE.wxs PROGRAM.exe ICON.ico [SETUP.exe]
 #   (inside tests/win32/wine_session.sh)
 set -euo pipefail
-# shellcheck source=tests/win32/setup_helpers.sh
+# shellcheck source=tests/packaging/windows/setup_helpers.sh
 source "$(dirname "$0")/setup_helpers.sh"
 msi=$(realpath "$1") wxs=$2 exe=$3 icon=$4 setup=${5:-}
 work=$(mktemp -d)
@@ -76,7 +76,7 @@ check "the installed program shows its window" yes "$shown"
 closed "$app"
 
 # A later version, built here from the same source: it replaces 1.00 in place.
-bash "$(dirname "$0")/../../packaging/windows/build_msi.sh" "$wxs" "$exe" "$icon" 1.01 "$work/later.msi"
+bash "$(dirname "$0")/../../../packaging/windows/build_msi.sh" "$wxs" "$exe" "$icon" 1.01 "$work/later.msi"
 check "silent upgrade to 1.01" 0 "$(msiexec /i "$work/later.msi" /qn; echo $?)"
 check "one entry, now 1.01" "1.01|www.example.com" "$(entries | cut -d'|' -f1,2)"
 check "the program still in place" yes "$([ -f "$program" ] && echo yes || echo no)"
@@ -108,7 +108,7 @@ done
 # replaces the one installed.
 cp "$exe" "$work/rebuilt.exe"
 printf '\0' >>"$work/rebuilt.exe"
-bash "$(dirname "$0")/../../packaging/windows/build_msi.sh" "$wxs" "$work/rebuilt.exe" "$icon" 1.00 \
+bash "$(dirname "$0")/../../../packaging/windows/build_msi.sh" "$wxs" "$work/rebuilt.exe" "$icon" 1.00 \
     "$work/rebuilt.msi"
 check "the rebuild has a product code of its own" yes "$([ \
     "$(msiinfo export "$msi" Property | grep ProductCode)" != \

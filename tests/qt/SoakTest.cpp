@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <random>
 
-#include "Oracle.h"
+#include "../core/Oracle.h"
 #include "WindowFixture.h"
 
 namespace trivelan::testing {

@@ -3,9 +3,9 @@
 # --version and a refused command line say shows in a box captioned like the
 # window, read from another process as a user sees it; a refusal then ends
 # with status 2. A valid --row opens the window with that row.
-# Usage: command_line_test.sh PROGRAM PROBE   (inside tests/win32/wine_session.sh)
+# Usage: windows_command_line_test.sh PROGRAM PROBE   (inside tests/win32/wine_session.sh)
 set -euo pipefail
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../shared/check.sh"
 program=$1 probe=$2
 box() {  # box ARGS...: "TITLE|TEXT" of the box, then "status N"
     local app status=0

@@ -2,7 +2,7 @@
 # The command-line answers work with no display at all and open no window.
 # Usage: command_line_test.sh PATH/TO/trivelan
 set -uo pipefail
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../shared/check.sh"
 exe=$1
 run() {  # run ARGS...: sets out, err, status; no display of any kind
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$exe" "$@" 2>/tmp/trivelan-cli-err.$$)

@@ -1,8 +1,8 @@
 # shellcheck shell=bash
 # Shared by the installer and MSI tests under Wine.
 export LC_ALL=C.UTF-8
-# shellcheck source=tests/check.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
+# shellcheck source=tests/shared/check.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../shared/check.sh"
 
 # Scripts run as the README prints them, so that every command line a school
 # copies from there is the one tested.

@@ -5,8 +5,8 @@
 # "Чисти"; "Чисти" says none.
 # Usage: screen_reader_test.sh PROGRAM
 set -euo pipefail
-# shellcheck source=tests/x11/orca.sh
-source "$(dirname "$0")/orca.sh"
+# shellcheck source=tests/shared/orca.sh
+source "$(dirname "$0")/../shared/orca.sh"
 orca_session "$0" "$@"
 program=$1
 

@@ -8,8 +8,8 @@
 # folder, Orca is running, and `said` reads Orca's log for check.sh's reader
 # helpers (`press`, `wait_for`, `heard`, `hear_list`).
 here_orca=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=tests/check.sh
-source "$here_orca/../check.sh"
+# shellcheck source=tests/shared/check.sh
+source "$here_orca/check.sh"
 
 orca_session() {
     if [ -z "${ORCA_WORK:-}" ]; then

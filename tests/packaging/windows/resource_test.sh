@@ -2,10 +2,10 @@
 # Reads the Windows resources back with the MinGW resource compiler: from the
 # resource script once compiled, from the built program itself, or (--installer)
 # from the installer, which carries the icon and a version block of its own.
-# Usage: windows_resource_test.sh [--installer] RC_FILE|PROGRAM.exe
+# Usage: resource_test.sh [--installer] RC_FILE|PROGRAM.exe
 set -euo pipefail
 export LC_ALL=C.UTF-8
-source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../../shared/check.sh"
 installer=no
 if [ "$1" == "--installer" ]; then
     installer=yes
