@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "design/Presentation.h"
 #include "design/StartRow.h"
 #include "design/Text.h"
 
@@ -26,9 +27,9 @@ class Driver {
     virtual void Key(const std::string& key, bool held) = 0;
     // Text typed into the focused control, UTF-8, "|" for a line break.
     virtual void Type(const std::string& text) = 0;
-    [[nodiscard]] virtual std::string Row() const = 0;
-    // The underlined cells.
-    [[nodiscard]] virtual std::vector<int> Underlined() const = 0;
+    // The digit a cell shows, UTF-8, and whether it is underlined.
+    [[nodiscard]] virtual std::string Digit(int cell) const = 0;
+    [[nodiscard]] virtual bool IsUnderlined(int cell) const = 0;
     // Text1(0), Command1(0), Command1(1), Label2(K) or help.
     [[nodiscard]] virtual std::string Focus() const = 0;
     // UTF-8, lines ended by CR LF.
@@ -82,6 +83,45 @@ inline std::string HelpBoxSeen(const std::string& title, bool designText, bool o
            (onScreen ? ", on the screen" : ", off the screen") +
            (fromStatement ? ", read from the statement" : ", read from elsewhere");
 }
+
+// What a desktop driver sees of its window for a "layout" step.
+struct WindowSeen {
+    bool fullScreen;
+    int zoom;
+    design::Size screen;  // the monitor
+    design::Size size;    // the window as the design measures it: its client area, or in
+                          // full screen the whole window
+    design::Point place;  // its outer top left, on the monitor in full screen
+};
+
+// "design" when the window has its size (the design at its zoom, or the whole
+// screen in full screen), stands back where it was after full screen, and
+// asDesigned(control, fit) holds for every control at the fit; else what is not.
+class LayoutCheck {
+  public:
+    std::string operator()(const WindowSeen& w, const auto& asDesigned) {
+        const design::ScreenFit fit = w.fullScreen
+                                          ? design::FitToScreen(w.screen.width, w.screen.height)
+                                          : design::ScreenFit{{w.zoom / 100.0}, 0, 0};
+        const design::PixelRect client =
+            design::ToPixels(fit.scale, 0, 0, design::kClientWidth, design::kClientHeight);
+        if (w.size != (w.fullScreen ? w.screen : design::Size{client.width, client.height}) ||
+            (w.fullScreen && w.place != design::Point{0, 0})) {
+            return "the window's size";
+        }
+        if (!w.fullScreen && wasFull_ && w.place != windowed_) return "the window's place";
+        wasFull_ = w.fullScreen;
+        if (!w.fullScreen) windowed_ = w.place;
+        for (const design::ControlDesign& c : design::AllControls()) {
+            if (!asDesigned(c, fit)) return design::ControlName(c);
+        }
+        return "design";
+    }
+
+  private:
+    design::Point windowed_{};
+    bool wasFull_ = false;
+};
 
 // The row entered by clicks that never make a double click: passes over the
 // cells with digits left, waiting only where one pass would press the cell
@@ -163,14 +203,16 @@ class Run {
     }
 
     [[nodiscard]] std::string Seen(const Action& a) const {
-        if (a.verb == "row") return driver_.Row();
-        if (a.verb == "underline") {
-            std::string seen;
-            for (const int k : driver_.Underlined()) {
-                if (!seen.empty()) seen += ' ';
-                seen += std::to_string(k);
+        if (a.verb == "row" || a.verb == "underline") {
+            std::string row;
+            std::string underlined;
+            for (int k = 0; k < design::kDigitCellCount; ++k) {
+                row += driver_.Digit(k);
+                if (!driver_.IsUnderlined(k)) continue;
+                if (!underlined.empty()) underlined += ' ';
+                underlined += std::to_string(k);
             }
-            return seen.empty() ? "none" : seen;
+            return a.verb == "row" ? row : underlined.empty() ? "none" : underlined;
         }
         if (a.verb == "report") return driver_.Report();
         if (a.verb == "focus") return driver_.Focus();

@@ -69,13 +69,11 @@ class FakeDriver final : public conformance::Driver {
     }
     void Type(const std::string& /*text*/) override {}
 
-    [[nodiscard]] std::string Row() const override { return design::ToUtf8(window_.Row()); }
-    [[nodiscard]] std::vector<int> Underlined() const override {
-        std::vector<int> cells;
-        for (int k = 0; k < design::kDigitCellCount; ++k) {
-            if (window_.underlined.at(static_cast<std::size_t>(k))) cells.push_back(k);
-        }
-        return cells;
+    [[nodiscard]] std::string Digit(int cell) const override {
+        return design::ToUtf8(window_.Caption(static_cast<std::int16_t>(cell)));
+    }
+    [[nodiscard]] bool IsUnderlined(int cell) const override {
+        return window_.underlined.at(static_cast<std::size_t>(cell));
     }
     [[nodiscard]] std::string Focus() const override {
         if (window_.help) return "help";
@@ -95,25 +93,19 @@ class FakeDriver final : public conformance::Driver {
             box.text.substr(design::HelpCaret(false)).starts_with(design::kStatement));
     }
     [[nodiscard]] int Zoom() const override { return presenter_.Zoom(); }
-    // The design at its zoom, or fitted to the screen in full screen; back in a
-    // window, where it was.
     [[nodiscard]] std::string Layout() const override {
         const design::Placement& placed = *window_.placement;
         const design::PixelRect screen = window_.screen.whole;
-        const bool full = presenter_.IsFullScreen();
-        const design::ScreenFit fit = full ? design::FitToScreen(screen.width, screen.height)
-                                           : design::ScreenFit{{Zoom() / 100.0}, 0, 0};
-        const design::PixelRect client =
-            design::ToPixels(fit.scale, 0, 0, design::kClientWidth, design::kClientHeight);
-        const design::Size size = full ? design::Size{screen.width, screen.height}
-                                       : design::Size{client.width, client.height};
-        if (placed.client != size || placed.scale.factor != fit.scale.factor ||
-            placed.origin != design::Point{fit.left, fit.top}) {
-            return "the window's size";
-        }
-        if (!full && wasFull_ && placed.moveTo != window_.position) return "the window's place";
-        wasFull_ = full;
-        return "design";
+        const conformance::WindowSeen seen{presenter_.IsFullScreen(),
+                                           Zoom(),
+                                           {screen.width, screen.height},
+                                           placed.client,
+                                           window_.position};
+        return layout_(seen, [&placed](const design::ControlDesign& /*control*/,
+                                       const design::ScreenFit& fit) {
+            return placed.scale.factor == fit.scale.factor &&
+                   placed.origin == design::Point{fit.left, fit.top};
+        });
     }
 
   private:
@@ -127,7 +119,7 @@ class FakeDriver final : public conformance::Driver {
     trivelan::testing::FakeWindow& window_;
     design::Presenter& presenter_;
     std::int64_t clock_ = 0;
-    mutable bool wasFull_ = false;
+    mutable conformance::LayoutCheck layout_;
 };
 
 TEST(Conformance, EveryScenarioAgainstTheFakeWindow) {

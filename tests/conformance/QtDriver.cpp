@@ -112,17 +112,11 @@ class QtDriver final : public conformance::Driver {
         }
     }
 
-    [[nodiscard]] std::string Row() const override {
-        std::string row;
-        for (int k = 0; k < design::kDigitCellCount; ++k) row += Cell(k)->text().toStdString();
-        return row;
+    [[nodiscard]] std::string Digit(int cell) const override {
+        return Cell(cell)->text().toStdString();
     }
-    [[nodiscard]] std::vector<int> Underlined() const override {
-        std::vector<int> cells;
-        for (int k = 0; k < design::kDigitCellCount; ++k) {
-            if (Cell(k)->font().underline()) cells.push_back(k);
-        }
-        return cells;
+    [[nodiscard]] bool IsUnderlined(int cell) const override {
+        return Cell(cell)->font().underline();
     }
     [[nodiscard]] std::string Focus() const override {
         if (QApplication::activeModalWidget() != nullptr) return "help";
@@ -157,23 +151,16 @@ class QtDriver final : public conformance::Driver {
     }
 
     [[nodiscard]] int Zoom() const override { return form_.zoom(); }
-    // In full screen the design at the screen's fit, centred; else at the zoom,
-    // and back where it was before full screen. Every control also shows its
-    // design text where the program never changes it, and is shown as designed.
+    // Every control also shows its design text where the program never changes
+    // it, and is shown as designed.
     [[nodiscard]] std::string Layout() const override {
-        const QRect screen = form_.screen()->geometry();
-        const bool full = form_.isFullScreen();
-        const design::ScreenFit fit = full ? design::FitToScreen(screen.width(), screen.height())
-                                           : design::ScreenFit{{form_.zoom() / 100.0}, 0, 0};
-        const design::PixelRect client =
-            design::ToPixels(fit.scale, 0, 0, design::kClientWidth, design::kClientHeight);
-        if (form_.size() != (full ? screen.size() : QSize(client.width, client.height))) {
-            return "the window's size";
-        }
-        if (!full && wasFull_ && form_.pos() != windowed_) return "the window's place";
-        wasFull_ = full;
-        if (!full) windowed_ = form_.pos();
-        for (const design::ControlDesign& c : design::AllControls()) {
+        const QSize screen = form_.screen()->geometry().size();
+        const conformance::WindowSeen seen{form_.isFullScreen(),
+                                           form_.zoom(),
+                                           {screen.width(), screen.height()},
+                                           {form_.width(), form_.height()},
+                                           {form_.pos().x(), form_.pos().y()}};
+        return layout_(seen, [this](const design::ControlDesign& c, const design::ScreenFit& fit) {
             const QWidget* w = Find(design::ControlName(c));
             // A cell's place is within its frame, where Qt keeps it.
             const QPoint origin = design::IsDigitCell(c) ? QPoint() : QPoint(fit.left, fit.top);
@@ -186,14 +173,12 @@ class QtDriver final : public conformance::Driver {
                 design::IsDigitCell(c) || design::IsReport(c) ||
                 trivelan::testing::ShownText(w) ==
                     QString::fromStdU16String(design::ToLineFeeds(std::u16string(c.text)));
-            if (w->geometry() != QRect(origin + QPoint(r.left, r.top), QSize(r.width, r.height)) ||
-                w->font().pointSizeF() != c.fontPoints * fit.scale.factor ||
-                w->font().family() != QStringLiteral("Times New Roman") || !hit || !fixedText ||
-                w->isVisible() != c.visible || !Centred(w)) {
-                return design::ControlName(c);
-            }
-        }
-        return "design";
+            return w->geometry() ==
+                       QRect(origin + QPoint(r.left, r.top), QSize(r.width, r.height)) &&
+                   w->font().pointSizeF() == c.fontPoints * fit.scale.factor &&
+                   w->font().family() == QStringLiteral("Times New Roman") && hit && fixedText &&
+                   w->isVisible() == c.visible && Centred(w);
+        });
     }
 
     // The window manager's part (activation coming back) arrives from the X server.
@@ -226,9 +211,7 @@ class QtDriver final : public conformance::Driver {
     }
 
     trivelan::qt::SequenceForm& form_;
-    // Where the window stood when last seen outside full screen.
-    mutable QPoint windowed_;
-    mutable bool wasFull_ = false;
+    mutable conformance::LayoutCheck layout_;
 };
 
 TEST(Conformance, EveryScenarioInTheQtWindow) {

@@ -135,24 +135,12 @@ class Win32Driver final : public conformance::Driver {
         }
     }
 
-    [[nodiscard]] std::string Row() const override {
-        std::string row;
-        for (std::int16_t k = 0; k < design::kDigitCellCount; ++k) {
-            const std::u16string caption = form_.Caption(k);
-            row += Utf8({caption.begin(), caption.end()});
-        }
-        return row;
+    [[nodiscard]] std::string Digit(int cell) const override {
+        const std::u16string caption = form_.Caption(static_cast<std::int16_t>(cell));
+        return Utf8({caption.begin(), caption.end()});
     }
-    [[nodiscard]] std::vector<int> Underlined() const override {
-        std::vector<int> cells;
-        for (int k = 0; k < design::kDigitCellCount; ++k) {
-            LOGFONTW font{};
-            GetObjectW(reinterpret_cast<HFONT>(
-                           SendMessageW(Control(design::DigitCell(k)), WM_GETFONT, 0, 0)),
-                       sizeof font, &font);
-            if (font.lfUnderline) cells.push_back(k);
-        }
-        return cells;
+    [[nodiscard]] bool IsUnderlined(int cell) const override {
+        return FontOf(Control(design::DigitCell(cell))).lfUnderline != 0;
     }
     [[nodiscard]] std::string Focus() const override {
         HWND focus = GetFocus();
@@ -193,40 +181,30 @@ class Win32Driver final : public conformance::Driver {
     }
 
     [[nodiscard]] int Zoom() const override { return form_.Zoom(); }
-    // In full screen the design at the monitor's fit, centred; else at the zoom,
-    // and back where it was before full screen. Every control also shows its
-    // design text where the program never changes it, in its font and class.
+    // Every control also shows its design text where the program never changes
+    // it, in its font and class.
     [[nodiscard]] std::string Layout() const override {
         const design::PixelRect monitor = trivelan::win32::ScreenOf(form_.Handle(), 96, 0).whole;
-        const RECT screen{monitor.left, monitor.top, monitor.left + monitor.width,
-                          monitor.top + monitor.height};
         const bool full = form_.IsFullScreen();
-        const design::ScreenFit fit = full ? design::FitToScreen(monitor.width, monitor.height)
-                                           : design::ScreenFit{{form_.Zoom() / 100.0}, 0, 0};
         RECT window{};
         RECT client{};
         GetWindowRect(form_.Handle(), &window);
         GetClientRect(form_.Handle(), &client);
-        if (full ? EqualRect(&window, &screen) == 0
-                 : client.right != fit.scale.Pixels(design::kClientWidth) ||
-                       client.bottom != fit.scale.Pixels(design::kClientHeight)) {
-            return "the window's size";
-        }
-        if (!full && wasFull_ && (window.left != windowed_.x || window.top != windowed_.y)) {
-            return "the window's place";
-        }
-        wasFull_ = full;
-        if (!full) windowed_ = {window.left, window.top};
-        for (const design::ControlDesign& c : design::AllControls()) {
+        const conformance::WindowSeen seen{
+            full,
+            form_.Zoom(),
+            {monitor.width, monitor.height},
+            full ? design::Size{window.right - window.left, window.bottom - window.top}
+                 : design::Size{client.right, client.bottom},
+            {window.left - (full ? monitor.left : 0), window.top - (full ? monitor.top : 0)}};
+        return layout_(seen, [this](const design::ControlDesign& c, const design::ScreenFit& fit) {
             HWND w = Control(c);
             RECT r{};
             GetWindowRect(w, &r);
             MapWindowPoints(HWND_DESKTOP, form_.Handle(), reinterpret_cast<POINT*>(&r), 2);
             const design::PixelRect p = design::ToPixels(fit.scale, design::WindowLeft(c),
                                                          design::WindowTop(c), c.width, c.height);
-            LOGFONTW font{};
-            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)), sizeof font,
-                       &font);
+            const LOGFONTW font = FontOf(w);
             wchar_t kind[16] = {};
             GetClassNameW(w, kind, 16);
             const wchar_t* expectedKind =
@@ -235,16 +213,13 @@ class Win32Driver final : public conformance::Driver {
                                                                                 : L"Button";
             const bool fixedText = design::IsDigitCell(c) || design::IsReport(c) ||
                                    trivelan::win32::WindowText(w) == trivelan::win32::Wide(c.text);
-            if (design::PixelRect{r.left - fit.left, r.top - fit.top, r.right - r.left,
-                                  r.bottom - r.top} != p ||
-                font.lfHeight != -fit.scale.Pixels(c.fontPoints * 20) ||
-                font.lfWeight != FW_NORMAL || font.lfCharSet != RUSSIAN_CHARSET ||
-                _wcsicmp(kind, expectedKind) != 0 || !fixedText ||
-                ((GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0) != c.visible) {
-                return design::ControlName(c);
-            }
-        }
-        return "design";
+            return design::PixelRect{r.left - fit.left, r.top - fit.top, r.right - r.left,
+                                     r.bottom - r.top} == p &&
+                   font.lfHeight == -fit.scale.Pixels(c.fontPoints * 20) &&
+                   font.lfWeight == FW_NORMAL && font.lfCharSet == RUSSIAN_CHARSET &&
+                   _wcsicmp(kind, expectedKind) == 0 && fixedText &&
+                   ((GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0) == c.visible;
+        });
     }
 
   private:
@@ -279,11 +254,16 @@ class Win32Driver final : public conformance::Driver {
         }
     }
 
+    static LOGFONTW FontOf(HWND control) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        return font;
+    }
+
     trivelan::win32::SequenceForm& form_;
     HWND steps_;
-    // Where the window stood when last seen outside full screen.
-    mutable POINT windowed_{};
-    mutable bool wasFull_ = false;
+    mutable conformance::LayoutCheck layout_;
 };
 
 struct Session {

@@ -12,7 +12,10 @@ namespace trivelan::testing {
 // scenario table in-process, run against it.
 class FakeWindow final : public FakeViewOn<design::WindowView> {
   public:
-    void Place(const design::Placement& placed) override { placement = placed; }
+    void Place(const design::Placement& placed) override {
+        placement = placed;
+        if (placed.moveTo) position = *placed.moveTo;
+    }
     void MarkCell(int cell) override { mark = cell; }
     void Focus(std::size_t position) override { focus = position; }
     void Beep() override { ++beeps; }

@@ -25,7 +25,7 @@ TEST_F(WindowTest, AtScaleTwoTheWindowKeepsItsProportions) {
 TEST_F(WindowTest, AtScaleTwoNoTextIsClipped) {
     for (const auto& c : design::AllControls()) {
         if (c.kind == design::ControlKind::TextBox) continue;  // text boxes wrap and scroll
-        const QWidget* w = Control(DesignName(c));
+        const QWidget* w = Control(QString::fromStdString(design::ControlName(c)));
         ASSERT_NE(w, nullptr);
         const QString text = ShownText(w);
         const QFontMetrics metrics(w->font());

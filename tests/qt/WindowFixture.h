@@ -16,12 +16,6 @@
 
 namespace trivelan::testing {
 
-// The object name a design row gives its widget: "Label2(3)", "Frame1".
-inline QString DesignName(const design::ControlDesign& c) {
-    QString name = QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size()));
-    return c.index >= 0 ? name + QStringLiteral("(%1)").arg(c.index) : name;
-}
-
 // What a control shows as its text: caption, title or the text box's plain text.
 inline QString ShownText(const QWidget* w) {
     if (const auto* l = qobject_cast<const QLabel*>(w)) return l->text();
