@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "Dialogs.h"
+#include "HelpBox.h"
 #include "Style.h"
 #include "design/Commands.h"
 #include "design/Text.h"

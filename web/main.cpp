@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "Dialogs.h"
+#include "HelpBox.h"
 #include "Js.h"
 #include "SequenceForm.h"
 #include "design/FormDesign.h"

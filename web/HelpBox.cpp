@@ -1,5 +1,5 @@
 // The page's modal boxes: the help and the report of a run-time error.
-#include "Dialogs.h"
+#include "HelpBox.h"
 
 #include <string>
 
