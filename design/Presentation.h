@@ -10,7 +10,7 @@
 #include "Twips.h"
 
 // Zoom and full screen, for a classroom projector: how large the design is
-// drawn and where it stands. Every window asks these and decides nothing.
+// drawn and where it stands, as the presenter asks for every window.
 namespace trivelan::design {
 
 // The steps Ctrl+Plus and Ctrl+Minus move through, in percent; Ctrl+0 is 100.
