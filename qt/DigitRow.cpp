@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QStyleHints>
 #include <optional>
+#include <utility>
 
 #include "Text.h"
 #include "design/Accessibility.h"
@@ -18,23 +19,16 @@ namespace trivelan::qt {
 namespace {
 
 std::optional<design::RowKey> RowKeyOf(int key) {
-    switch (key) {
-        case Qt::Key_Space:
-            return design::RowKey::Space;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return design::RowKey::Enter;
-        case Qt::Key_Left:
-            return design::RowKey::Left;
-        case Qt::Key_Right:
-            return design::RowKey::Right;
-        case Qt::Key_Home:
-            return design::RowKey::Home;
-        case Qt::Key_End:
-            return design::RowKey::End;
-        default:
-            return std::nullopt;
+    using design::RowKey;
+    const std::pair<int, RowKey> keys[] = {
+        {Qt::Key_Space, RowKey::Space}, {Qt::Key_Return, RowKey::Enter},
+        {Qt::Key_Enter, RowKey::Enter}, {Qt::Key_Left, RowKey::Left},
+        {Qt::Key_Right, RowKey::Right}, {Qt::Key_Home, RowKey::Home},
+        {Qt::Key_End, RowKey::End}};
+    for (const auto& [qt, row] : keys) {
+        if (qt == key) return row;
     }
+    return std::nullopt;
 }
 
 class DigitCellAccessible final : public QAccessibleWidget {

@@ -12,31 +12,23 @@
 namespace trivelan::qt {
 namespace {
 
+// Qt's key for each of the design's.
 QKeyCombination QtKeyOf(design::Key key) {
     using design::Key;
-    switch (key) {
-        case Key::Plus:
-            return Qt::Key_Plus;
-        case Key::Equal:
-            return Qt::Key_Equal;
-        case Key::KeypadPlus:
-            return Qt::KeypadModifier | Qt::Key_Plus;
-        case Key::Minus:
-            return Qt::Key_Minus;
-        case Key::KeypadMinus:
-            return Qt::KeypadModifier | Qt::Key_Minus;
-        case Key::Zero:
-            return Qt::Key_0;
-        case Key::KeypadZero:
-            return Qt::KeypadModifier | Qt::Key_0;
-        case Key::F11:
-            return Qt::Key_F11;
-        case Key::Escape:
-            return Qt::Key_Escape;
-        case Key::F1:
-            return Qt::Key_F1;
-        case Key::A:
-            return Qt::Key_A;
+    const std::pair<Key, QKeyCombination> keys[] = {
+        {Key::Plus, Qt::Key_Plus},
+        {Key::Equal, Qt::Key_Equal},
+        {Key::KeypadPlus, Qt::KeypadModifier | Qt::Key_Plus},
+        {Key::Minus, Qt::Key_Minus},
+        {Key::KeypadMinus, Qt::KeypadModifier | Qt::Key_Minus},
+        {Key::Zero, Qt::Key_0},
+        {Key::KeypadZero, Qt::KeypadModifier | Qt::Key_0},
+        {Key::F11, Qt::Key_F11},
+        {Key::Escape, Qt::Key_Escape},
+        {Key::F1, Qt::Key_F1},
+        {Key::A, Qt::Key_A}};
+    for (const auto& [design, qt] : keys) {
+        if (design == key) return qt;
     }
     return Qt::Key_unknown;
 }

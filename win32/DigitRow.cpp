@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <optional>
+#include <utility>
 
 #include "Gdi.h"
 #include "Keyboard.h"
@@ -15,22 +16,14 @@ namespace trivelan::win32 {
 namespace {
 
 std::optional<design::RowKey> RowKeyOf(WPARAM key) {
-    switch (key) {
-        case VK_SPACE:
-            return design::RowKey::Space;
-        case VK_RETURN:
-            return design::RowKey::Enter;
-        case VK_LEFT:
-            return design::RowKey::Left;
-        case VK_RIGHT:
-            return design::RowKey::Right;
-        case VK_HOME:
-            return design::RowKey::Home;
-        case VK_END:
-            return design::RowKey::End;
-        default:
-            return std::nullopt;
+    using design::RowKey;
+    const std::pair<WPARAM, RowKey> keys[] = {{VK_SPACE, RowKey::Space}, {VK_RETURN, RowKey::Enter},
+                                              {VK_LEFT, RowKey::Left},   {VK_RIGHT, RowKey::Right},
+                                              {VK_HOME, RowKey::Home},   {VK_END, RowKey::End}};
+    for (const auto& [virtualKey, row] : keys) {
+        if (virtualKey == key) return row;
     }
+    return std::nullopt;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "Keyboard.h"
 
 #include <array>
+#include <utility>
 
 #include "ControlFactory.h"
 
@@ -16,31 +17,23 @@ struct VirtualKey {
     BYTE flags;
 };
 
+// Windows' key for each of the design's.
 VirtualKey VirtualKeyOf(design::Key key) {
     using design::Key;
-    switch (key) {
-        case Key::Plus:  // Ctrl+Plus is Ctrl+Shift+= on the main keyboard
-            return {VK_OEM_PLUS, FSHIFT};
-        case Key::Equal:
-            return {VK_OEM_PLUS, 0};
-        case Key::KeypadPlus:
-            return {VK_ADD, 0};
-        case Key::Minus:
-            return {VK_OEM_MINUS, 0};
-        case Key::KeypadMinus:
-            return {VK_SUBTRACT, 0};
-        case Key::Zero:
-            return {'0', 0};
-        case Key::KeypadZero:
-            return {VK_NUMPAD0, 0};
-        case Key::F11:
-            return {VK_F11, 0};
-        case Key::Escape:
-            return {VK_ESCAPE, 0};
-        case Key::F1:
-            return {VK_F1, 0};
-        case Key::A:
-            return {'A', 0};
+    const std::pair<Key, VirtualKey> keys[] = {
+        {Key::Plus, {VK_OEM_PLUS, FSHIFT}},  // Ctrl+Plus is Ctrl+Shift+= on the main keyboard
+        {Key::Equal, {VK_OEM_PLUS, 0}},
+        {Key::KeypadPlus, {VK_ADD, 0}},
+        {Key::Minus, {VK_OEM_MINUS, 0}},
+        {Key::KeypadMinus, {VK_SUBTRACT, 0}},
+        {Key::Zero, {'0', 0}},
+        {Key::KeypadZero, {VK_NUMPAD0, 0}},
+        {Key::F11, {VK_F11, 0}},
+        {Key::Escape, {VK_ESCAPE, 0}},
+        {Key::F1, {VK_F1, 0}},
+        {Key::A, {'A', 0}}};
+    for (const auto& [design, windows] : keys) {
+        if (design == key) return windows;
     }
     return {0, 0};
 }
