@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../shared/check.sh"
 # as a .cmd file under Wine's cmd and gives its exit status.
 readme_script() {
     local readme script
-    readme="$(dirname "${BASH_SOURCE[0]}")/../../README.md"
+    readme="$(dirname "${BASH_SOURCE[0]}")/../../../README.md"
     script=$(mktemp --suffix=.cmd)
     awk -v first="rem $1" '$0 == first { on = 1 } on && /^```/ { exit } on { printf "%s\r\n", $0 }' \
         "$readme" >"$script"
