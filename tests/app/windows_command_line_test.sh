@@ -11,7 +11,11 @@ box() {  # box ARGS...: "TITLE|TEXT" of the box, then "status N"
     local app status=0
     wine "$program" "$@" 2>/dev/null &
     app=$!
-    wine "$probe" box | tr -d '\r'
+    local shown
+    shown=$(wine "$probe" box | tr -d '\r')
+    echo "$shown"
+    # A box the probe never found would keep the program waiting for its button.
+    if [ "$shown" == "no box" ]; then kill "$app"; fi
     wait "$app" || status=$?
     echo "status $status"
 }
