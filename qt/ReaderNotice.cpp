@@ -28,6 +28,7 @@ ReaderNotice::ReaderNotice(QWidget* parent) : QWidget(parent) {
 }
 
 void ReaderNotice::announce(const std::u16string& text) {
+    if (!QAccessible::isActive()) return;  // no reader listens: every click stays quick
     setAccessibleName(ToQString(text));
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);

@@ -5,7 +5,7 @@
 // With "listen" it prints, until it is ended, a line for each event a screen
 // reader speaks from, with what the reader reads then.
 // With "box" it reads the program's message box instead (its title and text,
-// "TITLE|TEXT"), then presses its button.
+// "TITLE|TEXT"), then presses its button and waits until the box has gone.
 // Usage: trivelan_controls_probe [click TEXT | listen | box]
 #include <windows.h>
 
@@ -139,6 +139,8 @@ int ReadMessageBox() {
         if (text == nullptr) continue;
         Print(TextOf(box) + L"|" + TextOf(text));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
+        // Gone before the probe is: the next box asked for is the next program's.
+        for (int wait = 0; wait < 100 && IsWindow(box) != FALSE; ++wait) Sleep(100);
         return 0;
     }
     Print(L"no box");
