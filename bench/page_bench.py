@@ -87,7 +87,7 @@ def main(site, runs="15"):
     shutil.copytree(site, os.path.join(folder, "site"))
     shutil.copy(os.path.join(os.path.dirname(__file__), "floor.html"), folder)
     page = open(os.path.join(site, "index.html"), encoding="utf-8").read()
-    frame, scripts = re.subn(r"<script>.*?</script>", "", page, flags=re.S)
+    frame, scripts = re.subn(r"<script[^>]*>.*?</script>", "", page, flags=re.S)
     assert scripts == 1, "the page's one script"
     frame = re.sub(r"@font-face \{.*?\}", "", frame, flags=re.S)
     open(os.path.join(folder, "site", "frame.html"), "w", encoding="utf-8").write(frame)
