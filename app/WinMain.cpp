@@ -35,8 +35,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*l
                     MB_OK | (answer.error ? MB_ICONERROR : MB_ICONINFORMATION));
         return *answer.status;
     }
-    trivelan::win32::SequenceForm form(hInstance, trivelan::win32::ReportFatalAndQuit,
-                                       answer.start);
+    trivelan::win32::SequenceForm form(hInstance, trivelan::win32::ReportFatal, answer.start);
     if (form.Handle() == nullptr) return 1;
     ShowWindow(form.Handle(), nShowCmd);
     UpdateWindow(form.Handle());

@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     if (start.status) return *start.status;
     QApplication app(argc, argv);
     trivelan::qt::ConfigureApplication();
-    trivelan::qt::SequenceForm form(trivelan::qt::ReportFatalAndQuit, start.row);
+    trivelan::qt::SequenceForm form(trivelan::qt::ReportFatal, start.row);
     form.show();
     return QApplication::exec();
 }

@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "About.h"
 #include "Commands.h"
 #include "FormDesign.h"
 #include "Presentation.h"
@@ -18,46 +21,70 @@
 // a box that fits its screen's work area at every size.
 namespace trivelan::design {
 
-inline constexpr std::u16string_view kHelpTitle = u"Помощ — Тривелан";
+inline constexpr auto kHelpTitleText =
+    Join<JoinedLength({u"Помощ — ", kTitle})>({u"Помощ — ", kTitle});
+inline constexpr std::u16string_view kHelpTitle = kHelpTitleText.View();
 
-// The keys' lines, each with the command a window must offer to list it.
+// A line of the keys: the keys, what they do, and the command a window must
+// offer to list it.
 struct HelpLine {
     std::optional<Command> needs;
-    std::u16string_view text;
+    std::u16string_view keys;
+    std::u16string_view does;
 };
 
 inline constexpr std::array<HelpLine, 6> kHelpKeys{{
-    {std::nullopt, u"Tab, Shift+Tab — към отчета, „Провери“, „Чисти“ и редицата от цифри\r\n"},
-    {std::nullopt, u"Стрелки наляво и надясно, Home, End — избор на цифра в редицата\r\n"},
-    {std::nullopt,
-     u"Интервал или Enter — увеличава избраната цифра с 1 или натиска избрания бутон\r\n"},
-    {Command::ZoomIn,
-     u"Ctrl+Плюс, Ctrl+Минус — по-едър или по-дребен изглед (от 100 до 300 %), "
-     u"Ctrl+0 — 100 %\r\n"},
-    {Command::ToggleFullScreen, u"F11 — цял екран, Esc — обратно в прозорец\r\n"},
-    {Command::Help, u"F1 — тази помощ, Esc — затваря я\r\n"},
+    {std::nullopt, u"Tab, Shift+Tab", u"към отчета, „Провери“, „Чисти“ и редицата от цифри"},
+    {std::nullopt, u"Стрелки наляво и надясно, Home, End", u"избор на цифра в редицата"},
+    {std::nullopt, u"Интервал или Enter",
+     u"увеличава избраната цифра с 1 или натиска избрания бутон"},
+    {Command::ZoomIn, u"Ctrl+Плюс, Ctrl+Минус", u"по-едър или по-дребен изглед"},
+    {Command::ToggleFullScreen, u"F11", u"цял екран, Esc — обратно в прозорец"},
+    {Command::Help, u"F1", u"помощ, Esc — затваря я"},
 }};
 
-inline constexpr std::u16string_view kLicence =
-    u"Тривелан е свободен софтуер: можете да го разпространявате и променяте при условията "
-    u"на GNU General Public License, версия 3 или по-нова.\r\n";
+// The zoom's range, as its steps go, after what its keys do.
+inline constexpr auto kZoomFirst = Decimal<kZoomSteps.front()>();
+inline constexpr auto kZoomLast = Decimal<kZoomSteps.back()>();
+inline constexpr auto kZoomNone = Decimal<kNoZoom>();
+inline constexpr auto kZoomRangeText =
+    Join<JoinedLength({u" (от ", kZoomFirst.View(), u" до ", kZoomLast.View(), u" %), Ctrl+0 — ",
+                       kZoomNone.View(), u" %"})>({u" (от ", kZoomFirst.View(), u" до ",
+                                                   kZoomLast.View(), u" %), Ctrl+0 — ",
+                                                   kZoomNone.View(), u" %"});
+
+// The keys this window answers to, each to line(keys, what they do, what
+// more they do).
+template <typename Line>
+void ForEachKeyLine(Window window, Line&& line) {
+    for (const HelpLine& help : kHelpKeys) {
+        if (help.needs && !Offers(window, *help.needs)) continue;
+        line(help.keys, help.does,
+             help.needs == Command::ZoomIn ? kZoomRangeText.View() : std::u16string_view());
+    }
+}
 
 // What stands above the exercise statement.
-inline constexpr std::u16string_view kHelpHeading =
-    u"Тривелан — упражнение по математика и информатика\r\n\r\nЗадачата\r\n";
+inline constexpr auto kHelpHeadingText =
+    Join<JoinedLength({kTitle, u" — ", kGenericName, u"\r\n\r\nЗадачата\r\n"})>(
+        {kTitle, u" — ", kGenericName, u"\r\n\r\nЗадачата\r\n"}, 2);
+inline constexpr std::u16string_view kHelpHeading = kHelpHeadingText.View();
 
 // CR LF after every line, as in the design's texts; only the keys this window
 // answers to.
 [[nodiscard]] inline std::u16string HelpText(Window window) {
-    const std::string_view version = kVersionText;  // ASCII
     std::u16string text(kHelpHeading);
     text.append(kStatement).append(u"\r\n");
     text.append(u"Клавиши\r\n");
-    for (const HelpLine& line : kHelpKeys) {
-        if (!line.needs || Offers(window, *line.needs)) text.append(line.text);
-    }
+    ForEachKeyLine(window, [&text](std::u16string_view keys, std::u16string_view does,
+                                   std::u16string_view more) {
+        text.append(keys).append(u" — ").append(does).append(more).append(u"\r\n");
+    });
     text.append(u"\r\n");
-    text.append(u"Версия ").append(version.begin(), version.end()).append(u"\r\n").append(kLicence);
+    text.append(u"Версия ").append(Ascii(kVersionText)).append(u"\r\n");
+    text.append(kTitle).append(
+        u" е свободен софтуер: можете да го разпространявате и променяте при условията на GNU "
+        u"General Public License, версия 3 или по-нова.\r\n");
     return text;
 }
 

@@ -83,17 +83,6 @@ inline constexpr std::string_view kFitToScreenCss =
     "var(--top, round(down, calc((100vh - round(var(--height) * var(--fit), 1px)) / 2), 1px))) "
     "scale(var(--scale, var(--fit)));";
 
-// What a page draws itself where a desktop window's system draws it, in CSS
-// pixels at the design's size: the frame's line and the band its caption
-// stands on, and a box's border and title bar.
-struct PageChrome {
-    int frameLine;
-    int captionBand;
-    int boxBorder;
-    int titleBar;
-};
-inline constexpr PageChrome kPageChrome{1, 18, 1, 22};
-
 // Where a window puts its controls and how large its client area is.
 struct Placement {
     Scale scale;

@@ -45,6 +45,13 @@ class WindowView : public logic::SequenceView {
     // The box stays until the user closes it; the window then says HelpClosed.
     virtual void ShowHelp(const HelpBox& box) = 0;
     virtual void Announce(const ReaderNews& news) = 0;
+    // The report as the program wrote it: the caret at its start, shown from
+    // its first line, and nothing of it for the user to undo (what was typed
+    // before would come back into the program's text).
+    virtual void ReportWritten() = 0;
+    // The row in the window's address (the page's "#row=..."), with no new
+    // entry in its history; a window with no address has nothing to do.
+    virtual void ShowAddress(const std::u16string& /*fragment*/) {}
 
     [[nodiscard]] virtual Screen ScreenNow() const = 0;
     // The window's outer top left.
@@ -61,7 +68,9 @@ class Presenter {
     // The window placed on its screen, the mark on the first cell, the focus on
     // the first stop; then the form's load, and the row the user started with:
     // a row that could not be read leaves the zeros, and the report says why
-    // above the statement.
+    // above the statement. The page's address names the row it started with,
+    // and the zeros a row that could not be read left; a plain start names no
+    // row until the row changes.
     void Load(const RowReading& start = {}) {
         view_.Place(Placed());
         view_.MarkCell(input_.Mark());
@@ -75,6 +84,29 @@ class Presenter {
                 view_.SetReportText(start.problem + u"\r\n\r\n" + std::u16string(kStatement));
             }
         });
+        if (Stopped()) return;
+        view_.ReportWritten();
+        if (window_ != Window::Page) return;
+        addressed_ = start.digits.empty() ? Row() : start.digits;
+        if (!start.problem.empty()) view_.ShowAddress(RowAddress(addressed_));
+    }
+
+    // A press or a click on the page's first frame, made before the program
+    // started, as the control's own listener would have taken it: a cell's
+    // press and click, a button's click; the rest is nothing.
+    void EarlyEvent(std::size_t position, bool click, std::int64_t time) {
+        const auto all = AllControls();
+        if (position >= all.size()) return;
+        const ControlDesign& control = all.at(position);
+        if (IsDigitCell(control)) {
+            if (click) {
+                CellClicked(control.index);
+            } else {
+                CellPressed(control.index, time, kPageDoubleClickTime);
+            }
+        } else if (click && control.kind == ControlKind::PushButton) {
+            ButtonClicked(control.index);
+        }
     }
 
     // A press of the main button or a touch on a cell, at a time in
@@ -126,7 +158,9 @@ class Presenter {
         const std::u16string before = view_.ReportText();
         guard_.Run([this, button] { form_.OnButtonClick(static_cast<std::int16_t>(button)); });
         if (Stopped()) return;
+        view_.ReportWritten();
         if (auto said = Announcement(before, view_.ReportText())) view_.Announce({*said});
+        FollowRow();
     }
 
     // The classroom command of a key, where this window offers one.
@@ -163,8 +197,15 @@ class Presenter {
     }
 
     // The window's screen changed (a monitor's dots per inch, a browser
-    // window's size): the design placed anew.
-    void ScreenChanged() { view_.Place(Placed()); }
+    // window's size): the design placed anew, the window where the system
+    // suggests if it does. Full screen counts the monitor's own pixels
+    // already, and stays as it is.
+    void ScreenChanged(std::optional<Point> suggested = std::nullopt) {
+        if (presentation_.IsFullScreen()) return;
+        Placement placement = Placed();
+        placement.moveTo = suggested;
+        view_.Place(placement);
+    }
     // Where the controls stand now: in a page, the design as large as the
     // browser window allows, centred in it.
     [[nodiscard]] Placement Placed() const {
@@ -197,6 +238,23 @@ class Presenter {
         if (Stopped()) return;
         view_.Announce(AfterCellClick(cell, view_.Caption(index),
                                       view_.Focused() == PositionOf(DigitCell(cell))));
+        FollowRow();
+    }
+
+    [[nodiscard]] std::u16string Row() const {
+        std::u16string row;
+        for (int k = 0; k < kDigitCellCount; ++k)
+            row += view_.Caption(static_cast<std::int16_t>(k));
+        return row;
+    }
+
+    // The page's address follows the row as it changes.
+    void FollowRow() {
+        if (window_ != Window::Page || Stopped()) return;
+        std::u16string row = Row();
+        if (row == addressed_) return;
+        addressed_ = std::move(row);
+        view_.ShowAddress(RowAddress(addressed_));
     }
 
     WindowView& view_;
@@ -207,6 +265,7 @@ class Presenter {
     bool helpOpen_ = false;
     RowInput input_;
     std::optional<int> press_;  // since the last press: its cell, or kNoClick
+    std::u16string addressed_;  // the row the page's address names, or would name
 };
 
 }  // namespace trivelan::design

@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "About.h"
 #include "FormDesign.h"
+#include "Text.h"
 #include "Version.h"
 #include "runtime/Values.h"
 
@@ -94,16 +96,17 @@ struct CommandLine {
 };
 
 // Said after what was wrong with a command line.
-inline constexpr std::u16string_view kHelpHint = u"Вижте trivelan --help.";
+[[nodiscard]] inline std::u16string HelpHint() { return u"Вижте " + ProgramName() + u" --help."; }
 
+// The usage, the exercise and the options, for a terminal 80 columns wide.
 [[nodiscard]] inline std::u16string CommandLineHelp() {
-    return u"Употреба: trivelan [--row ЦИФРИ | --help | --version]\n"
+    std::u16string help =
+        u"Употреба: " + ProgramName() + u" [--row ЦИФРИ | --help | --version]\n\n";
+    for (const std::u16string& paragraph : Description()) help += Wrap(paragraph, 80) + u"\n";
+    return help +
            u"\n"
-           u"Тривелан е упражнение по математика и информатика: щракване върху някоя от 15-те\n"
-           u"клетки увеличава цифрата ѝ с 1; „Провери“ казва дали редицата е палиндром и дали\n"
-           u"е балансирана; „Чисти“ връща всички цифри на 0.\n"
-           u"\n"
-           u"  --row ЦИФРИ    започва с тази редица от 15 цифри, например --row 001120000001111\n"
+           u"  --row ЦИФРИ    започва с тази редица от 15 цифри, например --row "
+           u"001120000001111\n"
            u"  -h, --help     показва тази помощ\n"
            u"  -v, --version  показва версията\n";
 }
@@ -120,8 +123,7 @@ inline constexpr std::u16string_view kHelpHint = u"Вижте trivelan --help.";
         return {Action::Help, {}, CommandLineHelp()};
     }
     if (args.size() == 1 && (args[0] == u"--version" || args[0] == u"-v")) {
-        const std::string_view version = kVersionText;  // ASCII
-        return {Action::Version, {}, u"trivelan " + std::u16string(version.begin(), version.end())};
+        return {Action::Version, {}, ProgramName() + u" " + Ascii(kVersionText)};
     }
     CommandLine line;
     bool rowGiven = false;
@@ -186,9 +188,8 @@ struct CommandLineAnswer {
                     {}};
         case CommandLine::Action::Refuse:
             return {2,  // a usage error
-                    terminal
-                        ? u"trivelan: " + line.message + u" " + std::u16string(kHelpHint) + u"\n"
-                        : line.message + u"\n\n" + std::u16string(kHelpHint),
+                    terminal ? ProgramName() + u": " + line.message + u" " + HelpHint() + u"\n"
+                             : line.message + u"\n\n" + HelpHint(),
                     true,
                     {}};
         case CommandLine::Action::Run:

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -7,6 +10,64 @@
 // textarea keep one line feed per line, and convert with these two; a Win32
 // edit box keeps CR LF itself.
 namespace trivelan::design {
+
+// An ASCII text (a name, a version, a number's digits) as UTF-16.
+[[nodiscard]] inline std::u16string Ascii(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+// A text the compiler joins from others: a constant of the design made of
+// other constants. N is the joined length.
+template <std::size_t N>
+struct JoinedText {
+    std::array<char16_t, N> chars{};
+    [[nodiscard]] constexpr std::u16string_view View() const { return {chars.data(), N}; }
+};
+
+[[nodiscard]] constexpr std::size_t JoinedLength(std::initializer_list<std::u16string_view> parts) {
+    std::size_t length = 0;
+    for (const std::u16string_view part : parts) length += part.size();
+    return length;
+}
+
+[[nodiscard]] constexpr std::size_t DecimalLength(unsigned number) {
+    std::size_t length = 1;
+    for (; number >= 10; number /= 10) ++length;
+    return length;
+}
+
+// A whole number 0 or more in decimal digits, made by the compiler.
+template <unsigned Number>
+[[nodiscard]] constexpr JoinedText<DecimalLength(Number)> Decimal() {
+    JoinedText<DecimalLength(Number)> digits;
+    unsigned number = Number;
+    for (std::size_t at = digits.chars.size(); at > 0; number /= 10) {
+        digits.chars.at(--at) = static_cast<char16_t>(u'0' + number % 10);
+    }
+    return digits;
+}
+
+// The parts one after the other; lowerFirst makes the first letter of the
+// part at that place small, as it reads after a dash (Latin and Cyrillic).
+template <std::size_t N>
+[[nodiscard]] constexpr JoinedText<N> Join(std::initializer_list<std::u16string_view> parts,
+                                           std::size_t lowerFirst = N) {
+    JoinedText<N> joined;
+    std::size_t at = 0;
+    std::size_t index = 0;
+    for (const std::u16string_view part : parts) {
+        for (std::size_t k = 0; k < part.size(); ++k) {
+            char16_t c = part[k];
+            if (k == 0 && index == lowerFirst &&
+                ((c >= u'A' && c <= u'Z') || (c >= u'\u0410' && c <= u'\u042F'))) {
+                c = static_cast<char16_t>(c + 0x20);
+            }
+            joined.chars.at(at++) = c;
+        }
+        ++index;
+    }
+    return joined;
+}
 
 [[nodiscard]] inline std::u16string ToLineFeeds(std::u16string_view text) {
     std::u16string shown;
@@ -26,6 +87,28 @@ namespace trivelan::design {
         contract += c;
     }
     return contract;
+}
+
+// A paragraph cut into lines of at most width characters at its spaces, with
+// line feeds between them, as a terminal shows help.
+[[nodiscard]] inline std::u16string Wrap(std::u16string_view paragraph, std::size_t width) {
+    std::u16string wrapped;
+    std::size_t line = 0;  // characters on the line so far
+    while (!paragraph.empty()) {
+        const std::size_t space = paragraph.find(u' ');
+        const std::u16string_view word = paragraph.substr(0, space);
+        if (line > 0 && line + 1 + word.size() > width) {
+            wrapped += u'\n';
+            line = 0;
+        } else if (line > 0) {
+            wrapped += u' ';
+            ++line;
+        }
+        wrapped += word;
+        line += word.size();
+        paragraph.remove_prefix(space == std::u16string_view::npos ? paragraph.size() : space + 1);
+    }
+    return wrapped;
 }
 
 // UTF-8 as a command line gives it, to UTF-16, reading no more than limit

@@ -34,7 +34,7 @@ void ConfigureApplication() {
     if (QApplication::style()->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) != 0) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     }
-    QApplication::setApplicationName(QStringLiteral("trivelan"));
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     InstallToolkitTranslation();

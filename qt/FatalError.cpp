@@ -10,7 +10,7 @@
 
 namespace trivelan::qt {
 
-void ReportFatalAndQuit(const runtime::RuntimeError& error) {
+void ReportFatal(const runtime::RuntimeError& error) {
     const std::string message = error.StandardMessage();
     std::cerr << message << '\n';
     QMessageBox::critical(nullptr, ToQString(design::kTitle), QString::fromStdString(message));

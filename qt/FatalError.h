@@ -6,6 +6,6 @@ namespace trivelan::qt {
 
 // The program's reporter: the standard message in a box and on standard error,
 // then the event loop ends with a non-zero status.
-void ReportFatalAndQuit(const runtime::RuntimeError& error);
+void ReportFatal(const runtime::RuntimeError& error);
 
 }  // namespace trivelan::qt

@@ -27,7 +27,7 @@ ReaderNotice::ReaderNotice(QWidget* parent) : QWidget(parent) {
     setGeometry(0, 0, 0, 0);  // nothing on the screen
 }
 
-void ReaderNotice::announce(const std::u16string& text) {
+void ReaderNotice::Announce(const std::u16string& text) {
     if (!QAccessible::isActive()) return;  // no reader listens: every click stays quick
     setAccessibleName(ToQString(text));
     QAccessibleEvent shown(this, QAccessible::ObjectShow);

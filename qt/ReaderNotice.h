@@ -16,7 +16,7 @@ class ReaderNotice final : public QWidget {
   public:
     explicit ReaderNotice(QWidget* parent);
 
-    void announce(const std::u16string& text);
+    void Announce(const std::u16string& text);
 };
 
 }  // namespace trivelan::qt

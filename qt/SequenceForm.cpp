@@ -123,7 +123,12 @@ void SequenceForm::ShowHelp(const design::HelpBox& box) {
 
 // Qt 6.4's name-change event carries no name, so that Orca cannot say even the
 // focused cell's new name from it: every news is a notice here.
-void SequenceForm::Announce(const design::ReaderNews& news) { notice_->announce(news.text); }
+void SequenceForm::Announce(const design::ReaderNews& news) { notice_->Announce(news.text); }
+
+void SequenceForm::ReportWritten() {
+    controls_.report->document()->clearUndoRedoStacks();
+    controls_.report->moveCursor(QTextCursor::Start);
+}
 
 design::Screen SequenceForm::ScreenNow() const { return ScreenOf(this); }
 
@@ -178,9 +183,6 @@ void SequenceForm::SetReportText(const std::u16string& text) {
         QTextCursor end(report->document());
         end.movePosition(QTextCursor::End);
         end.insertText(shown.mid(current.size()));
-        // The program's own writes are not the user's typing: nothing to undo,
-        // as after setPlainText.
-        report->document()->clearUndoRedoStacks();
     } else if (shown != current) {
         report->setPlainText(shown);
     }

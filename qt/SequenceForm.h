@@ -41,6 +41,7 @@ class SequenceForm final : public QWidget, public design::WindowView {
     void SelectReport() override;
     void ShowHelp(const design::HelpBox& box) override;
     void Announce(const design::ReaderNews& news) override;
+    void ReportWritten() override;
     [[nodiscard]] design::Screen ScreenNow() const override;
     [[nodiscard]] design::Point Position() const override;
     [[nodiscard]] std::optional<std::size_t> Focused() const override;

@@ -14,32 +14,35 @@ export LC_ALL=C.UTF-8
 # Every release file carries the last commit's time, not the build's: two runs
 # from the same commit give the same bytes.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
-version=$(sed -n 's/^project(trivelan VERSION \([^ ]*\) .*/\1/p' CMakeLists.txt)
-deb="trivelan_${version}-1_amd64.deb"
-zip="trivelan-${version}-win64.zip"
-setup="trivelan-${version}-win64-setup.exe"
-msi="trivelan-${version}-win64.msi"
-web="trivelan-${version}-web.zip"
 rm -rf dist
 mkdir -p dist
+
+echo "== Windows program, zip, installer and MSI =="
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target trivelan_portable trivelan_installer trivelan_msi
+# The program's name and version as the design's facts state them.
+fact() { /usr/bin/python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))[sys.argv[2]])' \
+    build-windows/generated/facts.json "$1"; }
+name=$(fact name) version=$(fact version)
+zip="$name-$version-win64.zip"
+setup="$name-$version-win64-setup.exe"
+msi="$name-$version-win64.msi"
+web="$name-$version-web.zip"
+cp "build-windows/$zip" "build-windows/$setup" "build-windows/$msi" dist/
 
 echo "== Debian package =="
 # Built from a copy of the tracked files, so the working tree stays as it is.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/trivelan-$version"
-git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$work/trivelan-$version"
-(cd "$work/trivelan-$version" && dpkg-buildpackage -b -us -uc -j"$(nproc)" >"$work/build.log" 2>&1) ||
+mkdir "$work/$name-$version"
+git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$work/$name-$version"
+(cd "$work/$name-$version" && dpkg-buildpackage -b -us -uc -j"$(nproc)" >"$work/build.log" 2>&1) ||
     { tail -n 60 "$work/build.log"; exit 1; }
+deb=$(cd "$work" && echo "${name}_${version}"-*.deb)
 cp "$work/$deb" dist/
 echo "lintian:"
 lintian --fail-on error,warning --display-info dist/"$deb" 2>&1 | sed 's/^/  /'
 echo "  (no errors or warnings)"
-
-echo "== Windows program, zip, installer and MSI =="
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target trivelan_portable trivelan_installer trivelan_msi
-cp "build-windows/$zip" "build-windows/$setup" "build-windows/$msi" dist/
 
 echo "== Web page =="
 cmake --preset web >/dev/null

@@ -15,7 +15,6 @@ Controls AdoptControls(const Js& document) {
         if (design::IsReport(control)) {
             found.report = found.all.back();
             found.report.Set("value", design::ToLineFeeds(control.text));  // not what was typed
-            found.report.Call("setSelectionRange", 0, 0);
         }
     }
     return found;

@@ -5,6 +5,7 @@
 
 #include "Style.h"
 #include "design/Help.h"
+#include "design/PageChrome.h"
 #include "design/Text.h"
 
 namespace trivelan::web {
@@ -73,6 +74,12 @@ void ShowDialog(const Js& document, std::u16string_view title, std::u16string_vi
     body.Call("focus");
     body.Call("setSelectionRange", static_cast<int>(caret), static_cast<int>(caret));
     body.Set("scrollTop", 0);
+}
+
+void ShowHelp(const Js& document, const design::HelpBox& help, const design::Screen& screen,
+              Event closed) {
+    ShowDialog(document, help.title, help.text, design::HelpCaret(true), help.scale, screen,
+               closed);
 }
 
 void RefitDialogs(const Js& document, design::Scale scale, const design::Screen& screen) {

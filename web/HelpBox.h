@@ -5,7 +5,7 @@
 
 #include "Js.h"
 
-#include "design/Presentation.h"
+#include "design/Presenter.h"
 
 namespace trivelan::web {
 
@@ -17,6 +17,11 @@ namespace trivelan::web {
 void ShowDialog(const Js& document, std::u16string_view title, std::u16string_view text,
                 std::size_t caret, design::Scale scale, const design::Screen& screen,
                 std::optional<Event> closed = std::nullopt);
+
+// The help, which opens with the caret at the statement; closed comes when
+// the box has closed.
+void ShowHelp(const Js& document, const design::HelpBox& help, const design::Screen& screen,
+              Event closed);
 
 // Places every open box anew for the window's size now (a rotated phone, a
 // smaller window), so that its button stays on the screen.

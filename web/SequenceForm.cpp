@@ -7,28 +7,16 @@
 #include <utility>
 
 #include "HelpBox.h"
+#include "Keyboard.h"
+#include "Screen.h"
 #include "Style.h"
-#include "design/Commands.h"
+#include "design/StartRow.h"
 #include "design/Text.h"
 
 namespace trivelan::web {
 namespace {
 
 constexpr auto kControls = design::AllControls();
-
-// The classroom keys a page can be given; which of them are the page's own
-// commands the design says.
-std::optional<design::Key> KeyOf(const std::string& key) {
-    if (key == "F1") return design::Key::F1;
-    if (key == "a" || key == "A") return design::Key::A;
-    if (key == "F11") return design::Key::F11;
-    if (key == "Escape") return design::Key::Escape;
-    if (key == "+") return design::Key::Plus;
-    if (key == "=") return design::Key::Equal;
-    if (key == "-") return design::Key::Minus;
-    if (key == "0") return design::Key::Zero;
-    return std::nullopt;
-}
 
 DigitRow::Cells CellsOf(const Controls& controls) {
     DigitRow::Cells cells;
@@ -48,49 +36,25 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter)
       presenter_(*this, design::Window::Page, std::move(reporter)) {
     document_.Set("title", design::kCaption);
     BindEvents();
-    // A row handed over in the address. One that could not be read leaves the
-    // zeros, and the address then names them; a plain start names no row until
-    // the row changes.
-    const design::RowReading start = design::ReadAddress(Js::Global("location")["hash"].Text());
-    presenter_.Load(start);
-    addressed_ = start.digits.empty() ? Row() : start.digits;
-    if (!start.problem.empty()) NameInAddress(addressed_);
+    presenter_.Load(design::ReadAddress(Js::Global("location")["hash"].Text()));
     PassOnEarlyPresses();
 }
 
-std::u16string SequenceForm::Row() const {
-    std::u16string row;
-    for (std::size_t k = 0; k < design::kDigitCellCount; ++k) row += row_.Caption(k);
-    return row;
-}
-
-void SequenceForm::FollowRow() {
-    std::u16string row = Row();
-    if (row == addressed_) return;
-    addressed_ = std::move(row);
-    NameInAddress(addressed_);
-}
-
-void SequenceForm::NameInAddress(std::u16string_view row) {
-    Js::Global("history").Call("replaceState", Js::Null(), "", design::RowAddress(row));
-}
-
-// The presses made on the first frame before the program started, as its
-// listeners would have had them.
+// The presses made on the first frame before the program started, as the
+// page's listeners would have had them.
 void SequenceForm::PassOnEarlyPresses() {
     const Js presses = Js::Global("trivelanEarly");
     if (presses.IsNullish()) return;
     for (int i = 0; i < presses["length"].Int(); ++i) {
         const Js press = presses.Call("at", i);
-        const std::string id = press["id"].Ascii();
         const bool click = press["type"].Ascii() == "click";
-        for (const design::ControlDesign& control : kControls) {
-            if (design::ControlName(control, "_", "") != id) continue;
-            if (design::IsDigitCell(control)) {
-                OnEvent(click ? Event::CellClick : Event::CellPress, control.index, press);
-            } else if (click && control.kind == design::ControlKind::PushButton) {
-                OnEvent(Event::ButtonClick, control.index, press);
-            }
+        if (!click && !IsMainPress(press)) continue;
+        const std::string id = press["id"].Ascii();
+        for (std::size_t position = 0; position < kControls.size(); ++position) {
+            if (design::ControlName(kControls.at(position), "_", "") != id) continue;
+            // A browser's event times have fractions of a millisecond.
+            presenter_.EarlyEvent(position, click,
+                                  static_cast<std::int64_t>(press["timeStamp"].Number()));
         }
     }
 }
@@ -119,7 +83,11 @@ void SequenceForm::BindEvents() {
 void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
     switch (kind) {
         case Event::CellPress:
-            OnCellPress(index, event);
+            if (IsMainPress(event)) {
+                presenter_.CellPressed(index,
+                                       static_cast<std::int64_t>(event["timeStamp"].Number()),
+                                       design::kPageDoubleClickTime);
+            }
             break;
         case Event::CellClick:
             presenter_.CellClicked(index);
@@ -143,7 +111,7 @@ void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
             event.Call("preventDefault");  // the box's text is to read
             break;
         case Event::PageKey:
-            OnPageKey(event);
+            OnPageKey(event, presenter_);
             break;
         case Event::HelpClosed:
             presenter_.HelpClosed();
@@ -154,9 +122,12 @@ void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
         case Event::AddressChange:
             // Another row pasted into the address of the open page: start with it.
             Js::Global("location").Call("reload");
-            return;
+            break;
     }
-    FollowRow();
+}
+
+bool SequenceForm::IsMainPress(const Js& event) {
+    return event["button"].Int() == 0 && event["isPrimary"].Truthy();
 }
 
 const design::ControlDesign* SequenceForm::ControlOf(Js element) const {
@@ -169,11 +140,7 @@ const design::ControlDesign* SequenceForm::ControlOf(Js element) const {
     return nullptr;
 }
 
-design::Screen SequenceForm::ScreenNow() const {
-    const Js window = Js::Global("window");
-    const design::PixelRect viewport{0, 0, window["innerWidth"].Int(), window["innerHeight"].Int()};
-    return {viewport, viewport, 1.0, {0, 0}};
-}
+design::Screen SequenceForm::ScreenNow() const { return ScreenOf(Js::Global("window")); }
 
 std::optional<std::size_t> SequenceForm::Focused() const {
     const design::ControlDesign* focused = ControlOf(document_["activeElement"]);
@@ -201,18 +168,20 @@ void SequenceForm::SelectReport() { controls_.report.Call("select"); }
 
 void SequenceForm::ShowHelp(const design::HelpBox& box) {
     notice_.Clear();
-    ShowDialog(document_, box.title, box.text, design::HelpCaret(true), box.scale, ScreenNow(),
-               Event::HelpClosed);
+    web::ShowHelp(document_, box, ScreenNow(), Event::HelpClosed);
 }
 
 // Every news is a notice here.
 void SequenceForm::Announce(const design::ReaderNews& news) { notice_.Announce(news.text); }
 
-void SequenceForm::OnCellPress(int cell, const Js& event) {
-    if (event["button"].Int() != 0 || !event["isPrimary"].Truthy()) return;
-    // A browser's event times have fractions of a millisecond.
-    presenter_.CellPressed(cell, static_cast<std::int64_t>(event["timeStamp"].Number()),
-                           design::kPageDoubleClickTime);
+void SequenceForm::ReportWritten() {
+    written_ = controls_.report["value"];
+    controls_.report.Call("setSelectionRange", 0, 0);
+    controls_.report.Set("scrollTop", 0);
+}
+
+void SequenceForm::ShowAddress(const std::u16string& fragment) {
+    Js::Global("history").Call("replaceState", Js::Null(), "", fragment);
 }
 
 void SequenceForm::OnCellKey(const Js& event) {
@@ -238,31 +207,15 @@ void SequenceForm::OnFormMenu(const Js& event) {
     if (control == nullptr || !design::HasOwnMenu(*control)) event.Call("preventDefault");
 }
 
-// The program's writes are not the user's to undo: the browser keeps what was
-// typed before a write on its undo stack, and would put it back into the new
-// report. Undo and redo reach only what was typed since the last write.
+// The browser keeps what was typed before the program's write on its undo
+// stack, and cannot be told to forget it: undo and redo are refused while the
+// report is as the program wrote it.
 void SequenceForm::OnReportEdit(const Js& event) {
     const std::string type = event["inputType"].Ascii();
     if ((type == "historyUndo" || type == "historyRedo") &&
         controls_.report["value"].Same(written_)) {
         event.Call("preventDefault");
     }
-}
-
-// Tab walks the design's stops (not a box of its own, nor the browser's); the
-// classroom keys the page offers are its commands, not the browser's own.
-void SequenceForm::OnPageKey(const Js& event) {
-    const std::string name = event["key"].Ascii();
-    if (name == "Tab") {
-        if (presenter_.Tab(!event["shiftKey"].Truthy())) event.Call("preventDefault");
-        return;
-    }
-    const auto key = KeyOf(name);
-    const auto command =
-        key ? presenter_.CommandFor(*key, event["ctrlKey"].Truthy()) : std::nullopt;
-    if (!command || presenter_.Stopped()) return;
-    event.Call("preventDefault");
-    presenter_.Apply(*command);
 }
 
 void SequenceForm::Stop() { controls_.form.Set("inert", true); }
@@ -283,10 +236,6 @@ std::u16string SequenceForm::ReportText() const {
 
 void SequenceForm::SetReportText(const std::u16string& text) {
     controls_.report.Set("value", design::ToLineFeeds(text));
-    written_ = controls_.report["value"];
-    // At the text's start, as a desktop text box puts it.
-    controls_.report.Call("setSelectionRange", 0, 0);
-    controls_.report.Set("scrollTop", 0);
 }
 
 }  // namespace trivelan::web

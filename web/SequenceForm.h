@@ -42,21 +42,19 @@ class SequenceForm final : public design::WindowView {
     void SelectReport() override;
     void ShowHelp(const design::HelpBox& box) override;
     void Announce(const design::ReaderNews& news) override;
+    void ReportWritten() override;
+    void ShowAddress(const std::u16string& fragment) override;
     [[nodiscard]] design::Point Position() const override { return {0, 0}; }
     [[nodiscard]] std::optional<std::size_t> Focused() const override;
 
     void BindEvents();
     void PassOnEarlyPresses();
-    // The page's address names the row as it is now, with no new history entry.
-    void FollowRow();
-    static void NameInAddress(std::u16string_view row);
-    [[nodiscard]] std::u16string Row() const;
-    void OnCellPress(int cell, const Js& event);
+    // Only the main button's press, and only the first finger's.
+    [[nodiscard]] static bool IsMainPress(const Js& event);
     void OnCellKey(const Js& event);
     void OnFormPress(const Js& event);
     void OnFormMenu(const Js& event);
     void OnReportEdit(const Js& event);
-    void OnPageKey(const Js& event);
     // The design row of an element of the form, or of what holds it; nullptr for none.
     [[nodiscard]] const design::ControlDesign* ControlOf(Js element) const;
 
@@ -64,8 +62,7 @@ class SequenceForm final : public design::WindowView {
     Controls controls_;
     ReaderNotice notice_;
     DigitRow row_;
-    Js written_ = Js::Null();   // the report as the program last wrote it
-    std::u16string addressed_;  // the row the address names, or would name
+    Js written_ = Js::Null();  // the report as the program last wrote it
     design::Presenter presenter_;
 };
 

@@ -1,5 +1,5 @@
 // Nothing is fetched or run before the first frame is painted (or soon, in a
-// tab in the background, which paints nothing): then start.js, named by the
+// tab in the background, which paints nothing): then the start script, named by the
 // build the page carries, so that a browser holding an older build's script,
 // even one it was told to keep for a day, fetches the new one: never a new page
 // over an old program.
@@ -8,7 +8,7 @@
     let go = () => {
         go = () => {};
         const script = document.createElement("script");
-        script.src = "start.js?v=" + build;
+        script.src = "$start?v=" + build;
         document.body.appendChild(script);
     };
     try {

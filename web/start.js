@@ -4,10 +4,10 @@
 // script, a browser without WebAssembly.
 const CANNOT_START =
     "Програмата не може да започне: този браузър или мрежата, през която е отворена " +
-    "страницата, не пуска файловете ѝ (например trivelan.wasm).\n\n" +
+    "страницата, не пуска файловете ѝ (например $wasm).\n\n" +
     "Какво да опитате:\n" +
     "- друг браузър, например най-новия Chrome, Edge, Firefox или Safari;\n" +
-    "- страницата в един файл, trivelan.html: копирайте я на компютъра и я отворете " +
+    "- страницата в един файл, $one_file: копирайте я на компютъра и я отворете " +
     "с двойно щракване, без мрежа.";
 // The page names its build on this script's address; the program comes from the same build.
 const build = document.currentScript ? new URL(document.currentScript.src).search : "";
@@ -32,11 +32,11 @@ function start() {
         cannotStart();
         return;
     }
-    const script = "trivelan.js" + build;
+    const script = "$program" + build;
     const preload = document.createElement("link");
     Object.assign(preload, {rel: "preload", as: "script", href: script});
     document.head.appendChild(preload);
-    fetch("trivelan.wasm" + build)
+    fetch("$wasm" + build)
         .then((response) => (response.ok ? response.arrayBuffer() : Promise.reject()))
         .then((wasm) => {
             globalThis.Module = {wasm};
@@ -57,6 +57,6 @@ if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
     // With no network the asking fails, and the stored copy stays: not the
     // program's failure to start.
     // The worker by the build's name: a new build's worker is a new worker.
-    navigator.serviceWorker.register("sw.js" + build).then((registration) => registration.update())
+    navigator.serviceWorker.register("$worker" + build).then((registration) => registration.update())
         .catch(() => {});
 }

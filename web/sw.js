@@ -6,12 +6,13 @@
 // not answer the page in time (a crowded school network) gets the same: the
 // stored page, and every file that page asks for from the same store.
 // The worker's address names its build (sw.js?v=BUILD), so that each build
-// installs a worker, and a copy, of its own; files.json lists the build's
+// installs a worker, and a copy, of its own; the list names the build's page
+// (kept once, as the site's folder, whatever name the page was opened by), its
 // files, and those kept only once the page has asked for them (the font, on a
 // device with no face of its own).
 const BUILD = new URL(location).searchParams.get("v");
 const CACHE = "trivelan-" + BUILD;
-const LIST = "files.json";
+const LIST = "$list";
 const PAGE_WAIT = 2000;  // ms the host has to answer for the page, before the stored one shows
 const storedPages = new Set();  // the clients whose page came from the store
 
@@ -20,13 +21,16 @@ self.addEventListener("install", (event) => {
     event.waitUntil(Promise.all([caches.open(CACHE), fetch(LIST + "?v=" + BUILD, {cache: "reload"})])
         .then(([cache, list]) => cache.put(LIST, list.clone())
             .then(() => list.json())
-            .then(({files}) => cache.addAll(files.map((file) => new Request(file, {cache: "reload"})))))
+            .then(({page, files}) => cache.addAll([page, ...files]
+                .map((file) => new Request(file, {cache: "reload"})))))
         .then(() => self.skipWaiting()));
 });
 
+// The build's list, as the worker kept it.
+const list = () => caches.open(CACHE).then((cache) => cache.match(LIST))
+    .then((kept) => (kept ? kept.json() : {page: null, later: []}));
 // The files kept only once the page has asked for them.
-const later = () => caches.open(CACHE).then((cache) => cache.match(LIST))
-    .then((list) => (list ? list.json() : {later: []})).then((list) => list.later);
+const later = () => list().then((kept) => kept.later);
 
 self.addEventListener("activate", (event) => {
     event.waitUntil(caches.keys()
@@ -35,7 +39,10 @@ self.addEventListener("activate", (event) => {
         .then(() => self.clients.claim()));
 });
 
-const stored = (request) => caches.match(request, {ignoreSearch: true});
+// A stored file; the page by any name of the site's folder.
+const stored = (request) => caches.match(request, {ignoreSearch: true}).then((response) =>
+    ((response || request.mode !== "navigate") ? response
+        : list().then(({page}) => page && caches.match(new URL(page, location).href))));
 
 self.addEventListener("fetch", (event) => {
     const request = event.request;

@@ -9,7 +9,7 @@
 
 namespace trivelan::win32 {
 
-void ReportFatalAndQuit(const runtime::RuntimeError& error) {
+void ReportFatal(const runtime::RuntimeError& error) {
     const std::string message = error.StandardMessage();  // ASCII, as the runtime words it
     MessageBoxW(GetActiveWindow(), std::wstring(message.begin(), message.end()).c_str(),
                 Wide(design::kTitle).c_str(), MB_OK | MB_ICONERROR);

@@ -45,7 +45,7 @@ void ReaderNotice::Create(HWND window) {
     }
 }
 
-void ReaderNotice::Tell(const design::ReaderNews& news) const {
+void ReaderNotice::Announce(const design::ReaderNews& news) const {
     if (news.focusRenamed) {
         // Windows raises this itself for a button's new text; Wine does not.
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, GetFocus(), OBJID_CLIENT, CHILDID_SELF);

@@ -23,7 +23,7 @@ class ReaderNotice {
     ReaderNotice& operator=(const ReaderNotice&) = delete;
 
     void Create(HWND window);
-    void Tell(const design::ReaderNews& news) const;
+    void Announce(const design::ReaderNews& news) const;
 
   private:
     HWND live_ = nullptr;

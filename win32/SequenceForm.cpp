@@ -166,7 +166,14 @@ void SequenceForm::ShowHelp(const design::HelpBox& box) {
     presenter_.HelpClosed();
 }
 
-void SequenceForm::Announce(const design::ReaderNews& news) { notice_.Tell(news); }
+void SequenceForm::Announce(const design::ReaderNews& news) { notice_.Announce(news); }
+
+void SequenceForm::ReportWritten() {
+    HWND report = Control(design::kReport);
+    SendMessageW(report, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageW(report, EM_SETSEL, 0, 0);
+    SendMessageW(report, EM_SCROLLCARET, 0, 0);
+}
 
 design::Screen SequenceForm::ScreenNow() const { return ScreenOf(window_, dpi_, kWindowStyle); }
 
@@ -280,10 +287,7 @@ void SequenceForm::SetHighContrastSetting(std::function<bool()> setting) {
 
 void SequenceForm::OnDpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
-    if (IsFullScreen()) return;  // the fit counts the monitor's own pixels already
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    presenter_.ScreenChanged();
+    presenter_.ScreenChanged(design::Point{suggested.left, suggested.top});
 }
 
 bool SequenceForm::TranslateKeyboard(MSG& message) {
@@ -318,7 +322,6 @@ std::u16string SequenceForm::ReportText() const {
 void SequenceForm::SetReportText(const std::u16string& text) {
     HWND report = Control(design::kReport);
     SetWindowTextW(report, Wide(text).c_str());
-    SendMessageW(report, EM_EMPTYUNDOBUFFER, 0, 0);  // the program's writes are not the user's
 }
 
 }  // namespace trivelan::win32

@@ -1,27 +1,29 @@
 #!/usr/bin/env bash
 # Builds the MSI from its WiX source with Cyrillic texts intact (see CMakeLists.txt).
-# Usage: build_msi.sh SOURCE.wxs PROGRAM.exe ICON.ico VERSION OUTPUT.msi
+# Usage: build_msi.sh SOURCE.wxs PROGRAM.exe ICON.ico VERSION OUTPUT.msi UPGRADE_CODE TITLE
 set -euo pipefail
-source=$(realpath "$1") exe=$2 icon=$3 version=$4 output=$(realpath -m "$5")
+source=$(realpath "$1") exe=$2 icon=$3 version=$4 output=$(realpath -m "$5") upgrade_code=$6 title=$7
 export WINDOWS_LANGUAGE=bg
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# wixl finds files by plain names in the folder it runs in.
-cp "$exe" "$work/trivelan.exe"
-cp "$icon" "$work/trivelan.ico"
+# wixl finds files by plain names in the folder it runs in: the program's, and
+# the icon by the program's name.
+program=$(basename "$exe")
+cp "$exe" "$work/$program"
+cp "$icon" "$work/${program%.exe}.ico"
 # The same package from the same source: the files' times (kept in the cabinet)
 # from the last commit, and the product and package codes named by the version
 # and the program's content. Each version and build gets its own codes, so the
 # major upgrade still tells them apart.
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$(dirname "$source")" log -1 --format=%ct 2>/dev/null || echo 0)}
-touch -d "@$epoch" "$work/trivelan.exe" "$work/trivelan.ico"
+touch -d "@$epoch" "$work/$program" "$work/${program%.exe}.ico"
 codes=$(/usr/bin/python3 -c '
 import hashlib, sys, uuid
 content = hashlib.sha256(open(sys.argv[1], "rb").read() + open(sys.argv[2], "rb").read()).hexdigest()
 upgrade = uuid.UUID(sys.argv[4])
 for kind in ("product", "package"):
     print(str(uuid.uuid5(upgrade, "%s %s %s" % (kind, sys.argv[3], content))).upper())' \
-    "$exe" "$source" "$version" "$(sed -n 's/.*UpgradeCode="\([^"]*\)".*/\1/p' "$source")")
+    "$exe" "$source" "$version" "$upgrade_code")
 product_code="{$(sed -n 1p <<<"$codes")}"
 package_code="{$(sed -n 2p <<<"$codes")}"
 size_kb=$(( ($(stat -c %s "$exe") + 1023) / 1024 ))
@@ -54,10 +56,9 @@ import struct, sys
 data = open(sys.argv[1], "rb").read()
 at = data.index(struct.pack("<I", 0xFEEF04BD))
 ms, ls = struct.unpack("<II", data[at + 8:at + 16])
-print("%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF))' "$work/trivelan.exe")
-title=$(sed -n 's/.*<Product [^>]* Name="\([^"]*\)".*/\1/p' "$source")  # the program's name
+print("%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF))' "$work/$program")
 (cd "$work" && msibuild package.msi \
-    -q "UPDATE \`File\` SET \`Version\` = '$file_version' WHERE \`File\` = 'trivelan.exe'" \
+    -q "UPDATE \`File\` SET \`Version\` = '$file_version' WHERE \`File\` = '$program'" \
     -q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('SetInstallLocation', 51, 'ARPINSTALLLOCATION', '[INSTALLDIR]')" \
     -q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Sequence\`) VALUES ('SetInstallLocation', 1001)" \
     -s "$title $version" "$(msiinfo suminfo package.msi | sed -n 's/^Author: //p')" "x64;1026" "$package_code")

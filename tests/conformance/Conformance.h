@@ -1,10 +1,12 @@
 #pragma once
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "design/FormDesign.h"
 #include "design/Presentation.h"
 #include "design/StartRow.h"
 #include "design/Text.h"
@@ -30,14 +32,42 @@ class Driver {
     // The digit a cell shows, UTF-8, and whether it is underlined.
     [[nodiscard]] virtual std::string Digit(int cell) const = 0;
     [[nodiscard]] virtual bool IsUnderlined(int cell) const = 0;
+    // The fifteen digits, and the underlined cells ("3", "none").
+    [[nodiscard]] virtual std::string Row() const {
+        std::string row;
+        for (int k = 0; k < design::kDigitCellCount; ++k) row += Digit(k);
+        return row;
+    }
+    [[nodiscard]] virtual std::string Underlined() const {
+        std::string underlined;
+        for (int k = 0; k < design::kDigitCellCount; ++k) {
+            if (!IsUnderlined(k)) continue;
+            if (!underlined.empty()) underlined += ' ';
+            underlined += std::to_string(k);
+        }
+        return underlined.empty() ? "none" : underlined;
+    }
     // Text1(0), Command1(0), Command1(1), Label2(K) or help.
     [[nodiscard]] virtual std::string Focus() const = 0;
     // UTF-8, lines ended by CR LF.
     [[nodiscard]] virtual std::string Report() const = 0;
     [[nodiscard]] virtual int HelpBoxes() const = 0;
-    // What the user was told when the window started (a row that could not
-    // be read), UTF-8; "" for nothing, as in a desktop window that opened.
-    [[nodiscard]] virtual std::string Told() const { return ""; }
+    // What the user was told above the statement when the window started with
+    // a row that could not be read, UTF-8; "" for nothing.
+    [[nodiscard]] virtual std::string Told() const {
+        const std::string report = Report();
+        const std::string statement = "\r\n\r\n" + design::ToUtf8(design::kStatement);
+        if (report.size() <= statement.size() || !report.ends_with(statement)) return "";
+        return report.substr(0, report.size() - statement.size());
+    }
+    // The page's address fragment, and the entries its history gained since
+    // the page opened; the page loaded again.
+    [[nodiscard]] virtual std::string Address() const { return "(no address)"; }
+    [[nodiscard]] virtual int History() const { return -1; }
+    virtual void Reload() {}
+    // Whether the window can show what a step of this verb reads at all; a
+    // step it cannot is skipped, by name, with this reason.
+    [[nodiscard]] virtual std::string CannotSee(const std::string& /*verb*/) const { return ""; }
     // The open help box: its title, whether its text is the design's help for
     // this window, whether the box is whole on the screen, and whether it is
     // read from the statement; "none".
@@ -63,15 +93,29 @@ struct Scenario {
     std::string name;
     std::vector<Action> actions;
 
-    // Whether a desktop window runs it: "[page] ..." scenarios are the page's alone.
+    // Whether a desktop window runs it: "[page] ..." scenarios are the page's
+    // alone; whether the page does: not "[desktop] ...".
     [[nodiscard]] bool ForDesktop() const { return name.rfind("[page]", 0) != 0; }
+    [[nodiscard]] bool ForPage() const { return name.rfind("[desktop]", 0) != 0; }
+    // The row the scenario starts with, as given ("start ROW"), if any.
+    [[nodiscard]] std::optional<std::string> Start() const {
+        if (actions.empty() || actions.front().verb != "start") return std::nullopt;
+        return actions.front().text;
+    }
     // The desktop program's command line for the scenario's "start", if any.
     [[nodiscard]] design::CommandLine CommandLine() const {
         std::vector<std::u16string> args;
-        if (!actions.empty() && actions.front().verb == "start") {
-            args = {u"--row", design::FromUtf8(actions.front().text, design::kLongestInput + 1)};
+        if (const auto row = Start()) {
+            args = {u"--row", design::FromUtf8(*row, design::kLongestInput + 1)};
         }
         return design::ReadCommandLine(args);
+    }
+    // The page's address fragment for its start.
+    [[nodiscard]] std::string Fragment() const {
+        const auto row = Start();
+        return row ? design::ToUtf8(
+                         design::RowAddress(design::FromUtf8(*row, design::kLongestInput + 1)))
+                   : "";
     }
 };
 
@@ -183,11 +227,19 @@ class Run {
     }
 
     [[nodiscard]] const std::vector<std::string>& Failures() const { return failures_; }
+    [[nodiscard]] const std::vector<std::string>& Skipped() const { return skipped_; }
 
   private:
     void Do(const Action& a) {
         if (a.verb == "start") return;  // the window was opened so
-        if (a.verb == "press" || a.verb == "tap") {
+        if (const std::string reason = driver_.CannotSee(a.verb); !reason.empty()) {
+            skipped_.push_back(scenario_.name + ", line " + std::to_string(a.line) + ", " + a.verb +
+                               ": " + reason);
+            return;
+        }
+        if (a.verb == "reload") {
+            driver_.Reload();
+        } else if (a.verb == "press" || a.verb == "tap") {
             driver_.Press(a.number, a.verb == "tap");
         } else if (a.verb == "pause") {
             driver_.Pause();
@@ -203,17 +255,8 @@ class Run {
     }
 
     [[nodiscard]] std::string Seen(const Action& a) const {
-        if (a.verb == "row" || a.verb == "underline") {
-            std::string row;
-            std::string underlined;
-            for (int k = 0; k < design::kDigitCellCount; ++k) {
-                row += driver_.Digit(k);
-                if (!driver_.IsUnderlined(k)) continue;
-                if (!underlined.empty()) underlined += ' ';
-                underlined += std::to_string(k);
-            }
-            return a.verb == "row" ? row : underlined.empty() ? "none" : underlined;
-        }
+        if (a.verb == "row") return driver_.Row();
+        if (a.verb == "underline") return driver_.Underlined();
         if (a.verb == "report") return driver_.Report();
         if (a.verb == "focus") return driver_.Focus();
         if (a.verb == "help") return std::to_string(driver_.HelpBoxes());
@@ -221,6 +264,8 @@ class Run {
         if (a.verb == "helpbox") return driver_.HelpBox();
         if (a.verb == "layout") return driver_.Layout();
         if (a.verb == "told") return driver_.Told();
+        if (a.verb == "address") return driver_.Address();
+        if (a.verb == "history") return std::to_string(driver_.History());
         return "(no such step)";
     }
 
@@ -253,6 +298,7 @@ class Run {
     Driver& driver_;
     std::size_t next_ = 0;
     std::vector<std::string> failures_;
+    std::vector<std::string> skipped_;
 };
 
 // Whether a desktop window opens for the scenario: not for the page's own, nor

@@ -1,12 +1,13 @@
 // The conformance table run in-process against the fake window, in a moment:
-// the presenter's rules alone, with the toolkit's own part played as every
-// toolkit plays it (a press on a button takes the focus, Space or Enter on a
-// button presses it, Escape closes the help). What a text box does with typing
-// and undo is the toolkit's own: those scenarios are the real windows'.
+// the presenter's rules alone, with the toolkit's part played as every toolkit
+// plays it: a press on a push button gives it the focus and a press on a label
+// does not, Space or Enter on a focused button presses it, Tab walks the stops,
+// Escape closes a box, typing and undo in the focused text box. The desktop's
+// scenarios as a desktop window, the page's as the page.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
+#include <memory>
 
 #include "../core/FakeWindow.h"
 #include "Conformance.h"
@@ -17,25 +18,45 @@ namespace {
 
 namespace conformance = trivelan::conformance;
 namespace design = trivelan::design;
+using trivelan::testing::FakeWindow;
 
 constexpr auto kControls = design::AllControls();
 constexpr int kDoubleClickTime = 500;
 
+// A window and its presenter, opened as a user opens one: the desktop program
+// with its command line, the page with its address.
+struct Opened {
+    Opened(design::Window kind, const design::RowReading& start, const std::u16string& address)
+        : presenter(window, kind, [](const trivelan::runtime::RuntimeError& error) {
+              ADD_FAILURE() << "run-time error " << error.Number();
+          }) {
+        window.address = address;
+        presenter.Load(start);
+    }
+    FakeWindow window;
+    design::Presenter presenter;
+};
+
 class FakeDriver final : public conformance::Driver {
   public:
-    FakeDriver(trivelan::testing::FakeWindow& window, design::Presenter& presenter)
-        : window_(window), presenter_(presenter) {}
+    // The desktop program with its command line's row.
+    explicit FakeDriver(const design::RowReading& start)
+        : kind_(design::Window::Desktop),
+          opened_(std::make_unique<Opened>(kind_, start, std::u16string())) {}
+    // The page with its address.
+    explicit FakeDriver(const std::u16string& address)
+        : kind_(design::Window::Page),
+          opened_(std::make_unique<Opened>(kind_, design::ReadAddress(address), address)) {}
 
     void Press(int cell, bool /*touch*/) override {
         clock_ += 100;
-        presenter_.CellPressed(cell, clock_, kDoubleClickTime);
-        presenter_.CellReleased(cell, true);
+        Presenter().CellPressed(cell, clock_, kDoubleClickTime);
+        Presenter().CellReleased(cell, true);
     }
     void Pause() override { clock_ += kDoubleClickTime + 100; }
     void Click(int button) override {
-        const design::ControlDesign& control = button == 0 ? design::kCheck : design::kClear;
-        if (design::TakesFocusOnPress(control)) window_.focus = design::PositionOf(control);
-        presenter_.ButtonClicked(button);
+        Window().focus = design::PositionOf(button == 0 ? design::kCheck : design::kClear);
+        Presenter().ButtonClicked(button);
     }
     void Key(const std::string& key, bool held) override {
         static const std::map<std::string, design::RowKey> row{
@@ -52,55 +73,81 @@ class FakeDriver final : public conformance::Driver {
             {"Ctrl+Keypad+", {design::Key::KeypadPlus, true}},
             {"Ctrl+Minus", {design::Key::Minus, true}},
             {"Ctrl+0", {design::Key::Zero, true}}};
-        if (window_.help && key == "Escape") {
-            window_.help.reset();
-            presenter_.HelpClosed();
+        FakeWindow& window = Window();
+        if (window.helpBoxes > 0) {  // the box has the keys; Escape closes it
+            if (key == "Escape") {
+                --window.helpBoxes;
+                Presenter().HelpClosed();
+            } else if (key == "F1") {
+                Presenter().Apply(design::Command::Help);
+            }
         } else if (key == "Tab" || key == "Shift+Tab") {
-            presenter_.Tab(key == "Tab");
-        } else if (row.contains(key) && IsCell(window_.focus)) {
-            presenter_.CellKey(row.at(key), true, held);
-            if (!held) presenter_.CellKey(row.at(key), false, false);
-        } else if ((key == "Space" || key == "Enter") && IsButton(window_.focus)) {
-            presenter_.ButtonClicked(kControls.at(*window_.focus).index);
+            Presenter().Tab(key == "Tab");
+        } else if (row.contains(key) && Is(window.focus, IsCell)) {
+            Presenter().CellKey(row.at(key), true, held);
+            if (!held) Presenter().CellKey(row.at(key), false, false);
+        } else if ((key == "Space" || key == "Enter") && Is(window.focus, IsButton)) {
+            Presenter().ButtonClicked(kControls.at(*window.focus).index);
+        } else if (key == "Ctrl+Z" && Is(window.focus, design::IsReport)) {
+            window.Undo();
         } else if (const auto command = commands.find(key); command != commands.end()) {
             const auto [code, control] = command->second;
-            if (const auto chosen = presenter_.CommandFor(code, control)) presenter_.Apply(*chosen);
+            if (const auto chosen = Presenter().CommandFor(code, control)) {
+                Presenter().Apply(*chosen);
+            }
         }
     }
-    void Type(const std::string& /*text*/) override {}
+    // Into the report, where it has the focus; the help's text takes none.
+    void Type(const std::string& text) override {
+        FakeWindow& window = Window();
+        if (window.helpBoxes > 0 || !Is(window.focus, design::IsReport)) return;
+        std::u16string typed = design::FromUtf8(text, text.size());
+        for (char16_t& c : typed) c = c == u'|' ? u'\n' : c;
+        window.Type(design::ToCrLf(typed));
+    }
+    void Reload() override {
+        const std::u16string address = Window().address;
+        opened_ = std::make_unique<Opened>(kind_, design::ReadAddress(address), address);
+    }
 
     [[nodiscard]] std::string Digit(int cell) const override {
-        return design::ToUtf8(window_.Caption(static_cast<std::int16_t>(cell)));
+        return design::ToUtf8(Window().Caption(static_cast<std::int16_t>(cell)));
     }
     [[nodiscard]] bool IsUnderlined(int cell) const override {
-        return window_.underlined.at(static_cast<std::size_t>(cell));
+        return Window().underlined.at(static_cast<std::size_t>(cell));
     }
     [[nodiscard]] std::string Focus() const override {
-        if (window_.help) return "help";
-        return window_.focus ? design::ControlName(kControls.at(*window_.focus)) : "none";
+        if (Window().helpBoxes > 0) return "help";
+        return Window().focus ? design::ControlName(kControls.at(*Window().focus)) : "none";
     }
-    [[nodiscard]] std::string Report() const override { return design::ToUtf8(window_.report); }
-    [[nodiscard]] int HelpBoxes() const override { return window_.help ? 1 : 0; }
+    [[nodiscard]] std::string Report() const override { return design::ToUtf8(Window().report); }
+    [[nodiscard]] int HelpBoxes() const override { return Window().helpBoxes; }
     [[nodiscard]] std::string HelpBox() const override {
-        if (!window_.help) return "none";
-        const design::HelpBox& box = *window_.help;
-        const design::HelpPlacement place = design::PlaceHelp(box.scale, window_.screen);
-        const design::PixelRect work = window_.screen.workArea;
+        const FakeWindow& window = Window();
+        if (window.helpBoxes == 0) return "none";
+        const design::HelpBox& box = *window.help;
+        const design::HelpPlacement place = design::PlaceHelp(box.scale, window.screen);
+        const design::PixelRect work = window.screen.workArea;
         return conformance::HelpBoxSeen(
-            design::ToUtf8(box.title), box.text == design::HelpText(design::Window::Desktop),
+            design::ToUtf8(box.title), box.text == design::HelpText(kind_),
             place.position.x >= work.left && place.position.y >= work.top &&
                 place.client.width <= work.width && place.client.height <= work.height,
             box.text.substr(design::HelpCaret(false)).starts_with(design::kStatement));
     }
-    [[nodiscard]] int Zoom() const override { return presenter_.Zoom(); }
+    [[nodiscard]] std::string Address() const override { return design::ToUtf8(Window().address); }
+    [[nodiscard]] std::string CannotSee(const std::string& verb) const override {
+        return verb == "history" ? "the fake window keeps no history of its addresses" : "";
+    }
+    [[nodiscard]] int Zoom() const override { return opened_->presenter.Zoom(); }
     [[nodiscard]] std::string Layout() const override {
-        const design::Placement& placed = *window_.placement;
-        const design::PixelRect screen = window_.screen.whole;
-        const conformance::WindowSeen seen{presenter_.IsFullScreen(),
+        const FakeWindow& window = Window();
+        const design::Placement& placed = *window.placement;
+        const design::PixelRect screen = window.screen.whole;
+        const conformance::WindowSeen seen{opened_->presenter.IsFullScreen(),
                                            Zoom(),
                                            {screen.width, screen.height},
                                            placed.client,
-                                           window_.position};
+                                           window.position};
         return layout_(seen, [&placed](const design::ControlDesign& /*control*/,
                                        const design::ScreenFit& fit) {
             return placed.scale.factor == fit.scale.factor &&
@@ -109,15 +156,19 @@ class FakeDriver final : public conformance::Driver {
     }
 
   private:
-    static bool IsCell(std::optional<std::size_t> at) {
-        return at && design::IsDigitCell(kControls.at(*at));
+    static bool IsCell(const design::ControlDesign& c) { return design::IsDigitCell(c); }
+    static bool IsButton(const design::ControlDesign& c) {
+        return c.kind == design::ControlKind::PushButton;
     }
-    static bool IsButton(std::optional<std::size_t> at) {
-        return at && kControls.at(*at).kind == design::ControlKind::PushButton;
+    template <typename Kind>
+    static bool Is(std::optional<std::size_t> at, Kind&& kind) {
+        return at && kind(kControls.at(*at));
     }
+    [[nodiscard]] FakeWindow& Window() const { return opened_->window; }
+    [[nodiscard]] design::Presenter& Presenter() const { return opened_->presenter; }
 
-    trivelan::testing::FakeWindow& window_;
-    design::Presenter& presenter_;
+    design::Window kind_;
+    std::unique_ptr<Opened> opened_;
     std::int64_t clock_ = 0;
     mutable conformance::LayoutCheck layout_;
 };
@@ -125,24 +176,23 @@ class FakeDriver final : public conformance::Driver {
 TEST(Conformance, EveryScenarioAgainstTheFakeWindow) {
     const auto scenarios = conformance::ReadScenarios(TRIVELAN_SCENARIOS);
     ASSERT_GE(scenarios.size(), 20U);
+    const auto run = [](const conformance::Scenario& scenario, FakeDriver&& driver) {
+        conformance::Run steps(scenario, driver);
+        while (steps.Step()) {
+        }
+        for (const std::string& failure : steps.Failures()) ADD_FAILURE() << failure;
+    };
     for (const conformance::Scenario& scenario : scenarios) {
         SCOPED_TRACE(scenario.name);
-        const bool edits = std::any_of(
-            scenario.actions.begin(), scenario.actions.end(),
-            [](const conformance::Action& a) { return a.verb == "type" || a.text == "Ctrl+Z"; });
-        if (edits || !conformance::OpensWindow(scenario, [](const auto& f) { ADD_FAILURE() << f; }))
-            continue;
-        trivelan::testing::FakeWindow window;
-        design::Presenter presenter(window, design::Window::Desktop,
-                                    [](const trivelan::runtime::RuntimeError& error) {
-                                        ADD_FAILURE() << "run-time error " << error.Number();
-                                    });
-        presenter.Load(scenario.CommandLine().start);
-        FakeDriver driver(window, presenter);
-        conformance::Run run(scenario, driver);
-        while (run.Step()) {
+        if (conformance::OpensWindow(scenario, [](const auto& f) { ADD_FAILURE() << f; })) {
+            SCOPED_TRACE("as a desktop window");
+            run(scenario, FakeDriver(scenario.CommandLine().start));
         }
-        for (const std::string& failure : run.Failures()) ADD_FAILURE() << failure;
+        if (scenario.ForPage()) {
+            SCOPED_TRACE("as the page");
+            const std::string fragment = scenario.Fragment();
+            run(scenario, FakeDriver(design::FromUtf8(fragment, fragment.size())));
+        }
     }
 }
 

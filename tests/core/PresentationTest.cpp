@@ -146,7 +146,7 @@ TEST(Commands, EachWindowOffersItsOwnAndItsHelpNamesOnlyThose) {
         const std::u16string help = design::HelpText(c.window);
         for (const std::u16string_view part :
              {design::kStatement, std::u16string_view(u"Версия 1.00\r\n"),
-              std::u16string_view(u"F1 — тази помощ"), std::u16string_view(u"Интервал или Enter"),
+              std::u16string_view(u"F1 — помощ"), std::u16string_view(u"Интервал или Enter"),
               std::u16string_view(u"GNU General Public License, версия 3 или по-нова")}) {
             EXPECT_NE(help.find(part), std::u16string::npos);
         }

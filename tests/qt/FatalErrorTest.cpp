@@ -13,7 +13,7 @@ namespace rt = trivelan::runtime;
 
 // The program's own reporter, run inside the real event loop: it must show the
 // standard message, write it to standard error and end the loop with status 1.
-TEST(ReportFatalAndQuit, ShowsTheStandardMessageAndEndsTheLoop) {
+TEST(ReportFatal, ShowsTheStandardMessageAndEndsTheLoop) {
     QString title;
     QString text;
     QStringList buttons;
@@ -28,7 +28,7 @@ TEST(ReportFatalAndQuit, ShowsTheStandardMessageAndEndsTheLoop) {
     });
     closer.start(10);
     QTimer::singleShot(
-        0, [] { trivelan::qt::ReportFatalAndQuit(rt::RuntimeError(rt::ErrorNumber::Overflow)); });
+        0, [] { trivelan::qt::ReportFatal(rt::RuntimeError(rt::ErrorNumber::Overflow)); });
 
     ::testing::internal::CaptureStderr();
     const int status = QApplication::exec();

@@ -2,9 +2,12 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include "WindowFixture.h"
 #include "design/FormDesign.h"
+#include "design/Presentation.h"
 
 namespace trivelan::testing {
 namespace {
@@ -82,14 +85,43 @@ TEST_F(WindowTest, FrameCaptionSitsOnTheFrameLine) {
     EXPECT_GE(longestGap, 3) << "the line runs on behind the caption";
 }
 
-TEST_F(WindowTest, ReportBoxWrapsAndScrollsVerticallyOnly) {
-    for (const char* name : {"Text1(0)", "Text1(1)"}) {
-        const auto* box = Control<QPlainTextEdit>(QString::fromLatin1(name));
-        EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        EXPECT_EQ(box->wordWrapMode(), QTextOption::WordWrap);
-        EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+// The keyboard's mark on the focused cell is seen from the back row: at every
+// zoom a ring at least two pixels and a thirtieth of the cell's height thick.
+TEST_F(WindowTest, TheMarkIsSeenFromTheBackRow) {
+    for (const int presses : {0, 5}) {  // 100 %, and Ctrl+Plus as far as it goes
+        for (int n = 0; n < presses; ++n)
+            QTest::keyClick(form.get(), Qt::Key_Plus, Qt::ControlModifier);
+        qt::DigitCell* cell = Cell(0);
+        cell->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([cell] { return cell->hasFocus(); }));
+        const QImage image = cell->grab().toImage();
+        const QColor mark = cell->palette().color(QPalette::Highlight);
+        int thickness = 0;
+        for (int y = 0; y < image.height() / 2; ++y)
+            thickness += image.pixelColor(image.width() / 2, y) == mark;
+        SCOPED_TRACE(form->zoom());
+        EXPECT_GE(thickness, 2);
+        EXPECT_GE(thickness * 30, image.height());
     }
+    EXPECT_EQ(form->zoom(), design::kZoomSteps.back());
+}
+
+// A long line wraps at a space, within the box's width: no horizontal scroll
+// bar, and the vertical one always there.
+TEST_F(WindowTest, ReportBoxWrapsAtWordsAndScrollsVerticallyOnly) {
+    std::u16string line;
+    for (int n = 0; n < 60; ++n) line += u"дума" + std::u16string(n % 5 + 1, u'д') + u" ";
+    form->SetReportText(line + u"\r\n");
+    QTextBlock block = Report()->document()->firstBlock();
+    ASSERT_TRUE(QTest::qWaitFor([&block] { return block.layout()->lineCount() > 1; }));
+    const QString text = block.text();
+    for (int i = 0; i + 1 < block.layout()->lineCount(); ++i) {
+        const QTextLine wrapped = block.layout()->lineAt(i);
+        EXPECT_EQ(text.at(wrapped.textStart() + wrapped.textLength() - 1), QLatin1Char(' ')) << i;
+    }
+    EXPECT_FALSE(Report()->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(Report()->verticalScrollBar()->isVisible());
+    form->SetReportText(u"");
     EXPECT_TRUE(Report()->verticalScrollBar()->isVisible());
 }
 

@@ -55,10 +55,12 @@ def rebuild(site, work, name):
     open(template, "w", encoding="utf-8").write(
         page.replace("<head>", '<head>\n<meta name="build" content="%s">' % name, 1))
     build = os.path.dirname(os.path.abspath(site))
+    one_file = os.path.join(work, name + "-one-file")
+    os.mkdir(one_file)
     subprocess.run([sys.executable, os.path.join(HERE, "..", "..", "tools", "site.py"),
-                    os.path.join(web, "site.json"), os.path.join(build, "tools", "first-frame.json"),
-                    web, folder, os.path.join(build, "web", "trivelan_page_single.js"), "",
-                    os.path.join(work, name + ".html")], check=True)
+                    os.path.join(web, "site.json"), os.path.join(build, "generated", "facts.json"),
+                    os.path.join(build, "tools", "first-frame.json"), web, folder,
+                    os.path.join(build, "web", "trivelan_page_single.js"), one_file], check=True)
     # Built later: a host tells it by its files' times, to the second.
     later = 1000 * (ord(name) - ord("A") + 1)
     for file in os.listdir(folder):

@@ -186,7 +186,7 @@ TEST(Win32FatalError, ShowsTheStandardMessageAndEndsTheLoopWithStatusOne) {
     DiscardQuitRequests();
     shownBox = {};
     SetTimer(nullptr, 0, 20, ReadAndCloseMessageBox);
-    trivelan::win32::ReportFatalAndQuit(RuntimeError(trivelan::runtime::ErrorNumber::Overflow));
+    trivelan::win32::ReportFatal(RuntimeError(trivelan::runtime::ErrorNumber::Overflow));
     EXPECT_EQ(shownBox.title, L"Тривелан");
     EXPECT_EQ(shownBox.texts, std::vector<std::wstring>{L"Run-time error '6':\n\nOverflow"});
     MSG message{};

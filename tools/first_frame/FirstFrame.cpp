@@ -1,13 +1,15 @@
 // Writes the page's first frame at build time: the elements the design table
 // makes, as HTML, their places and the design's style as CSS rules (the page's
-// policy allows no inline styles in its markup), and the facts the page's head
-// and manifest take from the design, as one JSON object for tools/site.py. The
-// page shows the frame at once, and the program takes its elements over when
-// it has loaded. Runs under node, with the stand-in document of document.js.
+// policy allows no inline styles in its markup), and the page's own font, as
+// one JSON object for tools/site.py. The page shows the frame at once, and the
+// program takes its elements over when it has loaded. Runs under node, with
+// the stand-in document of document.js.
 #include <string>
 
 #include "design/Accessibility.h"
+#include "design/Colours.h"
 #include "design/FormDesign.h"
+#include "design/PageChrome.h"
 #include "design/Presentation.h"
 #include "design/Text.h"
 #include "design/Twips.h"
@@ -32,20 +34,24 @@ std::string Css(design::Rgb rgb) {
            std::to_string(rgb.blue) + ")";
 }
 
+std::string Css(const design::Edges& edges) {
+    return Px(edges.top) + " " + Px(edges.right) + " " + Px(edges.bottom) + " " + Px(edges.left);
+}
+
+std::string Ascii(std::u16string_view text) { return {text.begin(), text.end()}; }
+
 std::string Points(int points) { return std::to_string(points) + "pt"; }
 
 // The page's own font, where the device has no face of the design font's metrics.
 constexpr const char* kPageFontFamily = "Trivelan Serif";
-
-using design::kPageChrome;
 
 // A fieldset's cells stand inside its line and below its caption.
 void Place(const Js& element, const ControlDesign& control) {
     design::PixelRect r =
         design::ToPixels(design::Scale{}, control.left, control.top, control.width, control.height);
     if (design::IsDigitCell(control)) {
-        r.left -= kPageChrome.frameLine;
-        r.top -= kPageChrome.captionBand;
+        r.left -= design::kPageChrome.frameLine;
+        r.top -= design::kPageChrome.captionBand;
     }
     PlaceAt(element, r);
 }
@@ -86,7 +92,6 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
         element.Call("setAttribute", "aria-label", design::AccessibleName(control));
     } else if (control.kind == ControlKind::TextBox) {
         element.Set("value", design::ToLineFeeds(control.text));
-        element.Call("setSelectionRange", 0, 0);  // the start shows first
         element.Call("setAttribute", "aria-label", design::AccessibleName(control));
     } else {
         element.Set("textContent", control.text);
@@ -100,7 +105,12 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
     if (!control.accessibleDescription.empty()) {
         element.Call("setAttribute", "aria-description", control.accessibleDescription);
     }
-    if (control.background) SetStyle(element, "background-color", Css(*control.background));
+    // The design's colours, which a page in a high-contrast theme gives up for
+    // the system's own.
+    if (const auto paint = design::PaintOf(control, false)) {
+        SetStyle(element, "background-color", Css(std::get<design::Rgb>(paint->background)));
+        SetStyle(element, "color", Css(std::get<design::Rgb>(paint->text)));
+    }
     if (design::HasOwnFont(control)) {
         SetStyle(element, "font-size", Points(control.fontPoints));
     }
@@ -114,25 +124,38 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
     return element;
 }
 
-// The page's style that comes from the design: the window's colour, size, font
-// and fit to the window, the frame's line and caption band, and a box's border.
+// The page's style that comes from the design: the window's colours, size,
+// font and fit to the window, and what the page draws where a desktop's system
+// would (the frame's line and caption, the cells' line, the edges of buttons
+// and text boxes, the report's margins and lines, a box's border and text).
 std::string DesignStyle() {
-    const design::Rgb window = design::kWindowBackground;
-    const std::string font = Points(design::kWindowFontPoints) + " \"" +
-                             std::string(design::kFontFamily.begin(), design::kFontFamily.end()) +
-                             "\", \"" + kPageFontFamily + "\", serif";
+    const design::Paint window = design::WindowPaint(false);
+    const std::string families =
+        "\"" + Ascii(design::kFontFamily) + "\", \"" + kPageFontFamily + "\", serif";
     const design::PixelRect client =
         design::ToPixels(design::Scale{}, 0, 0, design::kClientWidth, design::kClientHeight);
-    return "html, body { background: " + Css(window) + "; }\n" + "#" +
-           std::string(design::kFormName) + " { --width: " + Px(client.width) +
-           "; --height: " + Px(client.height) +
-           "; width: var(--width); height: var(--height); font: " + font + "; " +
-           std::string(design::kFitToScreenCss) + " }\n" +
-           "dialog.box { font-family: " + font.substr(font.find(' ') + 1) + "; }\n" +
-           ".frame { border-width: " + Px(kPageChrome.frameLine) + "; }\n" +
-           ".frame legend { height: " + Px(kPageChrome.captionBand) +
-           "; line-height: " + Px(kPageChrome.captionBand) + "; }\n" +
-           "dialog.box { border-width: " + Px(kPageChrome.boxBorder) + "; }\n";
+    const std::string form = "#" + std::string(design::kFormName);
+    const auto& chrome = design::kPageChrome;
+    const std::string edge = Css(chrome.edge);
+    return "html, body { background: " + Css(std::get<design::Rgb>(window.background)) + "; }\n" +
+           form + " { --width: " + Px(client.width) + "; --height: " + Px(client.height) +
+           "; width: var(--width); height: var(--height); color: " +
+           Css(std::get<design::Rgb>(window.text)) +
+           "; font: " + Points(design::kWindowFontPoints) + " " + families + "; " +
+           std::string(design::kFitToScreenCss) + " }\n" + "dialog.box { font-family: " + families +
+           "; border-width: " + Px(chrome.boxBorder) + "; }\n" +
+           ".frame { border-width: " + Px(chrome.frameLine) + "; }\n" +
+           ".frame legend { margin-left: " + Px(chrome.captionIndent) + "; padding: 0 " +
+           Px(chrome.captionMargin) + "; height: " + Px(chrome.captionBand) +
+           "; line-height: " + Px(chrome.captionBand) + "; }\n" +
+           ".cell { line-height: " + Px(chrome.cellLine) + "; }\n" +
+           ".cell.underlined { text-decoration-thickness: " + Px(chrome.underline) +
+           "; text-underline-offset: " + Px(chrome.underlineGap) + "; }\n" +
+           ".command, .box-ok { border: " + Px(chrome.buttonEdge) + " outset " + edge + "; }\n" +
+           form + " > .text, .box-text { border: " + Px(chrome.textEdge) + " inset " + edge +
+           "; }\n" + form + " > .text { padding: " + Css(chrome.textMargin) +
+           "; line-height: " + Px(chrome.textLine) + "; }\n" +
+           ".box-text { padding: " + Css(chrome.boxTextMargin) + "; }\n";
 }
 
 // Creates every control of the design table as a native element in the page's
@@ -167,29 +190,17 @@ Controls CreateControls(const Js& document) {
 int main() try {
     const Js document = Js::Global("document");
     const trivelan::web::Controls made = trivelan::web::CreateControls(document);
-    const design::Rgb window = design::kWindowBackground;
-    const char* digits = "0123456789abcdef";
-    std::string colour = "#";
-    for (const int part : {window.red, window.green, window.blue}) {
-        colour += digits[part / 16];
-        colour += digits[part % 16];
-    }
-    const Js facts = Js::Global("Object").Call("create", Js::Null());
-    facts.Set("caption", design::kCaption);
-    facts.Set("title", design::kTitle);
-    facts.Set("window_colour", colour);
-    facts.Set("form", design::kFormName.data());
     // The page's own font only where the device has no face with the design
-    // font's metrics (Times New Roman, or Tinos and Liberation Serif, made to its
-    // widths): most phones. Named by full name and PostScript name.
+    // font's metrics (the design's own, or Tinos and Liberation Serif, made to
+    // its widths): most phones. Named by full name and PostScript name.
     const Js local = Js::Global("Array").Call("of");
-    for (const char* name : {"Times New Roman", "TimesNewRomanPSMT", "Tinos", "Tinos Regular",
-                             "Liberation Serif", "LiberationSerif"}) {
+    local.Call("push", design::kFontFamily);
+    for (const char* name :
+         {"TimesNewRomanPSMT", "Tinos", "Tinos Regular", "Liberation Serif", "LiberationSerif"}) {
         local.Call("push", name);
     }
-    facts.Set("font_family", trivelan::web::kPageFontFamily);
-    facts.Set("font_local", local);
-    document.Call("writeOut", made.form, trivelan::web::DesignStyle(), facts);
+    document.Call("writeOut", made.form, trivelan::web::DesignStyle(),
+                  trivelan::web::kPageFontFamily, local);
     return 0;
 } catch (...) {
     return 1;  // the build stops: no first frame

@@ -1,7 +1,8 @@
 // A stand-in for the browser's document, with just what the first frame's
 // element factory uses, that writes what was made as one JSON object: the
 // form's HTML ("frame"), the design's style and one CSS rule for each
-// element's style ("style"), and the design's facts for the page ("facts").
+// element's style ("style"), and the page's own font: its family and the
+// device's faces it stands in for ("font_family", "font_local").
 class StandInElement {
     constructor(tag) {
         this.tag = tag;
@@ -21,7 +22,6 @@ class StandInElement {
     set textContent(value) { this.text = value; this.children = []; }
     set value(value) { this.text = value; }
     setAttribute(name, value) { this.attributes.set(name, value); }
-    setSelectionRange() {}
     appendChild(child) { this.children.push(child); }
     html() {
         const escape = (text) => text.replace(/&/g, "&amp;").replace(/</g, "&lt;")
@@ -34,16 +34,19 @@ class StandInElement {
         return "<" + this.tag + attributes + ">" + escape(this.text) + lines + inside + lines +
             "</" + this.tag + ">";
     }
+    // A rule a line, with no spaces between its parts: one for each of the
+    // design's controls, on every visit.
     css() {
-        const own = this.styles.size === 0 ? "" : "#" + this.id + " { " +
-            [...this.styles].map(([name, value]) => name + ": " + value + ";").join(" ") + " }\n";
+        const own = this.styles.size === 0 ? "" : "#" + this.id + "{" +
+            [...this.styles].map(([name, value]) => name + ":" + value).join(";") + "}\n";
         return own + this.children.map((child) => child.css()).join("");
     }
 }
 
 globalThis.document = {
     createElement(tag) { return new StandInElement(tag); },
-    writeOut(form, style, facts) {
-        process.stdout.write(JSON.stringify({frame: form.html(), style: style + form.css(), facts}));
+    writeOut(form, style, family, local) {
+        process.stdout.write(JSON.stringify({frame: form.html(), style: style + form.css(),
+                                             font_family: family, font_local: local}));
     },
 };
