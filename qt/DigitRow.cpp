@@ -60,6 +60,30 @@ QAccessibleInterface* CreateForDigitCell(const QString& className, QObject* obje
 
 void InstallDigitCellAccessibility() { QAccessible::installFactory(CreateForDigitCell); }
 
+std::u16string DigitRow::Caption(std::size_t k) const { return ToU16(cells_.at(k)->text()); }
+
+void DigitRow::SetCaption(std::size_t k, const std::u16string& caption) {
+    DigitCell* cell = cells_.at(k);
+    cell->setText(ToQString(caption));
+    QAccessibleEvent changed(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void DigitRow::SetUnderline(std::size_t k, bool underline) {
+    DigitCell* cell = cells_.at(k);
+    QFont font = cell->font();
+    if (font.underline() == underline) return;  // skips a relayout on every digit click
+    font.setUnderline(underline);
+    cell->setFont(font);
+}
+
+void DigitRow::Mark(int cell) {
+    for (std::size_t k = 0; k < cells_.size(); ++k) {
+        const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), cell);
+        cells_.at(k)->setFocusPolicy(stop ? Qt::TabFocus : Qt::NoFocus);
+    }
+}
+
 void DigitCell::activate() { presenter_.CellActivated(position_); }
 
 void DigitCell::mousePressEvent(QMouseEvent* event) {

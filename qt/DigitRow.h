@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QLabel>
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "design/FormDesign.h"
 
 namespace trivelan::design {
 class Presenter;
@@ -39,6 +44,24 @@ class DigitCell final : public QLabel {
 
     int position_;
     design::Presenter& presenter_;
+};
+
+// The row of cells as the form reaches them.
+class DigitRow {
+  public:
+    using Cells = std::array<DigitCell*, design::kDigitCellCount>;
+
+    explicit DigitRow(const Cells& cells) : cells_(cells) {}
+
+    [[nodiscard]] std::u16string Caption(std::size_t k) const;
+    // Also tells a screen reader the cell's new name.
+    void SetCaption(std::size_t k, const std::u16string& caption);
+    void SetUnderline(std::size_t k, bool underline);
+    // Makes the cell the row's one Tab stop.
+    void Mark(int cell);
+
+  private:
+    Cells cells_;
 };
 
 // Makes screen readers meet the digit cells as buttons.

@@ -27,9 +27,9 @@ ReaderNotice::ReaderNotice(QWidget* parent) : QWidget(parent) {
     setGeometry(0, 0, 0, 0);  // nothing on the screen
 }
 
-void ReaderNotice::Announce(const std::u16string& text) {
+void ReaderNotice::Announce(const design::ReaderNews& news) {
     if (!QAccessible::isActive()) return;  // no reader listens: every click stays quick
-    setAccessibleName(ToQString(text));
+    setAccessibleName(ToQString(news.text));
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <string>
 
+#include "design/Accessibility.h"
+
 namespace trivelan::qt {
 
 // Tells a screen reader what the focus does not: a verdict while the focus
@@ -16,7 +18,7 @@ class ReaderNotice final : public QWidget {
   public:
     explicit ReaderNotice(QWidget* parent);
 
-    void Announce(const std::u16string& text);
+    void Announce(const design::ReaderNews& news);
 };
 
 }  // namespace trivelan::qt

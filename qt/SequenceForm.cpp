@@ -1,7 +1,6 @@
 // The Qt window: the operations the presenter asks for, and the layout.
 #include "SequenceForm.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
@@ -41,6 +40,7 @@ SequenceForm::SequenceForm(logic::ErrorReporter reporter, const design::RowReadi
     : QWidget(parent),
       presenter_(*this, design::Window::Desktop, std::move(reporter)),
       controls_(CreateControls(this, presenter_)),
+      row_(controls_.cells),
       notice_(new ReaderNotice(this)) {
     setObjectName(QStringLiteral("SequenceForm"));
     setWindowTitle(ToQString(design::kCaption));
@@ -102,12 +102,7 @@ void SequenceForm::setTabOrderFromDesign() {
     for (const auto& [widget, policy] : chain) widget->setFocusPolicy(policy);
 }
 
-void SequenceForm::MarkCell(int cell) {
-    for (std::size_t k = 0; k < controls_.cells.size(); ++k) {
-        const bool stop = design::HasOwnTabStop(design::DigitCell(static_cast<int>(k)), cell);
-        controls_.cells.at(k)->setFocusPolicy(stop ? Qt::TabFocus : Qt::NoFocus);
-    }
-}
+void SequenceForm::MarkCell(int cell) { row_.Mark(cell); }
 
 void SequenceForm::Focus(std::size_t position) { controls_.all.at(position)->setFocus(); }
 
@@ -123,7 +118,7 @@ void SequenceForm::ShowHelp(const design::HelpBox& box) {
 
 // Qt 6.4's name-change event carries no name, so that Orca cannot say even the
 // focused cell's new name from it: every news is a notice here.
-void SequenceForm::Announce(const design::ReaderNews& news) { notice_->Announce(news.text); }
+void SequenceForm::Announce(const design::ReaderNews& news) { notice_->Announce(news); }
 
 void SequenceForm::ReportWritten() {
     controls_.report->document()->clearUndoRedoStacks();
@@ -149,24 +144,14 @@ void SequenceForm::paintEvent(QPaintEvent* /*event*/) {
     QPainter(this).fillRect(rect(), QColor(window.red, window.green, window.blue));
 }
 
-std::u16string SequenceForm::CellCaption(std::size_t cell) const {
-    return ToU16(controls_.cells.at(cell)->text());
-}
+std::u16string SequenceForm::CellCaption(std::size_t cell) const { return row_.Caption(cell); }
 
 void SequenceForm::SetCellCaption(std::size_t cell, const std::u16string& caption) {
-    DigitCell* label = controls_.cells.at(cell);
-    label->setText(ToQString(caption));
-    // A screen reader's name for the cell carries its digit.
-    QAccessibleEvent changed(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    row_.SetCaption(cell, caption);
 }
 
 void SequenceForm::SetCellUnderline(std::size_t cell, bool underline) {
-    DigitCell* label = controls_.cells.at(cell);
-    QFont font = label->font();
-    if (font.underline() == underline) return;  // skips a relayout on every digit click
-    font.setUnderline(underline);
-    label->setFont(font);
+    row_.SetUnderline(cell, underline);
 }
 
 std::u16string SequenceForm::ReportText() const {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "ControlFactory.h"
+#include "DigitRow.h"
 #include "design/Presenter.h"
 
 namespace trivelan::qt {
@@ -48,6 +49,7 @@ class SequenceForm final : public QWidget, public design::WindowView {
 
     design::Presenter presenter_;
     Controls controls_;
+    DigitRow row_;
     ReaderNotice* notice_;
 };
 

@@ -13,7 +13,8 @@ ReaderNotice::ReaderNotice(const Js& form)
 
 void ReaderNotice::Clear() { live_.Set("textContent", ""); }
 
-void ReaderNotice::Announce(const std::u16string& text) {
+void ReaderNotice::Announce(const design::ReaderNews& news) {
+    const std::u16string& text = news.text;
     // A new paragraph each time, so that the region is read whole. Orca passes
     // over a text the same as the one it was told before: the same news again
     // (a check after "Чисти" on the same row) comes with an invisible mark.

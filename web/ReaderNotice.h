@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Js.h"
+#include "design/Accessibility.h"
 
 namespace trivelan::web {
 
@@ -17,7 +18,7 @@ class ReaderNotice {
   public:
     explicit ReaderNotice(const Js& form);
 
-    void Announce(const std::u16string& text);
+    void Announce(const design::ReaderNews& news);
     // Empties the region, whose last news a reader would hear again when the
     // region comes back after a modal box.
     void Clear();

@@ -172,7 +172,7 @@ void SequenceForm::ShowHelp(const design::HelpBox& box) {
 }
 
 // Every news is a notice here.
-void SequenceForm::Announce(const design::ReaderNews& news) { notice_.Announce(news.text); }
+void SequenceForm::Announce(const design::ReaderNews& news) { notice_.Announce(news); }
 
 void SequenceForm::ReportWritten() {
     written_ = controls_.report["value"];

@@ -37,7 +37,34 @@ ControlClass ClassOf(const ControlDesign& control) {
     return {L"STATIC", 0, 0};
 }
 
+constexpr wchar_t kClassName[] = L"TrivelanSequenceForm";
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, kClassName, &windowClass)) return;
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    // Shared icons: the system keeps them for the life of the process.
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXICON),
+                                                      GetSystemMetrics(SM_CYICON), LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    RegisterClassExW(&windowClass);
+}
+
 }  // namespace
+
+void CreateFormWindow(HINSTANCE instance, WNDPROC procedure, void* creation) {
+    RegisterWindowClass(instance, procedure);
+    CreateWindowExW(0, kClassName, Wide(design::kCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                    creation);
+}
 
 const ControlDesign* DesignOf(int id) {
     const int position = id - kFirstControlId;

@@ -22,6 +22,13 @@ inline constexpr int kFirstControlId = 100;
 // The design row behind a control id, or nullptr for an id of no control.
 [[nodiscard]] const design::ControlDesign* DesignOf(int id);
 
+// The form's window: fixed in size, no sizing border, no maximise box.
+inline constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Creates the form's window, hidden, captioned and with the program's icon, its
+// messages to procedure, with creation as its creation parameter.
+void CreateFormWindow(HINSTANCE instance, WNDPROC procedure, void* creation);
+
 // Creates every control of the design table in the window, in tab-index order
 // (the dialog keys walk the controls in the order they were made), with its
 // text, class and style; the layout places them.

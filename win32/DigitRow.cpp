@@ -56,6 +56,13 @@ void DigitRow::SetCaption(std::size_t k, const std::u16string& caption) {
     SetWindowTextW(cells_.at(k), Wide(design::CellName(static_cast<int>(k), caption)).c_str());
 }
 
+void DigitRow::SetUnderline(std::size_t k, bool underline, const Fonts& fonts) const {
+    HWND cell = cells_.at(k);
+    HFONT font = underline ? fonts.underlinedCell.get() : fonts.cell.get();
+    if (reinterpret_cast<HFONT>(SendMessageW(cell, WM_GETFONT, 0, 0)) == font) return;
+    SendMessageW(cell, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 LRESULT CALLBACK DigitRow::CellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR k, DWORD_PTR row) {
     return reinterpret_cast<DigitRow*>(row)->OnCellMessage(cell, static_cast<int>(k), message,

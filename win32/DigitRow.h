@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "Fonts.h"
 #include "design/Presenter.h"
 
 namespace trivelan::win32 {
@@ -28,6 +29,8 @@ class DigitRow {
     [[nodiscard]] const std::u16string& Caption(std::size_t k) const { return captions_.at(k); }
     // Also renames the cell for screen readers.
     void SetCaption(std::size_t k, const std::u16string& caption);
+    // The cell in its font with the underline or in its font without.
+    void SetUnderline(std::size_t k, bool underline, const Fonts& fonts) const;
     // Makes the cell the row's one Tab stop.
     void Mark(int cell) const;
 

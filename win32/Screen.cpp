@@ -43,4 +43,28 @@ design::Screen ScreenOf(HWND window, UINT dpi, DWORD style) {
             {frame.right - frame.left, frame.bottom - frame.top}};
 }
 
+void PlaceWindow(HWND window, const design::Placement& placement, DWORD style) {
+    const LONG_PTR wanted = placement.fullScreen ? WS_POPUP : style;
+    const LONG_PTR current = GetWindowLongPtrW(window, GWL_STYLE);
+    if ((current & ~WS_VISIBLE) != wanted) {
+        SetWindowLongPtrW(window, GWL_STYLE, wanted | (current & WS_VISIBLE));
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    RECT outer{};
+    RECT inner{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &inner);
+    const int width = placement.client.width + (outer.right - outer.left) - inner.right;
+    const int height = placement.client.height + (outer.bottom - outer.top) - inner.bottom;
+    if (placement.moveTo) {
+        SetWindowPos(window, placement.fullScreen ? HWND_TOP : nullptr, placement.moveTo->x,
+                     placement.moveTo->y, width, height,
+                     placement.fullScreen ? 0U : SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        SetWindowPos(window, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 }  // namespace trivelan::win32

@@ -19,37 +19,13 @@ namespace {
 using design::ControlDesign;
 
 constexpr auto kControls = design::AllControls();
-constexpr wchar_t kClassName[] = L"TrivelanSequenceForm";
-// Fixed size: no sizing border, no maximise box.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    if (GetClassInfoExW(instance, kClassName, &windowClass)) return;
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    // Shared icons: the system keeps them for the life of the process.
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
-                                                      GetSystemMetrics(SM_CXICON),
-                                                      GetSystemMetrics(SM_CYICON), LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 SequenceForm::SequenceForm(HINSTANCE instance, logic::ErrorReporter reporter,
                            const design::RowReading& start)
     : accelerators_(CreateAccelerators()),
       presenter_(*this, design::Window::Desktop, std::move(reporter)) {
-    RegisterWindowClass(instance, WindowProc);
-    CreateWindowExW(0, kClassName, Wide(design::kCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    CreateFormWindow(instance, WindowProc, this);
     if (window_ != nullptr) presenter_.Load(start);
 }
 
@@ -191,33 +167,8 @@ std::optional<std::size_t> SequenceForm::Focused() const {
     return design::PositionOf(*control);
 }
 
-void SequenceForm::PlaceWindow(const design::Placement& placement) {
-    // A borderless window the size of the monitor needs no window manager's help.
-    const LONG_PTR style = placement.fullScreen ? WS_POPUP : kWindowStyle;
-    const LONG_PTR current = GetWindowLongPtrW(window_, GWL_STYLE);
-    if ((current & ~WS_VISIBLE) != style) {
-        SetWindowLongPtrW(window_, GWL_STYLE, style | (current & WS_VISIBLE));
-        SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    }
-    RECT outer{};
-    RECT inner{};
-    GetWindowRect(window_, &outer);
-    GetClientRect(window_, &inner);
-    const int width = placement.client.width + (outer.right - outer.left) - inner.right;
-    const int height = placement.client.height + (outer.bottom - outer.top) - inner.bottom;
-    if (placement.moveTo) {
-        SetWindowPos(window_, placement.fullScreen ? HWND_TOP : nullptr, placement.moveTo->x,
-                     placement.moveTo->y, width, height,
-                     placement.fullScreen ? 0U : SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-        SetWindowPos(window_, nullptr, 0, 0, width, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
 void SequenceForm::Place(const design::Placement& placement) {
-    PlaceWindow(placement);
+    PlaceWindow(window_, placement, kWindowStyle);
     Fonts fonts = Fonts::At(placement.scale);
     for (std::size_t position = 0; position < kControls.size(); ++position) {
         const ControlDesign& control = kControls.at(position);
@@ -308,10 +259,7 @@ void SequenceForm::SetCellCaption(std::size_t cell, const std::u16string& captio
 }
 
 void SequenceForm::SetCellUnderline(std::size_t cell, bool underline) {
-    HWND label = row_.Cell(cell);
-    HFONT font = underline ? fonts_.underlinedCell.get() : fonts_.cell.get();
-    if (reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)) == font) return;
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    row_.SetUnderline(cell, underline, fonts_);
 }
 
 std::u16string SequenceForm::ReportText() const {

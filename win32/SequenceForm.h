@@ -77,7 +77,6 @@ class SequenceForm final : public design::WindowView {
     [[nodiscard]] std::optional<design::Paint> PaintOf(int id) const;
     // Reads the high-contrast setting again and paints the window anew.
     void FollowSystemColours();
-    void PlaceWindow(const design::Placement& placement);
 
     HWND window_ = nullptr;
     ControlHandles controls_{};

@@ -15,6 +15,7 @@
 #include "design/FormDesign.h"
 #include "design/Help.h"
 #include "design/Presentation.h"
+#include "design/Text.h"
 #include "win32/Screen.h"
 #include "win32/SequenceForm.h"
 #include "win32/Text.h"
@@ -27,22 +28,10 @@ namespace design = trivelan::design;
 constexpr UINT kStep = WM_APP + 1;
 constexpr UINT kKey = WM_APP + 2;
 
-std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
-}
+std::string Utf8(const std::wstring& text) { return design::ToUtf8(trivelan::win32::Utf16(text)); }
 
 std::wstring Wide(const std::string& bytes) {
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, bytes.c_str(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.c_str(), static_cast<int>(bytes.size()), text.data(),
-                        size);
-    return text;
+    return trivelan::win32::Wide(design::FromUtf8(bytes, bytes.size()));
 }
 
 // A key and the modifier held with it: 1 Shift, 4 Ctrl.
@@ -136,8 +125,7 @@ class Win32Driver final : public conformance::Driver {
     }
 
     [[nodiscard]] std::string Digit(int cell) const override {
-        const std::u16string caption = form_.Caption(static_cast<std::int16_t>(cell));
-        return Utf8({caption.begin(), caption.end()});
+        return design::ToUtf8(form_.Caption(static_cast<std::int16_t>(cell)));
     }
     [[nodiscard]] bool IsUnderlined(int cell) const override {
         return FontOf(Control(design::DigitCell(cell))).lfUnderline != 0;
@@ -151,10 +139,7 @@ class Win32Driver final : public conformance::Driver {
         }
         return "other";
     }
-    [[nodiscard]] std::string Report() const override {
-        const std::u16string text = form_.ReportText();
-        return Utf8({text.begin(), text.end()});
-    }
+    [[nodiscard]] std::string Report() const override { return design::ToUtf8(form_.ReportText()); }
     [[nodiscard]] int HelpBoxes() const override { return static_cast<int>(Boxes().size()); }
 
     [[nodiscard]] std::string HelpBox() const override {

@@ -82,6 +82,13 @@ hear_list() {
             "$(said | sed -n "$((starts[i] + 1)),${to}p" | grep -cF -- "${parts[i]}")"
     done
 }
+# design_rect FACTS NAME: the control's place in the window's client area at
+# 100 %, in pixels, from the design's facts: LEFT TOP WIDTH HEIGHT.
+design_rect() {
+    /usr/bin/python3 -c 'import json, sys
+c = [c for c in json.load(open(sys.argv[1]))["controls"] if c["name"] == sys.argv[2]][0]
+print(c["left"], c["top"], c["width"], c["height"])' "$1" "$2"
+}
 # start_xvfb FOLDER [SCREEN]: an X server of its own as DISPLAY, on a display
 # it chooses itself (no race with servers beside it); xvfb_pid ends it.
 start_xvfb() {

@@ -4,7 +4,7 @@
 # clipboard, and what the screen shows checked on a screenshot. The same test
 # drives the Linux program and, with --wine, the Windows one under Wine: both
 # windows are built from one design, so they answer to the same pixels.
-# Usage: real_window_test.sh [--wine] PROGRAM SCREENSHOT_DIR
+# Usage: real_window_test.sh [--wine] PROGRAM SCREENSHOT_DIR FACTS.json
 #   --wine expects WINEPREFIX to name a prepared prefix with its server running.
 set -euo pipefail
 source "$(dirname "$0")/check.sh"
@@ -15,6 +15,7 @@ if [ "$1" == "--wine" ]; then
 fi
 exe=$1
 shots=$2
+facts=$3
 name=$([ ${#launch[@]} -eq 0 ] && echo trivelan || echo trivelan-windows)
 mkdir -p "$shots"
 need Xvfb xdotool xclip xwd convert xprop
@@ -46,8 +47,22 @@ check "window icon" yes "$(xprop -id "$win" _NET_WM_ICON | grep -q 'Icon (32 x 3
 
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.6; }  # past the double-click interval
 double_click() { xdotool mousemove --window "$win" "$1" "$2" click --repeat 2 --delay 80 1; sleep 0.6; }
-cell_x() { echo $((40 + 16 + 24 * $1 + 12)); }
-readonly cell_y=92 check_x=100 clear_x=372 button_y=156 report_x=240 report_y=260
+# Where the design puts the cells (one strip at a step narrower than a cell)
+# and the controls a pupil clicks.
+read -r cell_left cell_top cell_width cell_height < <(design_rect "$facts" "Label2(0)")
+read -r second_left _ < <(design_rect "$facts" "Label2(1)")
+readonly step=$((second_left - cell_left))
+centre() {
+    local l t w h
+    read -r l t w h < <(design_rect "$facts" "$1")
+    echo "$((l + w / 2)) $((t + h / 2))"
+}
+cell_x() { echo $((cell_left + step * $1 + cell_width / 2)); }
+readonly cell_y=$((cell_top + cell_height / 2))
+read -r check_x button_y < <(centre "Command1(0)")
+read -r clear_x _ < <(centre "Command1(1)")
+read -r report_x report_y < <(centre "Text1(0)")
+readonly check_x button_y clear_x report_x report_y
 report_text() {  # report_text [ZOOM_FACTOR]
     # Copying an empty selection leaves the clipboard alone, so empty it first.
     xclip -selection clipboard -i /dev/null >/dev/null 2>&1
@@ -76,19 +91,20 @@ shoot() {  # shoot NAME: the window as it is now, cropped from the screen
 pixel_of() { convert "$1" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$2+$3" info:; }
 pixel() { pixel_of "$shots/$name.png" "$@"; }
 # Cells 0 and 14 both show "1"; only cell 0 carries the underline, so it has more ink.
-ink() { convert "$shots/$name.png" -crop "23x56+$1+65" +repage -colorspace Gray -threshold 50% -negate \
+ink() { convert "$shots/$name.png" -crop "$((step - 1))x$((cell_height - 1))+$1+$((cell_top + 1))" +repage \
+            -colorspace Gray -threshold 50% -negate \
             -format "%[fx:int(mean*w*h+0.5)]" info:; }
 split_digit_underlined() {
     shoot "$name"
     local first last
-    first=$(ink 57) last=$(ink $((57 + 24 * 14)))
+    first=$(ink $((cell_left + 1))) last=$(ink $((cell_left + 1 + step * 14)))
     [ "$first" -gt $((last + 15)) ] && echo yes || echo "no (ink $first vs $last)"
 }
 check_until "only the split digit is underlined" yes split_digit_underlined
 echo "screenshot: $shots/$name.png"
 check "window background" "128,128,255" "$(pixel 5 100)"
 check "title label background" "255,192,128" "$(pixel 70 5)"
-check "digit cell background" "255,255,255" "$(pixel 58 66)"
+check "digit cell background" "255,255,255" "$(pixel $((cell_left + 2)) $((cell_top + 2)))"
 # The buttons are filled flat: the same colour near their top and bottom edges.
 check "check button filled flat green" "0,255,0 0,255,0" "$(pixel 50 150) $(pixel 50 160)"
 check "clear button filled flat red" "255,0,0 255,0,0" "$(pixel 330 150) $(pixel 330 160)"
@@ -99,7 +115,8 @@ check "report scroll bar keeps its own colours" "no" \
 
 # Cell 0 near its right edge, then at once cell 1 near its left edge: two clicks,
 # though the toolkit sees a double click by time and distance.
-xdotool mousemove --window "$win" 79 "$cell_y" click 1 mousemove --window "$win" 82 "$cell_y" click 1
+xdotool mousemove --window "$win" $((cell_left + step - 1)) "$cell_y" click 1 \
+    mousemove --window "$win" $((cell_left + step + 2)) "$cell_y" click 1
 sleep 0.6
 click "$check_x" "$button_y"
 check_until "a quick click on the neighbouring cell counts" \
@@ -113,8 +130,8 @@ xdotool key Tab Tab Tab Right Right space End
 mark_on_the_last_cell_only() {
     shoot "$name-keyboard"
     local marked unmarked
-    marked=$(pixel_of "$shots/$name-keyboard.png" $((56 + 24 * 14 + 12)) 66)
-    unmarked=$(pixel_of "$shots/$name-keyboard.png" $((56 + 24 * 13 + 12)) 66)
+    marked=$(pixel_of "$shots/$name-keyboard.png" "$(cell_x 14)" $((cell_top + 2)))
+    unmarked=$(pixel_of "$shots/$name-keyboard.png" "$(cell_x 13)" $((cell_top + 2)))
     [ "$marked" != "255,255,255" ] && [ "$unmarked" == "255,255,255" ] && echo yes ||
         echo "no ($marked / $unmarked)"
 }
@@ -129,7 +146,7 @@ check_until "a keyboard-only session" \
 # on a doubled cell lands on it.
 xdotool key ctrl+plus ctrl+equal ctrl+plus
 check_until "window at 200 %" "962x726" size
-xdotool mousemove --window "$win" $((2 * (56 + 24 * 7) + 24)) $((2 * cell_y)) click 1
+xdotool mousemove --window "$win" $((2 * $(cell_x 7))) $((2 * cell_y)) click 1
 sleep 0.6
 xdotool mousemove --window "$win" $((2 * check_x)) $((2 * button_y)) click 1
 check_until "a click on a cell at 200 %" \

@@ -6,6 +6,7 @@ import base64
 import functools
 import http.server
 import json
+import os
 import shutil
 import tempfile
 import threading
@@ -13,6 +14,10 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+
+# The site's files by name, as its description gives them.
+SITE = json.load(open(os.path.join(os.path.dirname(__file__), "..", "..", "web", "site.json"),
+                      encoding="utf-8"))
 
 CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",

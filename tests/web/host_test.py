@@ -18,7 +18,7 @@ import subprocess
 import sys
 import time
 
-from chromium import Browser, check, serve, stop
+from chromium import SITE, Browser, check, serve, stop
 from page_test import cell, policy_violations, row
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -48,9 +48,9 @@ def rebuild(site, work, name):
     folder, web = os.path.join(work, name), os.path.join(work, name + "-web")
     shutil.copytree(site, folder)
     shutil.copytree(WEB, web)
-    with open(os.path.join(folder, "trivelan.js"), "a", encoding="utf-8") as js:
+    with open(os.path.join(folder, SITE["program"]), "a", encoding="utf-8") as js:
         js.write('\nself.trivelanBuild = "%s";\n' % name)
-    template = os.path.join(web, "index.html")
+    template = os.path.join(web, SITE["page"])
     page = open(template, encoding="utf-8").read()
     open(template, "w", encoding="utf-8").write(
         page.replace("<head>", '<head>\n<meta name="build" content="%s">' % name, 1))
@@ -93,7 +93,7 @@ def test_updates(site, tmp_path):
             check("a new build on the next reload " + how, ["B", "B"], builds_seen(page))
             # The new build's worker in place: one copy kept, the new build's. (Asked of
             # the cache alone: a request through the worker would keep the old one busy.)
-            cache = "trivelan-" + json.load(open(os.path.join(b, "files.json")))["build"]
+            cache = "trivelan-" + json.load(open(os.path.join(b, SITE["list"])))["build"]
             page.wait_for("caches.keys().then(keys => keys.length === 1 && keys[0] === %r)"
                           % cache, 30)
             page.reload()

@@ -14,7 +14,7 @@ import os
 import subprocess
 import threading
 
-from chromium import QuietHandler, check, serve, stop
+from chromium import SITE, QuietHandler, check, serve, stop
 
 def cell(k):
     return "#Label2_%d" % k
@@ -142,7 +142,7 @@ def test_presses_before_the_program_starts(browser, site):
 
     class Held(QuietHandler):
         def do_GET(self):
-            if self.path.startswith("/start.js"):
+            if self.path.startswith("/" + SITE["start"]):
                 release.wait(30)
             super().do_GET()
 
@@ -201,11 +201,11 @@ def test_nothing_beyond_the_page(page, url):
 def test_first_visit_size(page, url, site):
     """What the page asked for, with gzip, within its budget: here the device
     has a Times-metric face, so none of it is the page's own font."""
-    asked = {e["request"]["url"][len(url):].split("?")[0] or "index.html"
+    asked = {e["request"]["url"][len(url):].split("?")[0] or SITE["page"]
              for e in page.events("Network.requestWillBeSent") if e["request"]["url"].startswith(url)}
     size = sum(len(gzip.compress(open(os.path.join(site, name), "rb").read(), 9)) for name in asked)
     check("the first visit within 34 KB with gzip, no font", [True, False],
-          [size <= 34816, "trivelan.woff2" in asked])
+          [size <= 34816, SITE["font"] in asked])
 
 
 def test_reload_with_the_server_stopped(browser, url, server):
