@@ -56,7 +56,7 @@ inline constexpr auto kZoomRangeText =
 // The keys this window answers to, each to line(keys, what they do, what
 // more they do).
 template <typename Line>
-void ForEachKeyLine(Window window, Line&& line) {
+constexpr void ForEachKeyLine(Window window, Line&& line) {
     for (const HelpLine& help : kHelpKeys) {
         if (help.needs && !Offers(window, *help.needs)) continue;
         line(help.keys, help.does,
@@ -70,22 +70,52 @@ inline constexpr auto kHelpHeadingText =
         {kTitle, u" — ", kGenericName, u"\r\n\r\nЗадачата\r\n"}, 2);
 inline constexpr std::u16string_view kHelpHeading = kHelpHeadingText.View();
 
-// CR LF after every line, as in the design's texts; only the keys this window
-// answers to.
-[[nodiscard]] inline std::u16string HelpText(Window window) {
-    std::u16string text(kHelpHeading);
-    text.append(kStatement).append(u"\r\n");
-    text.append(u"Клавиши\r\n");
-    ForEachKeyLine(window, [&text](std::u16string_view keys, std::u16string_view does,
+// The help's parts in order, each to part(text): CR LF after every line, as in
+// the design's texts; only the keys this window answers to.
+template <typename Part>
+constexpr void ForEachHelpPart(Window window, Part&& part) {
+    part(kHelpHeading);
+    part(kStatement);
+    part(u"\r\nКлавиши\r\n");
+    ForEachKeyLine(window, [&part](std::u16string_view keys, std::u16string_view does,
                                    std::u16string_view more) {
-        text.append(keys).append(u" — ").append(does).append(more).append(u"\r\n");
+        part(keys);
+        part(u" — ");
+        part(does);
+        part(more);
+        part(u"\r\n");
     });
-    text.append(u"\r\n");
-    text.append(u"Версия ").append(Ascii(kVersionText)).append(u"\r\n");
-    text.append(kTitle).append(
+    part(u"\r\nВерсия ");
+    part(kVersion);
+    part(u"\r\n");
+    part(kTitle);
+    part(
         u" е свободен софтуер: можете да го разпространявате и променяте при условията на GNU "
         u"General Public License, версия 3 или по-нова.\r\n");
+}
+
+[[nodiscard]] constexpr std::size_t HelpLength(Window window) {
+    std::size_t length = 0;
+    ForEachHelpPart(window, [&length](std::u16string_view part) { length += part.size(); });
+    return length;
+}
+
+// Each window's help, joined by the compiler.
+template <Window W>
+[[nodiscard]] constexpr JoinedText<HelpLength(W)> JoinHelp() {
+    JoinedText<HelpLength(W)> text;
+    std::size_t at = 0;
+    ForEachHelpPart(W, [&text, &at](std::u16string_view part) {
+        for (const char16_t c : part) text.chars.at(at++) = c;
+    });
     return text;
+}
+template <Window W>
+inline constexpr auto kHelpText = JoinHelp<W>();
+
+[[nodiscard]] constexpr std::u16string_view HelpText(Window window) {
+    return window == Window::Page ? kHelpText<Window::Page>.View()
+                                  : kHelpText<Window::Desktop>.View();
 }
 
 // The help box opens with the focus in its text and the caret at the start of

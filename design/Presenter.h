@@ -25,7 +25,7 @@ namespace trivelan::design {
 // scale the window is drawn at.
 struct HelpBox {
     std::u16string_view title;
-    std::u16string text;
+    std::u16string_view text;
     Scale scale;
 };
 

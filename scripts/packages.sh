@@ -26,8 +26,9 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-l
     imagemagick)
 
 # What cross-building the Windows program needs (the posix thread variant has
-# the std::mutex GoogleTest needs).
-WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+# the std::mutex GoogleTest needs; the machine's own g++ builds the design's
+# facts tool, which runs at build time).
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     imagemagick)
 
 # What building the web page needs: Debian's emscripten, and fonttools with

@@ -143,7 +143,7 @@ TEST(Commands, EachWindowOffersItsOwnAndItsHelpNamesOnlyThose) {
         bool listsZoom;
     } cases[] = {{Window::Desktop, true}, {Window::Page, false}};
     for (const auto& c : cases) {
-        const std::u16string help = design::HelpText(c.window);
+        const std::u16string_view help = design::HelpText(c.window);
         for (const std::u16string_view part :
              {design::kStatement, std::u16string_view(u"Версия 1.00\r\n"),
               std::u16string_view(u"F1 — помощ"), std::u16string_view(u"Интервал или Enter"),

@@ -4,7 +4,9 @@
 # clipboard, and what the screen shows checked on a screenshot. The same test
 # drives the Linux program and, with --wine, the Windows one under Wine: both
 # windows are built from one design, so they answer to the same pixels.
-# Usage: real_window_test.sh [--wine] PROGRAM SCREENSHOT_DIR FACTS.json
+# The window after its first check is the read-me's picture: given PICTURE, the
+# screenshot must be that picture, pixel for pixel.
+# Usage: real_window_test.sh [--wine] PROGRAM SCREENSHOT_DIR FACTS.json [PICTURE]
 #   --wine expects WINEPREFIX to name a prepared prefix with its server running.
 set -euo pipefail
 source "$(dirname "$0")/check.sh"
@@ -16,6 +18,7 @@ fi
 exe=$1
 shots=$2
 facts=$3
+picture=${4:-}
 name=$([ ${#launch[@]} -eq 0 ] && echo trivelan || echo trivelan-windows)
 mkdir -p "$shots"
 need Xvfb xdotool xclip xwd convert xprop
@@ -80,6 +83,9 @@ click "$check_x" "$button_y"
 check_until "report after a check on 100000000000001" \
     "$(printf 'Поредният номер: 100000000000001 е палиндром.\nБалансирана редица в позиция: 1')" \
     report_text
+# The copy's selection goes, and the focus to "Провери", checked again.
+xdotool key ctrl+Home
+click "$check_x" "$button_y"
 
 # Cell 0 is underlined now.
 xdotool mousemove --window "$win" 470 350
@@ -102,6 +108,10 @@ split_digit_underlined() {
 }
 check_until "only the split digit is underlined" yes split_digit_underlined
 echo "screenshot: $shots/$name.png"
+if [ -n "$picture" ]; then
+    check "the read-me's picture is the window as it is now (else copy $shots/$name.png to $picture)" \
+        0 "$(compare -metric AE "$picture" "$shots/$name.png" null: 2>&1 || true)"
+fi
 check "window background" "128,128,255" "$(pixel 5 100)"
 check "title label background" "255,192,128" "$(pixel 70 5)"
 check "digit cell background" "255,255,255" "$(pixel $((cell_left + 2)) $((cell_top + 2)))"

@@ -13,8 +13,13 @@ import gzip
 import os
 import subprocess
 import threading
+import time
 
 from chromium import SITE, QuietHandler, check, serve, stop
+
+# The read-me's picture of the page on a phone.
+PHONE = os.path.join(os.path.dirname(__file__), "..", "..", "docs", "pictures", "phone.png")
+
 
 def cell(k):
     return "#Label2_%d" % k
@@ -112,6 +117,20 @@ def test_taps(browser, url, shots):
                          ".getBoundingClientRect(); return [r.left, r.right, innerWidth]; })()")
     check("a phone shows the design whole, as wide as the phone", [0, 360, 360],
           [round(v) for v in box])
+    # The design's balanced example, tapped in and checked: the read-me's picture.
+    for k, digit in enumerate("001120000001111"):
+        for _ in range(int(digit)):
+            phone.tap_at(*phone.centre_of(cell(k)))
+            time.sleep(0.6)  # past the double-tap time
+    phone.tap_at(*phone.centre_of("#Command1_0"))
+    phone.wait_for("document.activeElement.id === 'Command1_0'")
+    path = os.path.join(shots, "page-phone.png")
+    phone.screenshot(path)
+    check("taps enter the row and check it", [True, "001120000001111"],
+          [report(phone).startswith("Номерата: 001120000001111"), row(phone)])
+    check("the read-me's picture is the page as it is now (else copy %s to %s)" % (path, PHONE),
+          "0", subprocess.run(["compare", "-metric", "AE", PHONE, path, "null:"],
+                              capture_output=True, text=True).stderr)
 
 
 def test_first_frame(browser, url, shots):

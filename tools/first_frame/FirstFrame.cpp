@@ -29,9 +29,15 @@ namespace {
 using design::ControlDesign;
 using design::ControlKind;
 
+// A colour as #rrggbb, its shortest form for every colour.
 std::string Css(design::Rgb rgb) {
-    return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
-           std::to_string(rgb.blue) + ")";
+    const char* digits = "0123456789abcdef";
+    std::string colour = "#";
+    for (const int part : {rgb.red, rgb.green, rgb.blue}) {
+        colour += digits[part / 16];
+        colour += digits[part % 16];
+    }
+    return colour;
 }
 
 std::string Css(const design::Edges& edges) {
