@@ -20,7 +20,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
-from chromium import Browser, serve, stop  # noqa: E402
+from browsers import Browser, serve, stop  # noqa: E402
 
 FCP = ("new Promise(done => new PerformanceObserver((list, observer) => {"
        " const e = list.getEntriesByName('first-contentful-paint')[0];"

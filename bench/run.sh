@@ -2,7 +2,8 @@
 # Installs what is missing, builds release trees and runs the benchmarks:
 # start-up and memory against a bare Qt window under Xvfb, the check and
 # digit-click timings on the offscreen platform, and the Windows program's
-# start-up and memory against a bare Win32 window under Wine.
+# start-up and memory against a bare Win32 window under Wine, the page's first
+# visit and first paint, and Lighthouse's scores of the page.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -36,3 +37,8 @@ install_packages "${WEB_BUILD_PACKAGES[@]}" chromium chromium-driver python3-sel
 cmake --preset web -DTRIVELAN_BUILD_TESTS=OFF >/dev/null
 cmake --build --preset web
 /usr/bin/python3 bench/page_bench.py build-web/site "${RUNS:-15}"
+
+# Lighthouse's accessibility, best-practices and SEO scores (npm's Lighthouse,
+# pinned in package.json, with the optional tools the test command leaves out).
+npm ci --no-audit --no-fund --loglevel=error
+bash bench/lighthouse.sh build-web/site

@@ -142,6 +142,11 @@ AllControls() {
     return control.name == kReport.name && control.index == kReport.index;
 }
 
+// The title band, which heads the window: a page's one top-level heading.
+[[nodiscard]] constexpr bool IsTitle(const ControlDesign& control) {
+    return control.name == kLabel1.name && control.index == kLabel1.index;
+}
+
 // Whether a control is drawn in a font size of its own rather than the
 // window's: the digit cells.
 [[nodiscard]] constexpr bool HasOwnFont(const ControlDesign& control) {

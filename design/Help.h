@@ -128,6 +128,9 @@ inline constexpr auto kHelpText = JoinHelp<W>();
 
 // What closes a box the program shows: the help, or the report of a run-time error.
 inline constexpr std::u16string_view kDialogOk = u"Добре";
+// What a screen reader calls the text of each box.
+inline constexpr std::u16string_view kHelpTextName = u"Текст на помощта";
+inline constexpr std::u16string_view kErrorTextName = u"Съобщение за грешка";
 
 // The help box, designed in twips like the form and drawn at the form's scale:
 // the text with a vertical scroll bar, and under it the button that closes it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "FormDesign.h"
 
 // What a page draws itself where a desktop window's system draws it, in CSS
@@ -34,6 +36,13 @@ struct PageChrome {
     int titleBar;
     Rgb edge;  // the light side of an edge
 };
+// The smallest a target under a finger may be, in CSS pixels either way
+// (WCAG 2.2's 2.5.8): where the design at a phone's width makes its cells
+// narrower, and the phone is held upright, a line asks to turn it.
+inline constexpr int kSmallestTarget = 24;
+inline constexpr std::u16string_view kTurnThePhone =
+    u"Завъртете телефона: клетките стават по-едри.";
+
 inline constexpr PageChrome kPageChrome{
     1, 18, 7, 2, 53, 2, 2, 1, 2, {3, 3, 1, 4}, 19, {1, 3, 1, 3}, 1, 22, {224, 224, 224}};
 

@@ -74,13 +74,17 @@ struct ScreenFit {
 // The same rule as a style sheet states it, for a page before its program has
 // loaded: the transform that puts a design of --width by --height CSS pixels at
 // FitToScreen's scale and place in the viewport (--scale, --left and --top, once
-// the program has reckoned them with FitToScreen).
+// the program has reckoned them with FitToScreen). The half of a whole number of
+// pixels is rounded down from a quarter above it, as a browser's lengths may
+// come a hair under.
 inline constexpr std::string_view kFitToScreenCss =
     "--fit: min(calc(100vw / var(--width)), calc(100vh / var(--height))); "
     "transform-origin: 0 0; "
     "transform: translate("
-    "var(--left, round(down, calc((100vw - round(var(--width) * var(--fit), 1px)) / 2), 1px)), "
-    "var(--top, round(down, calc((100vh - round(var(--height) * var(--fit), 1px)) / 2), 1px))) "
+    "var(--left, round(down, calc((100vw - round(var(--width) * var(--fit), 1px)) / 2 + 0.25px), "
+    "1px)), "
+    "var(--top, round(down, calc((100vh - round(var(--height) * var(--fit), 1px)) / 2 + 0.25px), "
+    "1px))) "
     "scale(var(--scale, var(--fit)));";
 
 // Where a window puts its controls and how large its client area is.

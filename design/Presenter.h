@@ -102,7 +102,7 @@ class Presenter {
             if (click) {
                 CellClicked(control.index);
             } else {
-                CellPressed(control.index, time, kPageDoubleClickTime);
+                CellPressed(control.index, time);
             }
         } else if (click && control.kind == ControlKind::PushButton) {
             ButtonClicked(control.index);
@@ -110,9 +110,14 @@ class Presenter {
     }
 
     // A press of the main button or a touch on a cell, at a time in
-    // milliseconds on the window's clock; true when it may become a click.
-    bool CellPressed(int cell, std::int64_t time, int doubleClickTime) {
-        press_ = !Stopped() && input_.Press(cell, time, doubleClickTime) ? cell : kNoClick;
+    // milliseconds on the window's clock, with the system's double-click time
+    // where the window knows it (a page does not); true when it may become a click.
+    bool CellPressed(int cell, std::int64_t time,
+                     std::optional<int> doubleClickTime = std::nullopt) {
+        press_ =
+            !Stopped() && input_.Press(cell, time, doubleClickTime.value_or(kPageDoubleClickTime))
+                ? cell
+                : kNoClick;
         return *press_ == cell;
     }
     // A press and its release on the same cell, the release inside it, is a click.

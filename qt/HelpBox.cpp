@@ -26,6 +26,7 @@ void ShowHelp(QWidget* window, const design::HelpBox& help) {
 
     auto* text = new QPlainTextEdit(ToWidgetText(help.text), &box);
     text->setReadOnly(true);
+    text->setAccessibleName(ToQString(design::kHelpTextName));
     // A caret the arrows move, line by line, as a screen reader reads.
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setTabChangesFocus(true);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # clang-format, clang-tidy and cppcheck over the project's C++, shellcheck over
-# its shell scripts and pyflakes over its Python; any finding fails.
+# its shell scripts, pyflakes over its Python, and the compatibility linters
+# over the page's scripts and style; any finding fails.
 # Usage: lint.sh BUILD_DIR WINDOWS_BUILD_DIR WEB_BUILD_DIR   (configured trees with
 #        compile_commands.json: the Linux build, the Windows cross build and the web build)
 set -euo pipefail
@@ -15,6 +16,13 @@ shellcheck -x -P SCRIPTDIR "${scripts[@]}"
 mapfile -t python < <(git ls-files -- '*.py')
 echo "pyflakes: ${#python[@]} files"
 pyflakes3 "${python[@]}"
+
+# The page's scripts and style sheets, as written and as they ship, against the
+# browsers it supports (the browserslist in package.json), with MDN's and
+# caniuse's data.
+echo "eslint (compat) and stylelint (no unsupported browser features)"
+npx --no-install eslint --no-warn-ignored web/*.js "$web_build"/site/*.js
+npx --no-install stylelint web/*.css "$web_build/page-design.css"
 
 echo "clang-format: ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"

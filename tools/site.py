@@ -19,9 +19,12 @@ of the source, not for every visit's download.
   opens from a folder or a USB stick (file://): no manifest, no service worker.
 
 Usage: site.py DESCRIPTION FACTS FIRST_FRAME WEB_DIR SITE_DIR ONE_FILE_PROGRAM ONE_FILE_DIR
+(the one file goes into ONE_FILE_DIR, and beside it page-design.css, the style
+the design wrote, for the compatibility linter)
 """
 import base64
 import hashlib
+import html
 import json
 import os
 import re
@@ -29,6 +32,15 @@ import sys
 from string import Template
 
 FOLDER = "./"  # the site's folder, as the worker keeps its page
+# The browsers the page supports, by browserslist's names, as a pupil knows them.
+BROWSERS = {"chrome": "Chrome", "edge": "Edge", "firefox": "Firefox", "safari": "Safari",
+            "ios_saf": "Safari на iPhone и iPad", "samsung": "Samsung Internet"}
+
+
+def browsers(queries):
+    """The oldest of each supported browser, from the browserslist ("chrome >= 109")."""
+    return ", ".join("%s %s" % (BROWSERS[name], version)
+                     for name, _, version in (query.split() for query in queries))
 
 
 def csp_hash(text):
@@ -76,6 +88,9 @@ def main(description, facts_file, first_frame, web, site, one_file_program, one_
     facts = json.load(open(facts_file, encoding="utf-8"))
     frame = json.load(open(first_frame, encoding="utf-8"))
     names = {key: value for key, value in about.items() if isinstance(value, str)}
+    tools = json.load(open(os.path.join(os.path.dirname(description), "..", "package.json"),
+                           encoding="utf-8"))
+    names["browsers"] = browsers(tools["browserslist"])
     sheet = plain(os.path.join(web, about["style"]), dict(names, form=facts["form"]))
     template = Template(open(os.path.join(web, about["page"]), encoding="utf-8").read())
 
@@ -83,7 +98,8 @@ def main(description, facts_file, first_frame, web, site, one_file_program, one_
         return template.substitute(
             policy=policy(directives, script=script, style=style), links=links, build=build,
             script=script, style=style, frame=frame["frame"], caption=facts["caption"],
-            window_colour=facts["window_colour"])
+            window_colour=facts["window_colour"], turn=html.escape(facts["turn_the_phone"]),
+            description=html.escape(facts["summary"]))
 
     early = plain(os.path.join(web, about["early"]), names)  # keeps the presses on the first frame
     boot = early + plain(os.path.join(web, about["boot"]), names)
@@ -98,6 +114,9 @@ def main(description, facts_file, first_frame, web, site, one_file_program, one_
                 "type": "image/png"} for icon in icons]), ensure_ascii=False) + "\n")
 
     style = sheet + face(frame, about["font"], "swap") + frame["style"]
+    # The style the design wrote, as it ships, for the compatibility linter.
+    write(os.path.join(one_file_dir, "page-design.css"), face(frame, about["font"], "swap") +
+          frame["style"])
     links = '<link rel="manifest" href="%s">\n<link rel="icon" href="%s">\n' % (
         about["manifest"], icons[0]["file"])
     # Every file of the site but the worker and its list, the page as the

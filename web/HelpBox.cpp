@@ -40,9 +40,9 @@ void Place(const Js& dialog, design::Scale scale, const design::Screen& screen) 
 
 }  // namespace
 
-void ShowDialog(const Js& document, std::u16string_view title, std::u16string_view text,
-                std::size_t caret, design::Scale scale, const design::Screen& screen,
-                std::optional<Event> closed) {
+void ShowDialog(const Js& document, std::u16string_view title, std::u16string_view name,
+                std::u16string_view text, std::size_t caret, design::Scale scale,
+                const design::Screen& screen, std::optional<Event> closed) {
     const Js dialog = Child(document, document["body"], "dialog", "box");
     dialog.Call("setAttribute", "aria-labelledby", "box-title");
     const Js heading = Child(document, dialog, "h2", "box-title");
@@ -51,7 +51,11 @@ void ShowDialog(const Js& document, std::u16string_view title, std::u16string_vi
     // A text with a caret the arrows move, which a screen reader reads line by
     // line: Chromium moves no caret in a read-only text area, so this one takes
     // no edits instead, and brings up no on-screen keyboard.
+    const Js label = Child(document, dialog, "label", "notice");  // a name that draws nothing
+    label.Set("htmlFor", "box-text");
+    label.Set("textContent", name);
     const Js body = Child(document, dialog, "textarea", "box-text");
+    body.Set("id", "box-text");
     body.Call("setAttribute", "aria-readonly", "true");
     body.Call("setAttribute", "inputmode", "none");
     body.Set("spellcheck", false);
@@ -78,8 +82,8 @@ void ShowDialog(const Js& document, std::u16string_view title, std::u16string_vi
 
 void ShowHelp(const Js& document, const design::HelpBox& help, const design::Screen& screen,
               Event closed) {
-    ShowDialog(document, help.title, help.text, design::HelpCaret(true), help.scale, screen,
-               closed);
+    ShowDialog(document, help.title, design::kHelpTextName, help.text, design::HelpCaret(true),
+               help.scale, screen, closed);
 }
 
 void RefitDialogs(const Js& document, design::Scale scale, const design::Screen& screen) {

@@ -14,9 +14,9 @@ namespace trivelan::web {
 // help box rules put it, within the browser window, at the form's scale. It
 // opens with the focus in its text, the caret at that offset of the text.
 // When closed is given, that event comes when the box has closed.
-void ShowDialog(const Js& document, std::u16string_view title, std::u16string_view text,
-                std::size_t caret, design::Scale scale, const design::Screen& screen,
-                std::optional<Event> closed = std::nullopt);
+void ShowDialog(const Js& document, std::u16string_view title, std::u16string_view name,
+                std::u16string_view text, std::size_t caret, design::Scale scale,
+                const design::Screen& screen, std::optional<Event> closed = std::nullopt);
 
 // The help, which opens with the caret at the statement; closed comes when
 // the box has closed.

@@ -84,9 +84,9 @@ void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
     switch (kind) {
         case Event::CellPress:
             if (IsMainPress(event)) {
+                // A browser's event times have fractions of a millisecond.
                 presenter_.CellPressed(index,
-                                       static_cast<std::int64_t>(event["timeStamp"].Number()),
-                                       design::kPageDoubleClickTime);
+                                       static_cast<std::int64_t>(event["timeStamp"].Number()));
             }
             break;
         case Event::CellClick:
@@ -96,7 +96,7 @@ void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
             OnCellKey(event);
             break;
         case Event::ButtonClick:
-            presenter_.ButtonClicked(index);
+            OnButtonClick(index);
             break;
         case Event::FormPress:
             OnFormPress(event);
@@ -124,6 +124,20 @@ void SequenceForm::OnEvent(Event kind, int index, const Js& event) {
             Js::Global("location").Call("reload");
             break;
     }
+}
+
+// A press gives a button the focus, as on the desktop, also in an engine whose
+// buttons take none of their own (WebKit, as Safari, and a tap in some); with
+// no focus ring, which a mouse's or a finger's press never shows.
+void SequenceForm::OnButtonClick(int index) {
+    const Js& button = controls_.all.at(
+        design::PositionOf(index == design::kCheck.index ? design::kCheck : design::kClear));
+    if (design::TakesFocusOnPress(design::kCheck) && !button.Same(document_["activeElement"])) {
+        const Js options = Js::Global("Object").Call("create", Js::Null());
+        options.Set("focusVisible", false);
+        button.Call("focus", options);
+    }
+    presenter_.ButtonClicked(index);
 }
 
 bool SequenceForm::IsMainPress(const Js& event) {

@@ -51,6 +51,7 @@ class SequenceForm final : public design::WindowView {
     void PassOnEarlyPresses();
     // Only the main button's press, and only the first finger's.
     [[nodiscard]] static bool IsMainPress(const Js& event);
+    void OnButtonClick(int index);
     void OnCellKey(const Js& event);
     void OnFormPress(const Js& event);
     void OnFormMenu(const Js& event);

@@ -1,12 +1,13 @@
 // Runs once the first frame is on the screen: starts the program, keeps the page's
 // files for use with no network after the first visit, and says in the report
 // box when the program cannot start: a filter that blocks its files, a failed
-// script, a browser without WebAssembly.
+// script, a browser older than the page supports (with no WebAssembly, or one
+// whose WebAssembly or security policy cannot take the program's).
 const CANNOT_START =
-    "Програмата не може да започне: този браузър или мрежата, през която е отворена " +
-    "страницата, не пуска файловете ѝ (например $wasm).\n\n" +
+    "Програмата не може да започне: този браузър е по-стар, отколкото тя иска, или " +
+    "мрежата, през която е отворена страницата, не пуска файловете ѝ (например $wasm).\n\n" +
     "Какво да опитате:\n" +
-    "- друг браузър, например най-новия Chrome, Edge, Firefox или Safari;\n" +
+    "- по-нов браузър: $browsers или по-нов;\n" +
     "- страницата в един файл, $one_file: копирайте я на компютъра и я отворете " +
     "с двойно щракване, без мрежа.";
 // The page names its build on this script's address; the program comes from the same build.

@@ -62,11 +62,14 @@ class Driver {
     [[nodiscard]] virtual std::string Address() const { return "(no address)"; }
     [[nodiscard]] virtual int History() const { return -1; }
     virtual void Reload() {}
-    // Whether the window can show what a step of this verb reads at all; a
-    // step it cannot is skipped, by name, with this reason.
-    [[nodiscard]] virtual std::string CannotSee(const std::string& /*verb*/) const { return ""; }
+    // Why the window cannot make, or read, a step of this verb at all, or "";
+    // such a step, and what follows it in its scenario, is skipped by name.
+    [[nodiscard]] virtual std::string Cannot(const std::string& /*verb*/,
+                                             const std::string& /*text*/) const {
+        return "";
+    }
     // The open help box: its title, whether its text is the design's help for
-    // this window, whether the box is whole on the screen, and whether it is
+    // this window, whether the box is whole in the middle of the screen, and whether it is
     // read from the statement; "none".
     [[nodiscard]] virtual std::string HelpBox() const = 0;
     // The desktop windows' zoom in per cent, and "design" when every control
@@ -79,12 +82,22 @@ class Driver {
     virtual bool Settle() { return false; }
 };
 
+// Whether a box stands whole in the area and in its middle, to a pixel.
+inline bool Centred(const design::PixelRect& box, const design::PixelRect& area) {
+    const int left = box.left - area.left;
+    const int right = area.left + area.width - (box.left + box.width);
+    const int top = box.top - area.top;
+    const int bottom = area.top + area.height - (box.top + box.height);
+    return left >= 0 && right >= 0 && top >= 0 && bottom >= 0 && left - right <= 1 &&
+           right - left <= 1 && top - bottom <= 1 && bottom - top <= 1;
+}
+
 // How a driver names what it sees of a help box; read from the statement:
 // the focus in the text, with the caret where the exercise statement starts.
-inline std::string HelpBoxSeen(const std::string& title, bool designText, bool onScreen,
+inline std::string HelpBoxSeen(const std::string& title, bool designText, bool centred,
                                bool fromStatement) {
     return title + (designText ? ", the design's text" : ", another text") +
-           (onScreen ? ", on the screen" : ", off the screen") +
+           (centred ? ", centred on the screen" : ", not centred on the screen") +
            (fromStatement ? ", read from the statement" : ", read from elsewhere");
 }
 
@@ -99,8 +112,9 @@ struct WindowSeen {
 };
 
 // "design" when the window has its size (the design at its zoom, or the whole
-// screen in full screen), stands back where it was after full screen, and
-// asDesigned(control, fit) holds for every control at the fit; else what is not.
+// screen in full screen, and then "full screen"), stands back where it was
+// after full screen, and asDesigned(control, fit) holds for every control at
+// the fit; else what is not.
 class LayoutCheck {
   public:
     std::string operator()(const WindowSeen& w, const auto& asDesigned) {
@@ -119,7 +133,7 @@ class LayoutCheck {
         for (const design::ControlDesign& c : design::AllControls()) {
             if (!asDesigned(c, fit)) return design::ControlName(c);
         }
-        return "design";
+        return w.fullScreen ? "full screen" : "design";
     }
 
   private:
@@ -145,9 +159,11 @@ class Run {
   private:
     void Do(const Action& a) {
         if (a.verb == "start") return;  // the window was opened so
-        if (const std::string reason = driver_.CannotSee(a.verb); !reason.empty()) {
-            skipped_.push_back(scenario_.name + ", line " + std::to_string(a.line) + ", " + a.verb +
-                               ": " + reason);
+        // What follows such a step counts on it: the rest of the scenario goes too.
+        if (const std::string reason = driver_.Cannot(a.verb, a.text); !reason.empty()) {
+            skipped_.push_back(scenario_.name + ", from line " + std::to_string(a.line) + ", " +
+                               a.verb + ": " + reason);
+            next_ = scenario_.actions.size();
             return;
         }
         if (a.verb == "reload") {

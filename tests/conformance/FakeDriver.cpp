@@ -48,9 +48,14 @@ class FakeDriver final : public conformance::Driver {
         : kind_(design::Window::Page),
           opened_(std::make_unique<Opened>(kind_, design::ReadAddress(address), address)) {}
 
+    // The desktop's system tells its double-click time; a browser tells a page none.
     void Press(int cell, bool /*touch*/) override {
         clock_ += 100;
-        Presenter().CellPressed(cell, clock_, kDoubleClickTime);
+        if (kind_ == design::Window::Desktop) {
+            Presenter().CellPressed(cell, clock_, kDoubleClickTime);
+        } else {
+            Presenter().CellPressed(cell, clock_);
+        }
         Presenter().CellReleased(cell, true);
     }
     void Pause() override { clock_ += kDoubleClickTime + 100; }
@@ -127,15 +132,18 @@ class FakeDriver final : public conformance::Driver {
         if (window.helpBoxes == 0) return "none";
         const design::HelpBox& box = *window.help;
         const design::HelpPlacement place = design::PlaceHelp(box.scale, window.screen);
-        const design::PixelRect work = window.screen.workArea;
+        const design::Size frame = window.screen.frame;
         return conformance::HelpBoxSeen(
             design::ToUtf8(box.title), box.text == design::HelpText(kind_),
-            place.position.x >= work.left && place.position.y >= work.top &&
-                place.client.width <= work.width && place.client.height <= work.height,
+            conformance::Centred(
+                {place.position.x, place.position.y, place.client.width + frame.width,
+                 place.client.height + frame.height},
+                window.screen.workArea),
             box.text.substr(design::HelpCaret(false)).starts_with(design::kStatement));
     }
     [[nodiscard]] std::string Address() const override { return design::ToUtf8(Window().address); }
-    [[nodiscard]] std::string CannotSee(const std::string& verb) const override {
+    [[nodiscard]] std::string Cannot(const std::string& verb,
+                                     const std::string& /*text*/) const override {
         return verb == "history" ? "the fake window keeps no history of its addresses" : "";
     }
     [[nodiscard]] int Zoom() const override { return opened_->presenter.Zoom(); }

@@ -8,7 +8,7 @@
 // Requests, their fields after the verb separated by tabs (a tab, a line feed,
 // a carriage return and a backslash in a text written \t, \n, \r and \\):
 //   open FRAGMENT | reload | press ID TOUCH | pause MS | key NAME HELD | type TEXT
-//   settle | cannot VERB | read WHAT    (row, underlined, focus, report, helpboxes,
+//   settle | cannot VERB TEXT | read WHAT    (row, underlined, focus, report, helpboxes,
 //   helpbox, address, history)
 // Each is answered by one line: "ok", or what was read; "cannot" by the reason
 // the browser cannot do or see that step, or an empty line.
@@ -114,24 +114,34 @@ class PageDriver final : public conformance::Driver {
         return design::ToUtf8(design::ToCrLf(design::FromUtf8(Read("report"), 1 << 20)));
     }
     [[nodiscard]] int HelpBoxes() const override { return std::stoi(Read("helpboxes")); }
-    // Its title, its text, whether it is whole in the window, and the caret's
+    // Its title, its text, its place and the window's size (left, top, width,
+    // height, window width, window height, in whole pixels), and the caret's
     // place where the focus is in its text (-1 where it is not).
     [[nodiscard]] std::string HelpBox() const override {
         const std::vector<std::string> box = Ask({"read", "helpbox"});
         if (box.size() < 4) return "none";
+        std::istringstream numbers(box.at(2));
+        design::PixelRect place{};
+        design::PixelRect window{};
+        numbers >> place.left >> place.top >> place.width >> place.height >> window.width >>
+            window.height;
         const std::string text =
             design::ToUtf8(design::ToLineFeeds(design::HelpText(design::Window::Page)));
         const std::string statement = design::ToUtf8(design::ToLineFeeds(design::kStatement));
         const std::u16string shown = design::FromUtf8(box.at(1), 1 << 20);
         const std::size_t at = shown.find(design::FromUtf8(statement, 1 << 20));
-        return conformance::HelpBoxSeen(box.at(0), box.at(1) == text, box.at(2) == "1",
+        return conformance::HelpBoxSeen(box.at(0), box.at(1) == text,
+                                        conformance::Centred(place, window),
                                         box.at(3) == std::to_string(at));
     }
     [[nodiscard]] std::string Address() const override { return Read("address"); }
     [[nodiscard]] int History() const override { return std::stoi(Read("history")); }
-    [[nodiscard]] std::string CannotSee(const std::string& verb) const override {
-        if (!cannot_.contains(verb)) cannot_[verb] = Ask({"cannot", verb}).front();
-        return cannot_.at(verb);
+    // The step, by its verb and its text ("key Shift+Tab"), or its verb alone.
+    [[nodiscard]] std::string Cannot(const std::string& verb,
+                                     const std::string& text) const override {
+        const std::string step = verb + " " + text;
+        if (!cannot_.contains(step)) cannot_[step] = Ask({"cannot", verb, text}).front();
+        return cannot_.at(step);
     }
     bool Settle() override {
         Ask({"settle"});
@@ -164,9 +174,14 @@ int main(int argc, char* argv[]) {
     for (const conformance::Scenario& scenario : scenarios) {
         if (!scenario.ForPage()) continue;
         ++runs;
-        driver.Open(scenario.Fragment());
         conformance::Run run(scenario, driver);
-        while (run.Step()) {
+        try {
+            driver.Open(scenario.Fragment());
+            while (run.Step()) {
+            }
+        } catch (const std::runtime_error& error) {
+            std::cerr << "FAIL: " << where << ", " << scenario.name << ": " << error.what() << '\n';
+            return 1;
         }
         for (const std::string& skipped : run.Skipped()) {
             std::cerr << "skipped: " << where << ", " << skipped << '\n';

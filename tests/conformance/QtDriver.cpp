@@ -145,7 +145,8 @@ class QtDriver final : public conformance::Driver {
             QString::fromStdU16String(design::ToLineFeeds(design::kStatement));
         return conformance::HelpBoxSeen(
             box->windowTitle().toStdString(), text != nullptr && text->toPlainText() == help,
-            box->screen()->availableGeometry().contains(box->frameGeometry()),
+            conformance::Centred(Rect(box->frameGeometry()),
+                                 Rect(box->screen()->availableGeometry())),
             text != nullptr && text->hasFocus() &&
                 text->textCursor().position() == text->toPlainText().indexOf(statement));
     }
@@ -188,6 +189,7 @@ class QtDriver final : public conformance::Driver {
     }
 
   private:
+    static design::PixelRect Rect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
     static bool Centred(const QWidget* w) {
         const auto* label = qobject_cast<const QLabel*>(w);
         return label == nullptr || (label->alignment() & Qt::AlignHCenter) != 0;

@@ -149,18 +149,16 @@ class Win32Driver final : public conformance::Driver {
         using trivelan::win32::WindowText;
         HWND text = FindWindowExW(box, nullptr, L"Edit", nullptr);
         const design::PixelRect work = trivelan::win32::ScreenOf(box, 96, 0).workArea;
-        const RECT area{work.left, work.top, work.left + work.width, work.top + work.height};
         RECT place{};
-        RECT inside{};
         GetWindowRect(box, &place);
-        IntersectRect(&inside, &place, &area);
         DWORD caret = 0;
         SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
         return conformance::HelpBoxSeen(
             Utf8(WindowText(box)),
             text != nullptr && WindowText(text) ==
                                    trivelan::win32::Wide(design::HelpText(design::Window::Desktop)),
-            EqualRect(&inside, &place) != 0,
+            conformance::Centred(
+                {place.left, place.top, place.right - place.left, place.bottom - place.top}, work),
             text != nullptr && GetFocus() == text &&
                 caret == WindowText(text).find(trivelan::win32::Wide(design::kStatement)));
     }

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""The page's driver for the table of user scenarios: the runner every window
-uses (PageRunner.cpp) asks, a line at a time, and this answers by working the
-page with real mouse, touch and key events and reading it back as a person or a
+"""The page's driver for the table of user scenarios, in any of the page's
+engines (Chromium, WebKit, Firefox): the runner every window uses
+(PageRunner.cpp) asks, a line at a time, and this answers by working the page
+with real mouse, touch and key events and reading it back as a person or a
 screen reader would. It runs the table twice, at the design's size with the
-mouse and on a phone's screen with touch, each scenario on a freshly loaded page.
+mouse and on a phone's screen with touch, each scenario on a freshly loaded
+page; a run the engine cannot make is skipped, with the reason.
 
-Usage: page_driver.py SITE_DIR RUNNER...   (the command that runs the table)
+Usage: page_driver.py ENGINE SITE_DIR RUNNER...   (the command that runs the table)
 """
 import os
 import subprocess
@@ -13,7 +15,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
-from chromium import CTRL, SHIFT, Browser, serve  # noqa: E402
+from browsers import CTRL, READY, SHIFT, Browser, serve  # noqa: E402
 
 TABLE = os.path.join(os.path.dirname(__file__), "scenarios.txt")
 KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0),
@@ -32,8 +34,8 @@ READ = {
     "helpboxes": "String(document.querySelectorAll('dialog[open]').length)",
     "helpbox": "(() => { const d = document.querySelector('dialog[open]'); if (!d) return 'none';"
                " const r = d.getBoundingClientRect(), t = d.querySelector('.box-text');"
-               " return [d.querySelector('h2').textContent, t.value, r.left >= 0 && r.top >= 0"
-               " && r.right <= innerWidth && r.bottom <= innerHeight ? '1' : '0',"
+               " return [d.querySelector('h2').textContent, t.value, [r.left, r.top, r.width,"
+               " r.height, innerWidth, innerHeight].map(Math.round).join(' '),"
                " String(document.activeElement === t ? t.selectionStart : -1)]; })()",
     "address": "location.hash",
 }
@@ -61,24 +63,32 @@ class PageDriver:
     def __init__(self, page, url, touch):
         self.page, self.url, self.touch = page, url, touch
         self.history = 0
+        self.opened = 0
+        self.centres = {}
 
     def open(self, fragment):
-        """A fresh page, from a blank one, so that only a row's fragment differs."""
-        self.page.send("Page.navigate", {"url": "about:blank"})
-        self.page.wait_for("location.href === 'about:blank'")
-        self.page.open(self.url + fragment)
+        """A fresh page: its address new by a query the page reads nothing of,
+        so that the page loads anew whatever its row's fragment."""
+        self.opened += 1
+        origin = self.page.evaluate("performance.timeOrigin")
+        self.page.navigate("%s?%d%s" % (self.url, self.opened, fragment))
+        self.page.wait_for("performance.timeOrigin !== %r && (%s)" % (origin, READY))
         self.history = self.page.evaluate("history.length")
 
     def answer(self, request):
         verb, args = request[0], request[1:]
         page = self.page
+        if verb in ("open", "reload"):
+            self.centres = {}
         if verb == "open":
             self.open(args[0])
         elif verb == "reload":
             page.reload()
         elif verb == "press":
-            x, y = page.centre_of("#" + args[0])
-            (page.tap_at if args[1] == "1" and self.touch else page.click_at)(x, y)
+            # Where each control stands, asked once a page: quick presses must be quick.
+            if args[0] not in self.centres:
+                self.centres[args[0]] = page.centre_of("#" + args[0])
+            (page.tap_at if args[1] == "1" and self.touch else page.click_at)(*self.centres[args[0]])
         elif verb == "pause":
             time.sleep(int(args[0]) / 1000)
         elif verb == "key":
@@ -91,8 +101,8 @@ class PageDriver:
                 page.type(line)
         elif verb == "settle":
             time.sleep(0.02)
-        elif verb == "cannot":
-            return ""
+        elif verb == "cannot":  # the step by its verb and text, or its verb alone
+            return page.steps.get("%s %s" % (args[0], args[1]), page.steps.get(args[0], ""))
         elif verb == "read" and args[0] == "history":
             return str(page.evaluate("history.length") - self.history)
         elif verb == "read":
@@ -113,14 +123,20 @@ def run(runner, driver, where):
     return process.wait() == 0
 
 
-def main(site, *runner):
+def main(engine, site, *runner):
     server, url = serve(site)
-    browser = Browser()
+    browser = Browser(engine)
     passed = True
     try:
         for where, width, height, touch in (("mouse at 481x363", 481, 363, False),
                                             ("touch on a phone", 360, 640, True)):
-            page = browser.new_page(width, height, mobile=touch)
+            where = "%s, %s" % (engine, where)
+            page = browser.new_page(800, 600)
+            reason = page.cannot(width, touch)
+            if reason:
+                print("skipped: %s: %s" % (where, reason))
+                continue
+            page.resize(width, height, mobile=touch)
             started = time.time()
             passed &= run(list(runner), PageDriver(page, url, touch), where)
             print("%s: the scenarios in %.1f s" % (where, time.time() - started))

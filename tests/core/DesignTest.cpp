@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/Accessibility.h"
+#include "design/Colours.h"
 #include "design/Commands.h"
 #include "design/DigitRow.h"
 #include "design/FormDesign.h"
@@ -37,6 +38,24 @@ TEST(Focus, TheFirstStopIsTheReportAndEveryControlIsFoundWhereItStands) {
     EXPECT_EQ(design::ControlName(all.at(design::FirstFocus())), "Text1(0)");
     for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(design::PositionOf(all.at(i)), i);
     EXPECT_EQ(design::ControlName(design::DigitCell(3), "_", ""), "Label2_3");
+}
+
+// In a high-contrast theme every control the design colours takes a pair of
+// the system's, made to be read together: a push button the button pair, the
+// rest the window pair.
+TEST(Colours, AHighContrastThemeGivesEachControlTheSystemsPair) {
+    using design::SystemColour;
+    for (const design::ControlDesign& control : design::AllControls()) {
+        const auto paint = design::PaintOf(control, true);
+        if (!paint) continue;
+        const bool button = control.kind == design::ControlKind::PushButton;
+        EXPECT_EQ(std::get<SystemColour>(paint->background),
+                  button ? SystemColour::ButtonFace : SystemColour::Window)
+            << design::ControlName(control);
+        EXPECT_EQ(std::get<SystemColour>(paint->text),
+                  button ? SystemColour::ButtonText : SystemColour::WindowText)
+            << design::ControlName(control);
+    }
 }
 
 TEST(Accessibility, CaptionsFirstTextBoxesByNameCellsByPositionAndDigit) {

@@ -16,6 +16,9 @@ namespace trivelan::testing {
 // window is told the report is as the program wrote it.
 class FakeWindow final : public FakeViewOn<design::WindowView> {
   public:
+    // Built from the design, as every window is: the report shows its text.
+    FakeWindow() { report = std::u16string(design::kReport.text); }
+
     void Place(const design::Placement& placed) override {
         placement = placed;
         if (placed.moveTo) position = *placed.moveTo;

@@ -18,7 +18,8 @@ import subprocess
 import sys
 import time
 
-from chromium import SITE, Browser, check, serve, stop
+import pytest
+from browsers import SITE, Browser, check, serve, stop
 from page_test import cell, policy_violations, row
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -48,6 +49,7 @@ def rebuild(site, work, name):
     folder, web = os.path.join(work, name), os.path.join(work, name + "-web")
     shutil.copytree(site, folder)
     shutil.copytree(WEB, web)
+    shutil.copy(os.path.join(WEB, "..", "package.json"), work)  # the browsers it supports
     with open(os.path.join(folder, SITE["program"]), "a", encoding="utf-8") as js:
         js.write('\nself.trivelanBuild = "%s";\n' % name)
     template = os.path.join(web, SITE["page"])
@@ -129,17 +131,49 @@ def test_a_host_that_never_answers(site, browser):
         page.close()
 
 
-def test_blocked_program(url, shots, browser):
+class OldPolicy(http.server.SimpleHTTPRequestHandler):
+    """A host whose security policy, on top of the page's own, lets no
+    WebAssembly compile: as a browser that cannot read 'wasm-unsafe-eval'
+    (Safari before 16) keeps the page's own."""
+    folder = None
+
+    def __init__(self, *args, **kwargs):
+        super().__init__(*args, directory=OldPolicy.folder, **kwargs)
+
+    def end_headers(self):
+        self.send_header("Content-Security-Policy", "script-src 'self' 'unsafe-inline'")
+        super().end_headers()
+
+    def log_message(self, *args):
+        pass
+
+
+# A filter that blocks the program's WebAssembly, a browser with none, and one
+# whose policy forbids compiling it: the report box says so, with what to try,
+# the oldest browsers the page supports among it.
+@pytest.mark.parametrize("how", ["blocked", "no WebAssembly", "old policy"])
+def test_the_program_cannot_start(site, url, shots, browser, how):
     page = browser.new_page(800, 600)
     page.send("Network.setBypassServiceWorker", {"bypass": True})
-    page.send("Network.setBlockedURLs", {"urls": ["*.wasm"]})
+    if how == "blocked":
+        page.send("Network.setBlockedURLs", {"urls": ["*.wasm"]})
+    elif how == "no WebAssembly":
+        page.send("Page.addScriptToEvaluateOnNewDocument", {"source": "delete self.WebAssembly"})
+    else:
+        OldPolicy.folder = site
+        server, url = serve(site, OldPolicy)
     page.send("Page.navigate", {"url": url})
     page.wait_for("document.getElementById('Text1_0').value.startsWith('Програмата не може')")
-    page.screenshot(os.path.join(shots, "page-blocked.png"))
-    check("a blocked program is said in the report box, with what to try", [True, True, "alert"],
+    page.screenshot(os.path.join(shots, "page-%s.png" % how.replace(" ", "-")))
+    supported = json.load(open(os.path.join(WEB, "..", "package.json")))["browserslist"]
+    check("the program's failure to start is said in the report box, with what to try (%s)" % how,
+          [True, True, "alert"],
           page.evaluate("(() => { const r = document.getElementById('Text1_0');"
-                        " return [r.value.includes('друг браузър'), r.value.includes('trivelan.html'),"
-                        " r.getAttribute('role')]; })()"))
+                        " return [%s.every(v => r.value.includes(' ' + v)), r.value.includes(%r),"
+                        " r.getAttribute('role')]; })()"
+                        % (json.dumps([query.split()[-1] for query in supported]), SITE["one_file"])))
+    if how == "old policy":
+        stop(server)
     page.close()
 
 

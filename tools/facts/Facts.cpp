@@ -14,6 +14,7 @@
 #include "design/DigitRow.h"
 #include "design/FormDesign.h"
 #include "design/Help.h"
+#include "design/PageChrome.h"
 #include "design/Presentation.h"
 #include "design/Text.h"
 #include "design/Twips.h"
@@ -124,6 +125,7 @@ int main(int argc, char* argv[]) {
         << "  \"font_family\": " << Quoted(design::kFontFamily) << ",\n"
         << "  \"client\": {\"width\": " << client.width << ", \"height\": " << client.height
         << "},\n"
+        << "  \"turn_the_phone\": " << Quoted(design::kTurnThePhone) << ",\n"
         << "  \"page_double_click_time\": " << design::kPageDoubleClickTime << ",\n"
         << "  \"controls\": " << Controls() << "\n"
         << "}\n";

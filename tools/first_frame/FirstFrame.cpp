@@ -71,8 +71,8 @@ struct Element {
 Element ElementOf(const ControlDesign& control) {
     switch (control.kind) {
         case ControlKind::Label:
-            return design::IsDigitCell(control) ? Element{"button", "cell"}
-                                                : Element{"div", "label"};
+            if (design::IsDigitCell(control)) return {"button", "cell"};
+            return {design::IsTitle(control) ? "h1" : "div", "label"};
         case ControlKind::Frame:
             return {"fieldset", "frame"};
         case ControlKind::PushButton:
@@ -92,10 +92,9 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
         const Js legend = document.Call("createElement", "legend");
         legend.Set("textContent", control.text);
         element.Call("appendChild", legend);
-        // A row of buttons with one roving Tab stop: a screen reader hands the
-        // arrows, Space and Enter to the page inside it (WAI-ARIA's toolbar).
-        element.Call("setAttribute", "role", "toolbar");
-        element.Call("setAttribute", "aria-label", design::AccessibleName(control));
+        // The frame draws the line and the caption; the row inside it is the
+        // toolbar (below), which a group may not be.
+        element.Call("setAttribute", "role", "none");
     } else if (control.kind == ControlKind::TextBox) {
         element.Set("value", design::ToLineFeeds(control.text));
         element.Call("setAttribute", "aria-label", design::AccessibleName(control));
@@ -108,7 +107,7 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
     if (design::IsDigitCell(control)) {
         element.Call("setAttribute", "aria-label", design::AccessibleName(control));
     }
-    if (!control.accessibleDescription.empty()) {
+    if (!control.accessibleDescription.empty() && control.kind != ControlKind::Frame) {
         element.Call("setAttribute", "aria-description", control.accessibleDescription);
     }
     // The design's colours, which a page in a high-contrast theme gives up for
@@ -128,6 +127,15 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
     if (!control.visible) element.Set("hidden", true);
     Place(element, control);
     return element;
+}
+
+// The narrowest window in which the design, fitted to its width, makes a cell
+// as wide as a finger needs.
+int NarrowestForTargets() {
+    const design::PixelRect client =
+        design::ToPixels(design::Scale{}, 0, 0, design::kClientWidth, design::kClientHeight);
+    const int cell = design::ToPixels(design::Scale{}, 0, 0, design::DigitCell(0).width, 0).width;
+    return (client.width * design::kSmallestTarget + cell - 1) / cell;
 }
 
 // The page's style that comes from the design: the window's colours, size,
@@ -161,7 +169,24 @@ std::string DesignStyle() {
            form + " > .text, .box-text { border: " + Px(chrome.textEdge) + " inset " + edge +
            "; }\n" + form + " > .text { padding: " + Css(chrome.textMargin) +
            "; line-height: " + Px(chrome.textLine) + "; }\n" +
-           ".box-text { padding: " + Css(chrome.boxTextMargin) + "; }\n";
+           ".box-text { padding: " + Css(chrome.boxTextMargin) + "; }\n" +
+           ".turn { font: " + Points(design::kWindowFontPoints) + " " + families +
+           "; color: " + Css(std::get<design::Rgb>(window.text)) + "; }\n" +
+           "@media (orientation: portrait) and (max-width: " + Px(NarrowestForTargets() - 1) +
+           ") { .turn { display: block; } }\n";
+}
+
+// The cells' row inside the frame: buttons with one roving Tab stop, whose
+// arrows, Space and Enter a screen reader hands to the page (WAI-ARIA's
+// toolbar), named and described as the frame is.
+Js CreateRow(const Js& document, const Js& frame, const ControlDesign& control) {
+    Js row = document.Call("createElement", "div");
+    row.Set("className", "row");
+    row.Call("setAttribute", "role", "toolbar");
+    row.Call("setAttribute", "aria-label", design::AccessibleName(control));
+    row.Call("setAttribute", "aria-description", control.accessibleDescription);
+    frame.Call("appendChild", row);
+    return row;
 }
 
 // Creates every control of the design table as a native element in the page's
@@ -175,12 +200,12 @@ Controls CreateControls(const Js& document) {
     made.form.Set("id", design::kFormName.data());
     // Until the program takes it over.
     made.form.Call("setAttribute", "data-first-frame", "");
-    Js frame = Js::Null();
+    Js row = Js::Null();
     for (const std::size_t position : design::kTabOrder) {
         const ControlDesign& control = kControls.at(position);
         Js element = CreateControl(document, control);
-        if (control.kind == ControlKind::Frame) frame = element;
-        (design::IsDigitCell(control) ? frame : made.form).Call("appendChild", element);
+        (design::IsDigitCell(control) ? row : made.form).Call("appendChild", element);
+        if (control.kind == ControlKind::Frame) row = CreateRow(document, element, control);
         made.all.at(position) = element;
         if (design::IsReport(control)) {
             made.report = element;
