@@ -45,11 +45,12 @@ tidy() {  # tidy BUILD_DIR LOG EXTRA_ARGS... -- FILES...
     run-clang-tidy -quiet -p "$db" -j "$(nproc)" "${extra[@]}" "${@/#/$PWD/}" >"$log" 2>&1 || true
     grep -E 'warning:|error:' "$log" | sort -u || true
 }
-mapfile -t linux < <(printf '%s\n' "${sources[@]}" | grep -E '^(runtime|logic|qt|app|packaging)/.*\.cpp$' |
+mapfile -t linux < <(printf '%s\n' "${sources[@]}" | grep -E '^(runtime|logic|qt|app|packaging|tools/facts)/.*\.cpp$' |
     grep -v '^app/WinMain\.cpp$')
 mapfile -t windows < <(printf '%s\n' "${sources[@]}" | grep -E '^win32/.*\.cpp$|^app/WinMain\.cpp$')
-mapfile -t web < <(printf '%s\n' "${sources[@]}" | grep -E '^(web|tools)/.*\.cpp$')
-# The page's code and its build-time tools are read as em++ compiles them:
+mapfile -t web < <(printf '%s\n' "${sources[@]}" | grep -E '^(web|tools)/.*\.cpp$' | grep -v '^tools/facts/')
+# The page's code and its build-time tools are read as em++ compiles them (the
+# facts are read on the build machine, with the Linux build):
 # WebAssembly, emscripten's sysroot.
 sysroot=/usr/share/emscripten/cache/sysroot/include
 web_args=(-extra-arg=--target=wasm32-unknown-emscripten -extra-arg=-nostdinc++

@@ -2,8 +2,9 @@
 """The files that must keep a copy of a fact of their own agree with where
 the fact lives: the Debian package's name, version, release date and English
 description (debian/, which dpkg reads before any build) with the top
-CMakeLists.txt and the design's facts, and the read-me's generated parts
-with the design's. Every row names the copy and its source.
+CMakeLists.txt and the design's facts, and the read-me's copies with the
+design's and with the browsers package.json supports. Every row names the copy
+and its source.
 
 Usage: copies_test.py FACTS.json SOURCE_DIR
 """
@@ -28,6 +29,18 @@ def control_description(control):
     lines = [line[1:] for line in field.group(2).splitlines()]
     paragraphs = " ".join(lines).split(" . ")
     return field.group(1), [words(p) for p in paragraphs]
+
+
+# The supported browsers, by browserslist's names, as the read-me names them.
+BROWSERS = {"chrome": "Chrome", "edge": "Edge", "firefox": "Firefox", "safari": "Safari on a Mac",
+            "ios_saf": "Safari on iPhone and iPad", "samsung": "Samsung Internet"}
+
+
+def browsers(queries):
+    """The oldest of each supported browser, from package.json's browserslist."""
+    named = ["%s %s" % (BROWSERS[name], version) for name, _, version in (q.split() for q in queries)]
+    return "The page supports %s and %s, and their later versions.\n" % (", ".join(named[:-1]),
+                                                                       named[-1])
 
 
 def readme_block(readme, name):
@@ -60,6 +73,8 @@ def main(facts_file, source):
         ("README.md: the exercise", value(facts["english_description"], "markdown") + "\n",
          readme_block(readme, "exercise")),
         ("README.md: the keys", value(facts["keys"], "markdown") + "\n", readme_block(readme, "keys")),
+        ("README.md: the browsers", browsers(json.loads(read("package.json"))["browserslist"]),
+         readme_block(readme, "browsers")),
     ]
     failures = 0
     for what, expected, seen in rows:

@@ -263,22 +263,34 @@ class ChromiumPage(Page):
         return self.send("Accessibility.getFullAXTree")["nodes"]
 
 
-def key_actions(name, modifiers, repeat):
-    """WebDriver's key actions for a key with its modifiers: a held key goes
-    down twice, the second time as its repeat."""
-    value = KEYS[name][3]
-    held = [key for flag, key in MODIFIER_KEYS if modifiers & flag]
-    actions = [{"type": "keyDown", "value": key} for key in held]
-    actions += [{"type": "keyDown", "value": value}] * (2 if repeat else 1)
-    actions += [{"type": "keyUp", "value": value}]
-    return actions + [{"type": "keyUp", "value": key} for key in reversed(held)]
+class ActionsPage(Page):
+    """A tab of an engine worked by WebDriver's actions (WebKit, Firefox), which
+    gives perform(source, release); a pointer's actions leave nothing held, and
+    only keys, which may hold a modifier, are let go of after theirs."""
 
+    def click_at(self, x, y, count=1, button="left"):
+        press = [{"type": kind, "button": 2 if button == "right" else 0}
+                 for _ in range(count) for kind in ("pointerDown", "pointerUp")]
+        self.perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
+                      "actions": [{"type": "pointerMove", "x": round(x), "y": round(y)}] + press},
+                     release=False)
 
-def pointer_actions(x, y, count=1, button=0):
-    actions = [{"type": "pointerMove", "x": round(x), "y": round(y)}]
-    for _ in range(count):
-        actions += [{"type": "pointerDown", "button": button}, {"type": "pointerUp", "button": button}]
-    return actions
+    def tap_at(self, x, y):
+        self.perform({"type": "pointer", "id": "finger", "parameters": {"pointerType": "touch"},
+                      "actions": [{"type": "pointerMove", "x": round(x), "y": round(y)},
+                                  {"type": "pointerDown", "button": 0},
+                                  {"type": "pointerUp", "button": 0}]}, release=False)
+
+    def key(self, name, modifiers=0, repeat=False):
+        held = [key for flag, key in MODIFIER_KEYS if modifiers & flag]
+        keys = held + [KEYS[name][3]]
+        self.perform({"type": "key", "id": "keyboard", "actions": [
+            {"type": "keyDown", "value": key} for key in keys] + [
+            {"type": "keyUp", "value": key} for key in reversed(keys)]})
+
+    def type(self, text):
+        self.perform({"type": "key", "id": "keyboard", "actions": [
+            {"type": kind, "value": c} for c in text for kind in ("keyDown", "keyUp")]})
 
 
 # A script's value, or its failure, from a page that may not eval: the
@@ -314,7 +326,7 @@ class WebKit:
         return WebKitPage(self, self.driver.current_window_handle, width, height)
 
 
-class WebKitPage(Page):
+class WebKitPage(ActionsPage):
     engine = "WebKitGTK"
     narrowest = 447
     touch = False
@@ -371,26 +383,13 @@ class WebKitPage(Page):
             raise RuntimeError("%s: %s" % (expression, result["error"]))
         return result.get("value")
 
-    # Only keys are let go of after their actions, which may hold a modifier.
-    def perform(self, *sources, release=True):
-        self.driver.execute("actions", {"actions": list(sources)})
+    def perform(self, source, release=True):
+        self.driver.execute("actions", {"actions": [source]})
         if release:
             self.driver.execute("clearActionState", {})
 
-    def click_at(self, x, y, count=1, button="left"):
-        self.perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
-                      "actions": pointer_actions(x, y, count, 2 if button == "right" else 0)},
-                     release=False)
-
-    def tap_at(self, x, y):
+    def tap_at(self, x, y):  # no touch: the mouse
         self.click_at(x, y)
-
-    def key(self, name, modifiers=0, repeat=False):
-        self.perform({"type": "key", "id": "keyboard", "actions": key_actions(name, modifiers, repeat)})
-
-    def type(self, text):
-        self.perform({"type": "key", "id": "keyboard", "actions": [
-            {"type": kind, "value": c} for c in text for kind in ("keyDown", "keyUp")]})
 
     def png(self):
         return self.driver.get_screenshot_as_png()
@@ -479,9 +478,7 @@ def remote_value(value):
     return value.get("value")
 
 
-class FirefoxPage(Page):
-    """A tab, whose pointer's actions leave nothing held: only keys are let go of
-    after each, which may hold a modifier."""
+class FirefoxPage(ActionsPage):
     engine = "Firefox"
     steps = {"hold": "WebDriver BiDi makes a key's repeat only after its first press, which "
                      "counts itself"}
@@ -518,26 +515,10 @@ class FirefoxPage(Page):
             raise RuntimeError("%s: %s" % (expression, result["exceptionDetails"]["text"]))
         return remote_value(result["result"])
 
-    def perform(self, *sources, release=True):
-        self.send("input.performActions", {"actions": list(sources)})
+    def perform(self, source, release=True):
+        self.send("input.performActions", {"actions": [source]})
         if release:
             self.send("input.releaseActions", {})
-
-    def click_at(self, x, y, count=1, button="left"):
-        self.perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
-                      "actions": pointer_actions(x, y, count, 2 if button == "right" else 0)},
-                     release=False)
-
-    def tap_at(self, x, y):
-        self.perform({"type": "pointer", "id": "finger", "parameters": {"pointerType": "touch"},
-                      "actions": pointer_actions(x, y)}, release=False)
-
-    def key(self, name, modifiers=0, repeat=False):
-        self.perform({"type": "key", "id": "keyboard", "actions": key_actions(name, modifiers, repeat)})
-
-    def type(self, text):
-        self.perform({"type": "key", "id": "keyboard", "actions": [
-            {"type": kind, "value": c} for c in text for kind in ("keyDown", "keyUp")]})
 
     def png(self):
         return base64.b64decode(self.send("browsingContext.captureScreenshot", {})["data"])
