@@ -86,6 +86,21 @@ inline constexpr std::string_view kFitToScreenCss =
     "var(--top, round(down, calc((100vh - round(var(--height) * var(--fit), 1px)) / 2 + 0.25px), "
     "1px))) "
     "scale(var(--scale, var(--fit)));";
+// The same rule as a script states it, for a browser whose style sheets cannot
+// reckon a ratio of two lengths or round(): a function that sets the form's
+// --scale, --left and --top in the viewport.
+inline constexpr std::string_view kFitToScreenScript =
+    "(form) => {\n"
+    "    const style = getComputedStyle(form);\n"
+    "    const width = parseFloat(style.getPropertyValue(\"--width\"));\n"
+    "    const height = parseFloat(style.getPropertyValue(\"--height\"));\n"
+    "    const scale = Math.min(innerWidth / width, innerHeight / height);\n"
+    "    form.style.setProperty(\"--scale\", scale);\n"
+    "    form.style.setProperty(\"--left\", Math.floor((innerWidth - Math.round(width * scale)) / "
+    "2) + \"px\");\n"
+    "    form.style.setProperty(\"--top\", Math.floor((innerHeight - Math.round(height * scale)) "
+    "/ 2) + \"px\");\n"
+    "}";
 
 // Where a window puts its controls and how large its client area is.
 struct Placement {

@@ -19,8 +19,9 @@ of the source, not for every visit's download.
   opens from a folder or a USB stick (file://): no manifest, no service worker.
 
 Usage: site.py DESCRIPTION FACTS FIRST_FRAME WEB_DIR SITE_DIR ONE_FILE_PROGRAM ONE_FILE_DIR
-(the one file goes into ONE_FILE_DIR, and beside it page-design.css, the style
-the design wrote, for the compatibility linter)
+(the one file goes into ONE_FILE_DIR, and beside it page-design.css and
+page-design.js, the style and the script the design wrote, for the compatibility
+linters)
 """
 import base64
 import hashlib
@@ -60,7 +61,11 @@ def plain(path, names):
     text = open(path, encoding="utf-8").read()
     text = re.sub(r"[ \t]*/\*.*?\*/[ \t]*\n?", "", text, flags=re.S)
     text = re.sub(r"^[ \t]*//.*\n", "", text, flags=re.M)
-    return Template(re.sub(r"^[ \t]+", "", text, flags=re.M)).substitute(names)
+    return Template(unindented(text)).substitute(names)
+
+
+def unindented(text):
+    return re.sub(r"^[ \t]+", "", text, flags=re.M)
 
 
 def face(frame, url, display):
@@ -102,7 +107,8 @@ def main(description, facts_file, first_frame, web, site, one_file_program, one_
             description=html.escape(facts["summary"]))
 
     early = plain(os.path.join(web, about["early"]), names)  # keeps the presses on the first frame
-    boot = early + plain(os.path.join(web, about["boot"]), names)
+    fit = "const fitToScreen = %s;\n" % unindented(frame["fit"])  # the design's, for the boot script
+    boot = early + fit + plain(os.path.join(web, about["boot"]), names)
     for name in (about["start"], about["worker"]):
         write(os.path.join(site, name), plain(os.path.join(web, name), names))
     icons = about["icons"]
@@ -117,6 +123,7 @@ def main(description, facts_file, first_frame, web, site, one_file_program, one_
     # The style the design wrote, as it ships, for the compatibility linter.
     write(os.path.join(one_file_dir, "page-design.css"), face(frame, about["font"], "swap") +
           frame["style"])
+    write(os.path.join(one_file_dir, "page-design.js"), fit)
     links = '<link rel="manifest" href="%s">\n<link rel="icon" href="%s">\n' % (
         about["manifest"], icons[0]["file"])
     # Every file of the site but the worker and its list, the page as the

@@ -25,25 +25,20 @@
 })();
 
 // Where a browser cannot reckon the first frame's fit from the style sheet (a
-// ratio of two lengths, round(): Firefox, Chrome before 140), the same rule as
-// the program's, here, until the program takes the frame over.
+// ratio of two lengths, round(): Firefox, Chrome before 140), the program's rule
+// as the design writes it for a script (fitToScreen, before this script), until
+// the program takes the frame over.
 (() => {
     const form = document.querySelector("[data-first-frame]");
     if (!form || (CSS.supports("scale", "calc(1px / 1px)") && CSS.supports("width", "round(1px, 1px)"))) {
         return;
     }
     const fit = () => {
-        if (!form.hasAttribute("data-first-frame")) {
+        if (form.hasAttribute("data-first-frame")) {
+            fitToScreen(form);
+        } else {
             removeEventListener("resize", fit);
-            return;
         }
-        const style = getComputedStyle(form);
-        const width = parseFloat(style.getPropertyValue("--width"));
-        const height = parseFloat(style.getPropertyValue("--height"));
-        const scale = Math.min(innerWidth / width, innerHeight / height);
-        form.style.setProperty("--scale", scale);
-        form.style.setProperty("--left", Math.floor((innerWidth - Math.round(width * scale)) / 2) + "px");
-        form.style.setProperty("--top", Math.floor((innerHeight - Math.round(height * scale)) / 2) + "px");
     };
     fit();
     addEventListener("resize", fit);

@@ -234,7 +234,7 @@ def test_presses_before_the_program_starts(browser, site):
             super().do_GET()
 
     server, url = serve(site, functools.partial(Held, directory=site))
-    page = browser.new_page(481, 363)
+    page = browser.new_page(800, 600)  # not the design's size: fitted, with half pixels to round
     try:
         page.navigate(url)
         page.wait_for("document.querySelector('[data-first-frame] #Label2_3') !== null")

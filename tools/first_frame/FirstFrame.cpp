@@ -231,7 +231,7 @@ int main() try {
         local.Call("push", name);
     }
     document.Call("writeOut", made.form, trivelan::web::DesignStyle(),
-                  trivelan::web::kPageFontFamily, local);
+                  std::string(design::kFitToScreenScript), trivelan::web::kPageFontFamily, local);
     return 0;
 } catch (...) {
     return 1;  // the build stops: no first frame

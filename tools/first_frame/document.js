@@ -1,7 +1,8 @@
 // A stand-in for the browser's document, with just what the first frame's
 // element factory uses, that writes what was made as one JSON object: the
 // form's HTML ("frame"), the design's style and one CSS rule for each
-// element's style ("style"), and the page's own font: its family and the
+// element's style ("style"), the design's fit to the window as a script
+// ("fit"), and the page's own font: its family and the
 // device's faces it stands in for ("font_family", "font_local").
 class StandInElement {
     constructor(tag) {
@@ -45,8 +46,8 @@ class StandInElement {
 
 globalThis.document = {
     createElement(tag) { return new StandInElement(tag); },
-    writeOut(form, style, family, local) {
-        process.stdout.write(JSON.stringify({frame: form.html(), style: style + form.css(),
+    writeOut(form, style, fit, family, local) {
+        process.stdout.write(JSON.stringify({frame: form.html(), style: style + form.css(), fit,
                                              font_family: family, font_local: local}));
     },
 };

@@ -21,7 +21,7 @@ uninstall_in_place() {  # uninstall_in_place FOLDER: the uninstaller's exit stat
         >"$work/uninstall.cmd"
     wine cmd /c "$(winepath -w "$work/uninstall.cmd")" >/dev/null 2>&1
 }
-# As the README says: _?= runs the uninstaller in place and returns at its end,
+# As the schools' guide says: _?= runs the uninstaller in place and returns at its end,
 # when everything must be gone at once; it cannot delete itself there, so the
 # folder goes after it.
 uninstalled() {  # uninstalled LABEL FOLDER SHORTCUT KEY
@@ -83,12 +83,12 @@ check "/AllUsers: no per-user entry" absent "$(wine reg query "$key" >/dev/null 
 start "$machine_dir/trivelan.exe"
 check "/AllUsers: the program shows its window" yes "$shown"
 closed "$app"
-# Removed as the README's script does it.
-check "/AllUsers: the README's removal" 0 \
-    "$(readme_script "Remove the installer's Тривелан for every user"; echo $?)"
-check "/AllUsers: the README's removal: program and folder gone" no "$([ -e "$machine_dir" ] && echo yes || echo no)"
-check "/AllUsers: the README's removal: shortcut gone" no "$([ -e "$common_shortcut" ] && echo yes || echo no)"
-check "/AllUsers: the README's removal: entry gone" absent \
+# Removed as the schools' guide's script does it.
+check "/AllUsers: the guide's removal" 0 \
+    "$(guide_script "Remove the installer's Тривелан for every user"; echo $?)"
+check "/AllUsers: the guide's removal: program and folder gone" no "$([ -e "$machine_dir" ] && echo yes || echo no)"
+check "/AllUsers: the guide's removal: shortcut gone" no "$([ -e "$common_shortcut" ] && echo yes || echo no)"
+check "/AllUsers: the guide's removal: entry gone" absent \
     "$(wine reg query "$machine_key" >/dev/null 2>&1 && echo present || echo absent)"
 
 # /D= with /AllUsers: the folder asked for.
