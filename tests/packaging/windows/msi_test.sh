@@ -75,8 +75,16 @@ start "$program"
 check "the installed program shows its window" yes "$shown"
 closed "$app"
 
-# A later version, built here from the same source: it replaces 1.00 in place.
-bash "$(dirname "$0")/../../../packaging/windows/build_msi.sh" "$wxs" "$exe" "$icon" 1.01 "$work/later.msi"
+# A later version, built here from the same source as the package: it replaces
+# 1.00 in place.
+build_msi() {
+    local property
+    property=$(msiinfo export "$msi" Property | tr -d '\r')
+    bash "$(dirname "$0")/../../../packaging/windows/build_msi.sh" "$wxs" "$1" "$icon" "$2" "$3" \
+        "$(awk -F'\t' '$1 == "UpgradeCode" { print $2 }' <<<"$property")" \
+        "$(awk -F'\t' '$1 == "ProductName" { print $2 }' <<<"$property")"
+}
+build_msi "$exe" 1.01 "$work/later.msi"
 check "silent upgrade to 1.01" 0 "$(msiexec /i "$work/later.msi" /qn; echo $?)"
 check "one entry, now 1.01" "1.01|www.example.com" "$(entries | cut -d'|' -f1,2)"
 check "the program still in place" yes "$([ -f "$program" ] && echo yes || echo no)"
@@ -106,10 +114,12 @@ done
 
 # A rebuild of the same version with other content (so a new product code)
 # replaces the one installed.
-cp "$exe" "$work/rebuilt.exe"
-printf '\0' >>"$work/rebuilt.exe"
-bash "$(dirname "$0")/../../../packaging/windows/build_msi.sh" "$wxs" "$work/rebuilt.exe" "$icon" 1.00 \
-    "$work/rebuilt.msi"
+# (the program keeps its file name: the package names its files after it)
+rebuilt="$work/rebuilt/$(basename "$exe")"
+mkdir "$work/rebuilt"
+cp "$exe" "$rebuilt"
+printf '\0' >>"$rebuilt"
+build_msi "$rebuilt" 1.00 "$work/rebuilt.msi"
 check "the rebuild has a product code of its own" yes "$([ \
     "$(msiinfo export "$msi" Property | grep ProductCode)" != \
     "$(msiinfo export "$work/rebuilt.msi" Property | grep ProductCode)" ] && echo yes || echo no)"
