@@ -79,7 +79,7 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_W
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure --no-tests=error -j "$jobs"
 
-stage "Windows program under Wine, web page in Chromium"
+stage "Windows program under Wine, web page in Chromium, WebKit and Firefox"
 cmake --preset windows -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON "${cached[@]}"
 cmake --build --preset windows -j "$jobs"
 beside "Windows program, tested under Wine" bash tests/win32/wine_session.sh build-windows/wine \

@@ -44,7 +44,13 @@ function start() {
             const program = document.createElement("script");
             program.src = script;
             program.onerror = cannotStart;
-            document.body.appendChild(program);
+            // Not before the page has loaded: a screen reader keeps quiet about
+            // a focus given while the page still loads (a slow computer).
+            if (document.readyState === "complete") {
+                document.body.appendChild(program);
+            } else {
+                addEventListener("load", () => document.body.appendChild(program));
+            }
         }, cannotStart);
 }
 
