@@ -21,7 +21,7 @@ pyflakes3 "${python[@]}"
 # browsers it supports (the browserslist in package.json), with MDN's and
 # caniuse's data.
 echo "eslint (compat) and stylelint (no unsupported browser features)"
-npx --no-install eslint --no-warn-ignored web/*.js "$web_build"/site/*.js "$web_build/page-design.js"
+npx --no-install eslint --no-warn-ignored web/*.js "$web_build"/site/*.js
 npx --no-install stylelint web/*.css "$web_build/page-design.css"
 
 echo "clang-format: ${#sources[@]} files"

@@ -19,9 +19,8 @@ of the source, not for every visit's download.
   opens from a folder or a USB stick (file://): no manifest, no service worker.
 
 Usage: site.py DESCRIPTION FACTS FIRST_FRAME WEB_DIR SITE_DIR ONE_FILE_PROGRAM ONE_FILE_DIR
-(the one file goes into ONE_FILE_DIR, and beside it page-design.css and
-page-design.js, the style and the script the design wrote, for the compatibility
-linters)
+(the one file goes into ONE_FILE_DIR, and beside it page-design.css, the style
+the design wrote, for the compatibility linter)
 """
 import base64
 import hashlib
@@ -107,10 +106,12 @@ def main(description, facts_file, first_frame, web, site, one_file_program, one_
             description=html.escape(facts["summary"]))
 
     early = plain(os.path.join(web, about["early"]), names)  # keeps the presses on the first frame
-    fit = "const fitToScreen = %s;\n" % unindented(frame["fit"])  # the design's, for the boot script
-    boot = early + fit + plain(os.path.join(web, about["boot"]), names)
+    boot = early + plain(os.path.join(web, about["boot"]), names)
     for name in (about["start"], about["worker"]):
         write(os.path.join(site, name), plain(os.path.join(web, name), names))
+    # The design's fit for a script, for the browsers that fetch it.
+    write(os.path.join(site, about["fit"]), "const fitToScreen = %s;\n" % unindented(frame["fit"]) +
+          plain(os.path.join(web, about["fit"]), names))
     icons = about["icons"]
     write(os.path.join(site, about["manifest"]), json.dumps(dict(
         name=facts["title"], short_name=facts["title"], description=facts["summary"],
@@ -123,15 +124,14 @@ def main(description, facts_file, first_frame, web, site, one_file_program, one_
     # The style the design wrote, as it ships, for the compatibility linter.
     write(os.path.join(one_file_dir, "page-design.css"), face(frame, about["font"], "swap") +
           frame["style"])
-    write(os.path.join(one_file_dir, "page-design.js"), fit)
     links = '<link rel="manifest" href="%s">\n<link rel="icon" href="%s">\n' % (
         about["manifest"], icons[0]["file"])
     # Every file of the site but the worker and its list, the page as the
-    # site's folder; the font only once a page has asked for it: on a device
-    # with no face of its own.
+    # site's folder; the font and the fit only once a page has asked for them:
+    # on a device with no face of its own, in a browser that needs the fit.
     kept = [about[name] for name in ("start", "program", "wasm", "manifest")] + [
         icon["file"] for icon in icons]
-    later = [about["font"]]
+    later = [about["font"], about["fit"]]
     build = digest(site, kept + later, page(links, "", boot, style, about["policy"]["site"]))
     write(os.path.join(site, about["page"]),
           page(links, ' data-build="%s"' % build, boot, style, about["policy"]["site"]))

@@ -26,20 +26,9 @@
 
 // Where a browser cannot reckon the first frame's fit from the style sheet (a
 // ratio of two lengths, round(): Firefox, Chrome before 140), the program's rule
-// as the design writes it for a script (fitToScreen, before this script), until
-// the program takes the frame over.
-(() => {
-    const form = document.querySelector("[data-first-frame]");
-    if (!form || (CSS.supports("scale", "calc(1px / 1px)") && CSS.supports("width", "round(1px, 1px)"))) {
-        return;
-    }
-    const fit = () => {
-        if (form.hasAttribute("data-first-frame")) {
-            fitToScreen(form);
-        } else {
-            removeEventListener("resize", fit);
-        }
-    };
-    fit();
-    addEventListener("resize", fit);
-})();
+// as a script, fetched at once and only there.
+if (!(CSS.supports("scale", "calc(1px / 1px)") && CSS.supports("width", "round(1px, 1px)"))) {
+    const script = document.createElement("script");
+    script.src = "$fit?v=" + document.currentScript.dataset.build;
+    document.body.appendChild(script);
+}

@@ -237,7 +237,10 @@ def test_presses_before_the_program_starts(browser, site):
     page = browser.new_page(800, 600)  # not the design's size: fitted, with half pixels to round
     try:
         page.navigate(url)
-        page.wait_for("document.querySelector('[data-first-frame] #Label2_3') !== null")
+        # the cells there, and fitted by the fit script where the browser fetches it
+        page.wait_for("document.querySelector('[data-first-frame] #Label2_3') !== null && "
+                      "(!document.querySelector('script[src^=\"%s\"]') || "
+                      "typeof fitToScreen === 'function')" % SITE["fit"])
         first = page.evaluate(FORM_BOX)
         page.click(cell(3), count=2)
         page.click(cell(5))
