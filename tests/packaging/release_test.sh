@@ -22,8 +22,16 @@ check "ПРОЧЕТИ.txt is UTF-8 with a byte-order mark" "efbbbf" "$(head -c 3
 check "ПРОЧЕТИ.txt has Windows line ends" yes "$(grep -q $'\r$' <<<"$readme" && echo yes || echo no)"
 check "ПРОЧЕТИ.txt says how to start it" yes "$(grep -q 'trivelan.exe' <<<"$readme" && echo yes || echo no)"
 
+# The site's files as its description names them, but for the scripts and the
+# style sheet that the page carries inside it.
 check "the web zip holds the one file, the read-me and the site" \
-    "site/files.json site/icon-192.png site/icon-512.png site/index.html site/manifest.webmanifest site/start.js site/sw.js site/trivelan.js site/trivelan.wasm site/trivelan.woff2 trivelan.html ПРОЧЕТИ.txt" \
+    "$(/usr/bin/python3 -c '
+import json, sys
+about = json.load(open(sys.argv[1], encoding="utf-8"))
+inside = ("one_file", "early", "boot", "style", "icons", "app", "policy")
+names = ["site/" + v for k, v in about.items() if k not in inside] + [
+    "site/" + icon["file"] for icon in about["icons"]] + [about["one_file"], "ПРОЧЕТИ.txt"]
+print(" ".join(sorted(names)))' "$(dirname "$0")/../../web/site.json")" \
     "$(unzip -Z1 "$web" | grep -v '/$' | sort | tr '\n' ' ' | sed 's/ $//')"
 check "the web read-me says how to open the one file" yes \
     "$(unzip -p "$web" ПРОЧЕТИ.txt | grep -q 'trivelan.html' && echo yes || echo no)"
