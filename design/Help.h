@@ -110,8 +110,10 @@ template <Window W>
     });
     return text;
 }
+// constexpr, so joined at compile time; clang-tidy cannot tell for a variable
+// template read as WebAssembly.
 template <Window W>
-inline constexpr auto kHelpText = JoinHelp<W>();
+inline constexpr auto kHelpText = JoinHelp<W>();  // NOLINT(bugprone-dynamic-static-initializers)
 
 [[nodiscard]] constexpr std::u16string_view HelpText(Window window) {
     return window == Window::Page ? kHelpText<Window::Page>.View()
