@@ -130,8 +130,8 @@ def test_accessibility(page, url):
 
 
 def test_fit(page, shots):
-    for width, height in ((360, 640), (640, 360), (625, 472), (800, 600), (1280, 800),
-                          (3840, 2160)):
+    for width, height in ((360, 640), (640, 360), (461, 800), (462, 800), (625, 472), (800, 600),
+                          (1280, 800), (3840, 2160)):
         if page.cannot(width):
             print("skipped: %dx%d: %s" % (width, height, page.cannot(width)))
             continue
@@ -150,6 +150,10 @@ def test_fit(page, shots):
               abs(w - width) <= 1.5 or abs(h - height) <= 1.5)
         check("and is centred at " + size, True,
               abs(left - (width - w) / 2) <= 1 and abs(top - (height - h) / 2) <= 1)
+        cell_width = page.evaluate("document.getElementById('Label2_0').getBoundingClientRect().width")
+        check("a line asks to turn the screen where it is upright and a cell narrower than a "
+              "finger's target (WCAG 2.2: 24 px) at " + size, height > width and cell_width < 24,
+              page.evaluate("getComputedStyle(document.querySelector('.turn')).display !== 'none'"))
         shot = "%s-%s" % (page.engine, size)
         page.screenshot(os.path.join(shots, "page-%s.png" % shot))
         check("no seam between the cells at " + size, [], seams(page, shots, shot))
