@@ -33,7 +33,6 @@ uninstalled() {  # uninstalled LABEL FOLDER SHORTCUT KEY
     wine cmd /c rmdir /s /q "$(winepath -w "$2")" 2>/dev/null
     check "${1}uninstalled: program folder removed" no "$([ -e "$2" ] && echo yes || echo no)"
 }
-windows_dir() { winepath -u "$(wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
 registry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
 gone() {  # gone PATH: waits up to 30 s for PATH to disappear
     for _ in $(seq 60); do [ -e "$1" ] || return 0; sleep 0.5; done

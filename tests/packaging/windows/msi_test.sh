@@ -14,7 +14,6 @@ msi=$(realpath "$1") wxs=$2 exe=$3 icon=$4 setup=${5:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-windows_dir() { winepath -u "$(wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
 msiexec() { wine msiexec "$@" >/dev/null 2>&1; }
 # The installed programs that carry this name, as "version|publisher|key" lines;
 # reg prints non-ASCII as '?' into a pipe, so its UTF-16 export is read.

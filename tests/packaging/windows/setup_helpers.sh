@@ -21,6 +21,9 @@ guide_script() {
     return "$status"
 }
 
+# windows_dir NAME: the Unix path of the folder that Windows names %NAME%.
+windows_dir() { winepath -u "$(wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
+
 # start PROGRAM: starts it under Wine; $app is its process, $shown yes when
 # its window shows within 30 s.
 # shellcheck disable=SC2034  # both are read by the scripts that source this file
