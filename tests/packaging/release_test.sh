@@ -14,6 +14,11 @@ web=$(ls "$dist"/trivelan-*-web.zip)
 check "checksums" "ok" "$(cd "$dist" && sha256sum --quiet -c SHA256SUMS && echo ok)"
 check "SHA256SUMS names the five files" 5 "$(wc -l <"$dist/SHA256SUMS")"
 check "SHA256SUMS covers the MSI" yes "$(grep -q 'win64.msi$' "$dist/SHA256SUMS" && echo yes || echo no)"
+# The schools' guide types the files' names in its table of packages.
+# shellcheck disable=SC2016  # the backquotes are the guide's, not the shell's
+check "the schools' guide names every file of the release" \
+    "$(find "$dist" -maxdepth 1 -type f -printf '%f\n' | sort)" \
+    "$(sed -n 's/^| `\([^`]*\)` |.*/\1/p' "$(dirname "$0")/../../docs/schools.md" | sort)"
 
 check "the zip holds exactly the program and the text" "trivelan.exe ПРОЧЕТИ.txt" \
     "$(unzip -Z1 "$zip" | sort | tr '\n' ' ' | sed 's/ $//')"
