@@ -2,6 +2,7 @@
 // presenter asks of it for each event a toolkit hands over.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -130,7 +131,10 @@ TEST(Presenter, SpaceClicksOnTheWayDownAndTheFocusFollowsTheMark) {
 }
 
 // Select-all only in the report; a zoom past the screen beeps; the page has
-// no zoom of its own. One help box at a time is the scenario table's.
+// no zoom of its own; a new screen (a monitor's dots per inch) leaves full
+// screen where it is and moves any other window where the system suggests; the
+// design stands centred in full screen and in the page. One help box at a time
+// is the scenario table's.
 TEST(Presenter, WhatAWindowDoesForEachCommand) {
     using design::Command;
     for (const design::Window kind : {design::Window::Desktop, design::Window::Page}) {
@@ -146,12 +150,20 @@ TEST(Presenter, WhatAWindowDoesForEachCommand) {
         const int placed = window.placement->client.width;
         for (int n = 0; n < 4; ++n) presenter.Apply(Command::ZoomIn);
         presenter.Apply(Command::ToggleFullScreen);
+        const design::Point before = window.position;
+        presenter.ScreenChanged(design::Point{7, 7});
+        const design::Placement& now = *window.placement;
+        const design::PixelRect shown =
+            design::ToPixels(now.scale, 0, 0, design::kClientWidth, design::kClientHeight);
+        const bool centred = std::abs(2 * now.origin.x + shown.width - now.client.width) <= 1 &&
+                             std::abs(2 * now.origin.y + shown.height - now.client.height) <= 1;
         EXPECT_EQ(std::make_tuple(selectedElsewhere, window.reportSelected, window.beeps,
-                                  presenter.Zoom(), presenter.IsFullScreen()),
+                                  presenter.Zoom(), presenter.IsFullScreen(),
+                                  window.position == before, centred),
                   kind == design::Window::Desktop
                       // 200 % with its frame is taller than the work area
-                      ? std::make_tuple(false, true, 2, 150, true)
-                      : std::make_tuple(false, true, 0, 100, false));
+                      ? std::make_tuple(false, true, 2, 150, true, true, true)
+                      : std::make_tuple(false, true, 0, 100, false, false, true));
         EXPECT_EQ(window.placement->client.width, kind == design::Window::Desktop ? 1024 : placed);
     }
 }
