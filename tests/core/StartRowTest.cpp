@@ -58,6 +58,13 @@ TEST(StartRow, TheCommandLineTakesOneRowOrHelpOrVersion) {
     }
     EXPECT_NE(design::ReadCommandLine({{u"-h"}}).message.find(u"--row ЦИФРИ"),
               std::u16string::npos);
+    // In a terminal one line; in a box (no console) the hint below the error.
+    const std::u16string bogus[] = {u"--bogus"};
+    for (const bool terminal : {true, false}) {
+        EXPECT_EQ(design::AnswerCommandLine(bogus, terminal).text,
+                  terminal ? u"trivelan: Непозната опция „--bogus“. Вижте trivelan --help.\n"
+                           : u"Непозната опция „--bogus“.\n\nВижте trivelan --help.");
+    }
 }
 
 // The page's address: "#row=" and a row, or no row at all.
