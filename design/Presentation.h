@@ -76,14 +76,16 @@ struct ScreenFit {
 // FitToScreen's scale and place in the viewport (--scale, --left and --top, once
 // the program has reckoned them with FitToScreen). The half of a whole number of
 // pixels is rounded down from a quarter above it, as a browser's lengths may
-// come a hair under.
+// come a hair under. The height is the viewport's as it is now (dvh): a
+// phone's 100vh is its height with the browser's toolbar hidden, more than the
+// program then finds.
 inline constexpr std::string_view kFitToScreenCss =
-    "--fit: min(calc(100vw / var(--width)), calc(100vh / var(--height))); "
+    "--fit: min(calc(100vw / var(--width)), calc(100dvh / var(--height))); "
     "transform-origin: 0 0; "
     "transform: translate("
     "var(--left, round(down, calc((100vw - round(var(--width) * var(--fit), 1px)) / 2 + 0.25px), "
     "1px)), "
-    "var(--top, round(down, calc((100vh - round(var(--height) * var(--fit), 1px)) / 2 + 0.25px), "
+    "var(--top, round(down, calc((100dvh - round(var(--height) * var(--fit), 1px)) / 2 + 0.25px), "
     "1px))) "
     "scale(var(--scale, var(--fit)));";
 // The same rule as a script states it, for a browser whose style sheets cannot
