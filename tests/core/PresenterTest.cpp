@@ -65,9 +65,15 @@ TEST(Presenter, TellsAReaderEachCellsNewNameAndEachVerdict) {
 // A press and its release on one cell, inside it, is a click, unless it is
 // the second of a double click; a reader's action is one whole click, never
 // half a pair; the page's click after a press is that press's release, and
-// with none before it a reader's.
+// with none before it a reader's. On the page's first frame, before the
+// program started, a press and a click count as they would have (Early: the
+// control at that position in the design's table): a button clicks on its
+// click, not its press.
 TEST(Presenter, APressAndItsReleaseOnOneCellIsAClick) {
-    enum What { Press, Release, Outside, PageClick, Reader };
+    enum What { Press, Release, Outside, PageClick, Reader, Early, EarlyClick };
+    const auto at = [](const design::ControlDesign& control) {
+        return static_cast<int>(design::PositionOf(control));
+    };
     struct Step {
         What what;
         int cell;
@@ -86,6 +92,10 @@ TEST(Presenter, APressAndItsReleaseOnOneCellIsAClick) {
          u"000200000000000"},
         {{{Press, 3}, {PageClick, 3}, {Press, 3, 100}, {PageClick, 3}}, u"000100000000000"},
         {{{PageClick, 3}, {PageClick, 3}}, u"000200000000000"},
+        {{{Early, at(design::DigitCell(3))}, {EarlyClick, at(design::DigitCell(3))}},
+         u"000100000000000"},
+        {{{Press, 3}, {Release, 3}, {Early, at(design::kClear)}}, u"000100000000000"},
+        {{{Press, 3}, {Release, 3}, {EarlyClick, at(design::kClear)}}, u"000000000000000"},
     };
     for (const auto& c : cases) {
         Fixture f;
@@ -103,6 +113,11 @@ TEST(Presenter, APressAndItsReleaseOnOneCellIsAClick) {
                     break;
                 case Reader:
                     f.presenter.CellActivated(step.cell);
+                    break;
+                case Early:
+                case EarlyClick:
+                    f.presenter.EarlyEvent(static_cast<std::size_t>(step.cell),
+                                           step.what == EarlyClick, step.time);
                     break;
             }
         }
