@@ -138,7 +138,8 @@ TEST(Text, LineEndsAreCrLfAtTheContractAndLineFeedsInTheBox) {
         EXPECT_EQ(design::ToLineFeeds(c.contract), c.box);
         EXPECT_EQ(design::ToCrLf(c.box), c.contract);
     }
-    EXPECT_EQ(design::ToLineFeeds(u"a\rb\r"), u"a\rb\r");  // a lone CR stays
+    EXPECT_EQ(design::ToLineFeeds(u"a\rb\r"), u"a\rb\r");      // a lone CR stays
+    EXPECT_EQ(design::Wrap(u"aa bbb cc", 5), u"aa\nbbb\ncc");  // no line wider than asked
 }
 
 }  // namespace

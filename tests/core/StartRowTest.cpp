@@ -82,6 +82,9 @@ TEST(StartRow, TheAddressNamesARow) {
 TEST(StartRow, CommandLineBytesAsText) {
     EXPECT_EQ(design::FromUtf8("ред\xF0\x9F\x98\x80", 64), u"ред\U0001F600");
     EXPECT_EQ(design::FromUtf8("a\xFA\xAD\xE2\x82", 64), u"a\uFFFD\uFFFD\uFFFD\uFFFD");
+    // A surrogate's bytes, and a code point past U+10FFFF: no character at all.
+    EXPECT_EQ(design::FromUtf8("\xED\xA0\x80|\xF4\x90\x80\x80", 64),
+              u"\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD");
     EXPECT_EQ(design::FromUtf8("0123456789", 4), u"0123");
     EXPECT_EQ(design::ToUtf8(u"ред\U0001F600"), "ред\xF0\x9F\x98\x80");
 }
