@@ -102,7 +102,8 @@ TEST(Accessibility, AnnouncesAChangedReportOnOneLine) {
     for (const auto& c : cases) EXPECT_EQ(design::Announcement(c.before, c.after), c.said);
 }
 
-// Twips to the nearest pixel, halves away from zero, and just under a half down.
+// Twips to the nearest pixel, halves away from zero, and just under a half down;
+// a rectangle by its edges, so that neighbours still meet.
 TEST(Twips, ToTheNearestPixelHalvesAwayFromZero) {
     const struct {
         double factor;
@@ -124,6 +125,9 @@ TEST(Twips, ToTheNearestPixelHalvesAwayFromZero) {
     for (const auto& c : cases) {
         EXPECT_EQ(design::Scale{c.factor}.Pixels(c.twips), c.pixels) << c.factor << " " << c.twips;
     }
+    // Neighbours that meet in twips meet in pixels, with no gap between them.
+    const design::PixelRect left = design::ToPixels({}, 8, 0, 8, 8);
+    EXPECT_EQ(left.left + left.width, design::ToPixels({}, 16, 0, 8, 8).left);
 }
 
 TEST(Text, LineEndsAreCrLfAtTheContractAndLineFeedsInTheBox) {
