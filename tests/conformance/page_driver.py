@@ -15,7 +15,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
-from browsers import CTRL, READY, SHIFT, Browser, serve  # noqa: E402
+from browsers import CTRL, SHIFT, Browser, serve  # noqa: E402
 
 TABLE = os.path.join(os.path.dirname(__file__), "scenarios.txt")
 KEYS = {"Tab": ("Tab", 0), "Shift+Tab": ("Tab", SHIFT), "Left": ("ArrowLeft", 0),
@@ -70,9 +70,7 @@ class PageDriver:
         """A fresh page: its address new by a query the page reads nothing of,
         so that the page loads anew whatever its row's fragment."""
         self.opened += 1
-        origin = self.page.evaluate("performance.timeOrigin")
-        self.page.navigate("%s?%d%s" % (self.url, self.opened, fragment))
-        self.page.wait_for("performance.timeOrigin !== %r && (%s)" % (origin, READY))
+        self.page.open("%s?%d%s" % (self.url, self.opened, fragment))
         self.history = self.page.evaluate("history.length")
 
     def answer(self, request):

@@ -99,8 +99,7 @@ class Page:
     steps = {}
 
     def open(self, url, ready=READY):
-        self.navigate(url)
-        self.wait_for(ready)
+        self.anew(lambda: self.navigate(url), ready)
 
     def open_stored(self, url):
         """Opens the page and waits until its worker has stored it for later visits."""
@@ -108,9 +107,14 @@ class Page:
         self.wait_for("navigator.serviceWorker.controller !== null", 20)
 
     def reload(self, ready=READY):
-        # The new document, not the old one still showing: its own time origin.
+        self.anew(self.navigate_again, ready)
+
+    def anew(self, go, ready):
+        """Goes to another document, and waits until that one is ready: not the
+        one still showing, which may be ready too (a driver's navigation may
+        return before it is gone); a document by its own time origin."""
         origin = self.evaluate("performance.timeOrigin")
-        self.navigate_again()
+        go()
         self.wait_for("performance.timeOrigin !== %r && (%s)" % (origin, ready))
 
     def wait_for(self, expression, seconds=15):
