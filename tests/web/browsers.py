@@ -128,6 +128,10 @@ class Page:
             time.sleep(0.05)
         raise RuntimeError("timed out waiting for " + expression)
 
+    def painted(self):
+        """Two frames on: what the page has just changed is on the screen."""
+        self.evaluate("new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)))")
+
     def centre_of(self, selector):
         box = self.evaluate("(() => { const r = document.querySelector(%s).getBoundingClientRect();"
                             " return [r.left + r.width / 2, r.top + r.height / 2]; })()"

@@ -187,7 +187,7 @@ def test_help_follows_the_window(page):
         page.wait_for("innerWidth === %d && innerHeight === %d" % (width, height))
         # The resize event runs before the next frame's callbacks: two frames on, the
         # page has laid itself out for the new size.
-        page.evaluate("new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)))")
+        page.painted()
         check("the help's button on the screen at %dx%d" % (width, height), True, page.evaluate(
             "(() => { const r = document.querySelector('dialog[open] .box-ok')"
             ".getBoundingClientRect(); return r.left >= 0 && r.top >= 0 &&"

@@ -139,7 +139,7 @@ def test_fit(page, shots):
         page.wait_for("innerWidth === %d && innerHeight === %d" % (width, height))
         # The resize event runs before the next frame's callbacks: two frames on, the
         # page has laid itself out for the new size.
-        page.evaluate("new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)))")
+        page.painted()
         box = page.evaluate("(() => { const r = document.getElementById('SequenceForm')"
                             ".getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()")
         left, top, w, h = box
@@ -194,7 +194,9 @@ def test_taps(browser, url, shots):
             phone.tap_at(*phone.centre_of(cell(k)))
             time.sleep(0.6)  # past the double-tap time
     phone.tap_at(*phone.centre_of("#Command1_0"))
-    phone.wait_for("document.activeElement.id === 'Command1_0'")
+    # the button let go of (a finger's press may still show for a moment)
+    phone.wait_for("document.activeElement.id === 'Command1_0' && !document.querySelector(':active')")
+    phone.painted()
     path = os.path.join(shots, "page-%s-phone.png" % phone.engine)
     phone.screenshot(path)
     check("taps enter the row and check it", [True, "001120000001111"],
