@@ -84,7 +84,7 @@ cmake --preset windows -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON "${cached[
 cmake --build --preset windows -j "$jobs"
 beside "Windows program, tested under Wine" bash tests/win32/wine_session.sh build-windows/wine \
     ctest --test-dir build-windows --output-on-failure --no-tests=error -j "$jobs"
-cmake --preset web -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON
+cmake --preset web -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON "${cached[@]}"
 cmake --build --preset web -j "$jobs"
 # The page's tests mostly wait on their browsers: three engines at once.
 ctest --test-dir build-web --output-on-failure --no-tests=error -j 3
