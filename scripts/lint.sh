@@ -37,14 +37,9 @@ cppcheck --std=c++20 --enable=warning,style,performance,portability --inline-sup
 echo "clang-tidy"
 # The program's code; tests and benchmarks are macro-heavy and cppcheck covers them.
 # The Win32 window is read as the MinGW compiler sees it, with its headers.
-tidy() {  # tidy BUILD_DIR LOG EXTRA_ARGS... -- FILES...
-    local db=$1 log=$2 extra=()
-    shift 2
-    while [ "$1" != "--" ]; do extra+=("$1"); shift; done
-    shift
-    run-clang-tidy -quiet -p "$db" -j "$(nproc)" "${extra[@]}" "${@/#/$PWD/}" >"$log" 2>&1 || true
-    grep -E 'warning:|error:' "$log" | sort -u || true
-}
+# A file found clean before is read again only when what clang would read has
+# changed (tidy.py: BUILD_DIR LOG EXTRA_ARGS... -- FILES...).
+tidy() { /usr/bin/python3 scripts/tidy.py "$@"; }
 mapfile -t linux < <(printf '%s\n' "${sources[@]}" | grep -E '^(runtime|logic|qt|app|packaging|tools/facts)/.*\.cpp$' |
     grep -v '^app/WinMain\.cpp$')
 mapfile -t windows < <(printf '%s\n' "${sources[@]}" | grep -E '^win32/.*\.cpp$|^app/WinMain\.cpp$')
