@@ -141,7 +141,10 @@ def main(description, facts_file, first_frame, web, site, one_file_program, one_
     # The font inside the file, there from the start where the device has no face of its own.
     font = base64.b64encode(open(os.path.join(site, about["font"]), "rb").read()).decode()
     style = sheet + face(frame, "data:font/woff2;base64," + font, "block") + frame["style"]
-    program = early + open(one_file_program, encoding="utf-8").read()
+    # Run once the page has loaded, as start.js runs it on the site: a screen
+    # reader keeps quiet about a focus given while the page still loads.
+    program = early + 'addEventListener("load", () => {\n%s});\n' % open(
+        one_file_program, encoding="utf-8").read()
     assert "</script" not in program.lower()
     write(os.path.join(one_file_dir, about["one_file"]),
           page("", "", program, style, about["policy"]["one file"]))

@@ -318,6 +318,23 @@ def test_reload_with_the_server_stopped(browser, url, server):
     check("a reload with the server stopped still works", "000100000000000", row(offline))
 
 
+def test_the_one_file_gives_the_focus_once_loaded(browser, one_file):
+    """A screen reader keeps quiet about a focus given while a page still loads
+    (the site's start script waits for the load itself)."""
+    local = browser.new_page(800, 600)
+    needs(local, "a script of the test's before the page's own", devtools=True)
+    # A page that loads slowly beside its program: the program is ready at once.
+    local.send("Page.addScriptToEvaluateOnNewDocument", {"source": "addEventListener('focusin',"
+               " () => { self.focusedWhile = self.focusedWhile || document.readyState; }, true);"
+               " WebAssembly.instantiate = (bytes, imports) => { const module ="
+               " new WebAssembly.Module(bytes); return Promise.resolve({module,"
+               " instance: new WebAssembly.Instance(module, imports)}); };"})
+    local.open("file://" + one_file)
+    local.wait_for("self.focusedWhile")
+    check("the report took the focus once the page had loaded", ["Text1_0", "complete"],
+          [focused(local), local.evaluate("self.focusedWhile")])
+
+
 def test_one_file(browser, one_file, shots):
     local = browser.new_page(800, 600)
     local.open("file://" + one_file)
