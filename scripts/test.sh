@@ -69,24 +69,22 @@ await() {  # await NAME: its output, and its failure as the script's
     return "$status"
 }
 
-# Repeated runs compile through ccache, every build told by the environment (the
-# Debian package's build too, which has a home of its own). The release files'
-# second build (the reproducibility check, in a fresh clone) never does, so it
-# checks the first.
-export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_DIR=${CCACHE_DIR:-$(ccache --get-config cache_dir)}
+# Repeated runs compile through ccache. The release files' second build (the
+# reproducibility check, in a fresh clone) never does, so it checks the first.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+cached=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 stage "build and test"
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON "${cached[@]}"
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure --no-tests=error -j "$jobs"
 
 stage "Windows program under Wine, web page in Chromium, WebKit and Firefox"
-cmake --preset windows -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON
+cmake --preset windows -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON "${cached[@]}"
 cmake --build --preset windows -j "$jobs"
 beside "Windows program, tested under Wine" bash tests/win32/wine_session.sh build-windows/wine \
     ctest --test-dir build-windows --output-on-failure --no-tests=error -j "$jobs"
-cmake --preset web -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON
+cmake --preset web -DTRIVELAN_WERROR=ON -DTRIVELAN_BUILD_TESTS=ON "${cached[@]}"
 cmake --build --preset web -j "$jobs"
 # The page's tests mostly wait on their browsers: three engines at once.
 ctest --test-dir build-web --output-on-failure --no-tests=error -j 3
@@ -105,7 +103,7 @@ await "every release file built again"
 
 stage "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON \
-    -DTRIVELAN_SANITIZE=ON -DTRIVELAN_BUILD_BENCH=OFF
+    -DTRIVELAN_SANITIZE=ON -DTRIVELAN_BUILD_BENCH=OFF "${cached[@]}"
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS=suppressions=$PWD/tests/shared/lsan.supp \
@@ -113,7 +111,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 stage "lint, and fuzz (${FUZZ_RUNS:-150000} runs) beside it"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELAN_WERROR=ON \
-    -DTRIVELAN_FUZZ=ON
+    -DTRIVELAN_FUZZ=ON "${cached[@]}"
 cmake --build build-fuzz -j "$jobs"
 corpus=$(mktemp -d)
 # A number of runs, not seconds: beside the linters the fuzzer does as much as

@@ -19,7 +19,6 @@ git clone -q "$top" "$source"
     cd "$source"
     umask 0002
     export TZ=Pacific/Kiritimati
-    unset CMAKE_CXX_COMPILER_LAUNCHER  # the compiler's own bytes, not a cache's
     bash scripts/package.sh >"$again/package.log" 2>&1
 ) || {
     tail -n 40 "$again/package.log"
