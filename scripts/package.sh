@@ -35,7 +35,10 @@ echo "== Debian package =="
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/$name-$version"
-git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$work/$name-$version"
+# Every file of the copy as old as the commit: a file the package keeps as it is
+# (the copyright) would otherwise carry the time it was checked out, where that
+# was before the commit.
+git ls-files -z | tar --null -T - --mtime="@$SOURCE_DATE_EPOCH" -cf - | tar -xf - -C "$work/$name-$version"
 (cd "$work/$name-$version" && dpkg-buildpackage -b -us -uc -j"$(nproc)" >"$work/build.log" 2>&1) ||
     { tail -n 60 "$work/build.log"; exit 1; }
 deb=$(cd "$work" && echo "${name}_${version}"-*.deb)

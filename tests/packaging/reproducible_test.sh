@@ -3,7 +3,8 @@
 # those in dist/: the .deb, the portable zip, the installer, the MSI, the web zip
 # and so SHA256SUMS, and trivelan.exe as the zip carries it. The second build
 # runs as reprotest would vary it: another clone in a deeper folder, later, with
-# another time zone and umask (package.sh sets the locale itself). diffoscope
+# another time zone and umask (package.sh sets the locale itself), its files
+# older than the commit, as in a long-kept working tree. diffoscope
 # explains any difference.
 # Usage: reproducible_test.sh DIST_DIR
 set -euo pipefail
@@ -19,6 +20,7 @@ git clone -q "$top" "$source"
     cd "$source"
     umask 0002
     export TZ=Pacific/Kiritimati
+    git ls-files -z | xargs -0 touch -h -d @1
     bash scripts/package.sh >"$again/package.log" 2>&1
 ) || {
     tail -n 40 "$again/package.log"
