@@ -63,7 +63,11 @@ class WindowView : public logic::SequenceView {
 class Presenter {
   public:
     Presenter(WindowView& view, Window window, logic::ErrorReporter reporter)
-        : view_(view), form_(view), guard_(std::move(reporter)), window_(window) {}
+        : view_(view),
+          form_(view),
+          guard_(std::move(reporter)),
+          window_(window),
+          help_(HelpText(window)) {}
 
     // The window placed on its screen, the mark on the first cell, the focus on
     // the first stop; then the form's load, and the row the user started with:
@@ -180,7 +184,7 @@ class Presenter {
         if (command == Command::Help) {
             if (helpOpen_) return;
             helpOpen_ = true;
-            view_.ShowHelp({kHelpTitle, HelpText(window_), Placed().scale});
+            view_.ShowHelp({kHelpTitle, help_, Placed().scale});
         } else if (command == Command::SelectAllReport) {
             if (view_.Focused() == PositionOf(kReport)) view_.SelectReport();
         } else {
@@ -266,6 +270,7 @@ class Presenter {
     logic::SequenceForm form_;
     logic::HandlerGuard guard_;
     Window window_;
+    std::u16string_view help_;  // chosen once: a window carries only its own
     Presentation presentation_;
     bool helpOpen_ = false;
     RowInput input_;
