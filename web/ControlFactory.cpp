@@ -12,10 +12,12 @@ Controls AdoptControls(const Js& document) {
     found.form.Call("removeAttribute", "data-first-frame");
     for (const design::ControlDesign& control : design::AllControls()) {
         found.all.push_back(document.Call("getElementById", design::ControlName(control, "_", "")));
-        if (design::IsReport(control)) {
-            found.report = found.all.back();
-            found.report.Set("value", design::ToLineFeeds(control.text));  // not what was typed
+        // The design's text, not what was typed on the first frame; the hidden
+        // box's, which the first frame leaves out.
+        if (control.kind == design::ControlKind::TextBox) {
+            found.all.back().Set("value", design::ToLineFeeds(control.text));
         }
+        if (design::IsReport(control)) found.report = found.all.back();
     }
     return found;
 }

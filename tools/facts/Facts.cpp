@@ -88,7 +88,7 @@ std::string Controls() {
                ", \"id\": " + Quoted(design::ControlName(c, "_", "")) +
                ", \"left\": " + std::to_string(r.left) + ", \"top\": " + std::to_string(r.top) +
                ", \"width\": " + std::to_string(r.width) +
-               ", \"height\": " + std::to_string(r.height) + "}";
+               ", \"height\": " + std::to_string(r.height) + ", \"text\": " + Quoted(c.text) + "}";
     });
 }
 

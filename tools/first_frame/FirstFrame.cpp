@@ -96,7 +96,8 @@ Js CreateControl(const Js& document, const ControlDesign& control) {
         // toolbar (below), which a group may not be.
         element.Call("setAttribute", "role", "none");
     } else if (control.kind == ControlKind::TextBox) {
-        element.Set("value", design::ToLineFeeds(control.text));
+        // What the first frame shows; a hidden box's text comes with the program.
+        if (control.visible) element.Set("value", design::ToLineFeeds(control.text));
         element.Call("setAttribute", "aria-label", design::AccessibleName(control));
     } else {
         element.Set("textContent", control.text);
