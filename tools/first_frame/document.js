@@ -36,11 +36,19 @@ class StandInElement {
             "</" + this.tag + ">";
     }
     // A rule a line, with no spaces between its parts: one for each of the
-    // design's controls, on every visit.
-    css() {
-        const own = this.styles.size === 0 ? "" : "#" + this.id + "{" +
-            [...this.styles].map(([name, value]) => name + ":" + value).join(";") + "}\n";
-        return own + this.children.map((child) => child.css()).join("");
+    // design's controls, on every visit, and one for what every control of a
+    // class inside this element shares (the digit cells differ only in place).
+    css(styles = this.styles) {
+        const rule = (selector, declarations) => declarations.size === 0 ? "" : selector + "{" +
+            [...declarations].map(([name, value]) => name + ":" + value).join(";") + "}\n";
+        const classes = new Set(this.children.map((child) => child.attributes.get("class")));
+        const shared = new Map(classes.size === 1 && this.children.length > 1 ?
+            [...this.children[0].styles].filter(([name, value]) =>
+                this.children.every((child) => child.styles.get(name) === value)) : []);
+        const own = (child) => new Map([...child.styles].filter(([name]) => !shared.has(name)));
+        return rule("#" + this.id, styles) +
+            rule("." + [...classes][0], shared) +
+            this.children.map((child) => child.css(own(child))).join("");
     }
 }
 
