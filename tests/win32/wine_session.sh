@@ -25,9 +25,19 @@ trap cleanup EXIT
 
 start_xvfb "$work"
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# A prefix is whole once Wine's own DLLs are in it. Its making was once cut
+# short with nothing said, and every later session failed on the half-made
+# prefix: one found so is made again, and said.
+whole() { [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; }
+stop() { echo "wine_session.sh: $*" >&2; exit 1; }
+for _ in 1 2; do
+    whole && break
+    if [ -d "$WINEPREFIX/drive_c" ]; then
+        echo "wine_session.sh: a half-made prefix, made again" >&2
+        rm -rf "$WINEPREFIX"
+    fi
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    wineboot -i >"$work/boot" 2>&1 || true
     wineserver -w
     # The user's desktop and documents folders inside the prefix, not links into
     # a home: shortcuts stay in the prefix, and removing an empty desktop folder
@@ -35,9 +45,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     for link in "$WINEPREFIX"/drive_c/users/*/*; do
         if [ -L "$link" ]; then rm "$link" && mkdir "$link"; fi
     done
-fi
+done
+whole || stop "Wine could not make its prefix: $(cat "$work/boot")"
 wineserver -p
 # Starts Wine's background services now, so that they do not hold the pipes of
 # the first test that would otherwise start them.
-wine cmd /c exit >/dev/null 2>&1 </dev/null
+wine cmd /c exit >/dev/null 2>&1 </dev/null || stop "Wine does not start in $WINEPREFIX"
 "$@"
